@@ -1,0 +1,7 @@
+#pragma once
+// The command-line driver `plan`.
+#include <QStringList>
+
+namespace plan {
+int runDriver(const QStringList& args);
+}

@@ -1,0 +1,324 @@
+#include "platform/Dataset.h"
+
+#include "platform/DbError.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cmath>
+
+namespace plan {
+namespace {
+QString errText(const QSqlError& e)
+{
+    QString t = e.databaseText().trimmed();
+    return t.isEmpty() ? e.driverText().trimmed() : t;
+}
+
+bool isDateLike(const QVariant& v)
+{
+    const int t = v.typeId();
+    return t == QMetaType::QDate || t == QMetaType::QDateTime;
+}
+} // namespace
+
+// ---------------------------------------------------------------- Field
+
+bool Field::isNull() const { return !m_value.isValid() || m_value.isNull(); }
+
+void Field::fail(const char* what) const
+{
+    throw ConversionError(QStringLiteral("\"%1\" is not a valid %2 (column %3)")
+                              .arg(m_value.toString(), QString::fromLatin1(what), m_column));
+}
+
+QString Field::asString() const
+{
+    if (isNull()) return {};
+    switch (m_value.typeId()) {
+    case QMetaType::QDate: return m_value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    case QMetaType::QDateTime: return m_value.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy"));
+    case QMetaType::QTime: return m_value.toTime().toString(QStringLiteral("hh:mm"));
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = m_value.toDouble();
+        if (d == std::floor(d) && std::fabs(d) < 1e15) return QString::number(static_cast<qlonglong>(d));
+        return QString::number(d, 'g', 15);
+    }
+    default: return m_value.toString();
+    }
+}
+
+int Field::asInteger() const
+{
+    if (isNull()) return 0;
+    switch (m_value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: return m_value.toInt();
+    case QMetaType::Double:
+    case QMetaType::Float: return static_cast<int>(std::lround(m_value.toDouble()));
+    case QMetaType::QString: {
+        bool ok = false;
+        const int v = m_value.toString().trimmed().toInt(&ok);
+        if (!ok) fail("integer");
+        return v;
+    }
+    default: fail("integer");
+    }
+}
+
+double Field::asFloat() const
+{
+    if (isNull()) return 0.0;
+    if (m_value.typeId() == QMetaType::QString) {
+        QString t = m_value.toString().trimmed();
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double v = t.toDouble(&ok);
+        if (!ok) fail("number");
+        return v;
+    }
+    bool ok = false;
+    const double v = m_value.toDouble(&ok);
+    if (!ok) fail("number");
+    return v;
+}
+
+QDate Field::asDate() const
+{
+    if (isNull()) return {};
+    if (isDateLike(m_value)) return m_value.toDate();
+    if (m_value.typeId() == QMetaType::QString) {
+        const QString t = m_value.toString().trimmed();
+        if (t.isEmpty()) return {};
+        for (const char* f : {"dd.MM.yyyy", "d.M.yyyy", "yyyy-MM-dd", "dd.MM.yy"}) {
+            QDate d = QDate::fromString(t, QString::fromLatin1(f));
+            if (d.isValid()) {
+                if (QLatin1String(f) == QLatin1String("dd.MM.yy") && d.year() < 1950) d = d.addYears(100);
+                return d;
+            }
+        }
+    }
+    fail("date");
+}
+
+QTime Field::asTime() const
+{
+    if (isNull()) return {};
+    if (m_value.typeId() == QMetaType::QTime) return m_value.toTime();
+    if (m_value.typeId() == QMetaType::QDateTime) return m_value.toDateTime().time();
+    if (m_value.typeId() == QMetaType::QString) {
+        const QString t = m_value.toString().trimmed();
+        if (t.isEmpty()) return {};
+        for (const char* f : {"h:mm", "hh:mm", "h:mm:ss", "hh:mm:ss"}) {
+            const QTime tm = QTime::fromString(t, QString::fromLatin1(f));
+            if (tm.isValid()) return tm;
+        }
+    }
+    fail("time of day");
+}
+
+// ---------------------------------------------------------------- Dataset
+
+Dataset::Dataset(Connection* connection) : m_connection(connection) {}
+Dataset::~Dataset() = default;
+
+void Dataset::setCommandText(const QString& sql)
+{
+    if (m_active) close();
+    m_command = sql;
+}
+
+QSqlDatabase Dataset::db() const
+{
+    if (!m_connection) throw DbError(QStringLiteral("The dataset has no connection (query \"%1\")").arg(m_command));
+    return m_connection->database();
+}
+
+void Dataset::open()
+{
+    close();
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.exec(m_command))
+        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(m_command, errText(q.lastError())));
+    const QSqlRecord rec = q.record();
+    m_columns.clear();
+    for (int i = 0; i < rec.count(); ++i) m_columns << rec.fieldName(i).toUpper();
+    while (q.next()) {
+        std::vector<QVariant> row;
+        row.reserve(rec.count());
+        for (int i = 0; i < rec.count(); ++i) row.push_back(q.value(i));
+        m_rows.push_back(std::move(row));
+    }
+    m_pos = 0;
+    m_active = true;
+}
+
+void Dataset::close()
+{
+    m_active = false;
+    m_rows.clear();
+    m_columns.clear();
+    m_pos = 0;
+    m_appending = false;
+    m_newRow.clear();
+    m_newSet.clear();
+}
+
+void Dataset::requireActive() const
+{
+    if (!m_active) throw DbError(QStringLiteral("The dataset is not open (query \"%1\")").arg(m_command));
+}
+
+void Dataset::requireRow() const
+{
+    requireActive();
+    if (eof()) throw DbError(QStringLiteral("No current row (query \"%1\")").arg(m_command));
+}
+
+QString Dataset::fieldName(int pos) const
+{
+    if (pos < 0 || pos >= m_columns.size())
+        throw DbError(QStringLiteral("Column %1 is out of range: the query \"%2\" returns %3 columns")
+                          .arg(pos).arg(m_command).arg(m_columns.size()));
+    return m_columns[pos];
+}
+
+int Dataset::fieldIndex(const QString& name) const { return m_columns.indexOf(name.toUpper()); }
+
+Field Dataset::field(int pos) const
+{
+    requireRow();
+    const QString name = fieldName(pos);
+    return Field(m_rows[m_pos][pos], name);
+}
+
+Field Dataset::fieldByName(const QString& name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0) throw DbError(QStringLiteral("The query \"%1\" has no column %2").arg(m_command, name));
+    return field(i);
+}
+
+bool Dataset::locate(const QString& column, const QVariant& value, bool caseInsensitive)
+{
+    requireActive();
+    const int c = fieldIndex(column);
+    if (c < 0) throw DbError(QStringLiteral("The query \"%1\" has no column %2").arg(m_command, column));
+    const QString wanted = Field(value, column).asString();
+    for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
+        const QString have = Field(m_rows[i][c], column).asString();
+        if (have.compare(wanted, caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0) {
+            m_pos = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString Dataset::tableName() const
+{
+    static const QRegularExpression re(QStringLiteral("\\bfrom\\s+([A-Za-z_][A-Za-z0-9_$]*)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const auto m = re.match(m_command);
+    if (!m.hasMatch()) throw DbError(QStringLiteral("The query \"%1\" names no table to write to").arg(m_command));
+    return m.captured(1).toUpper();
+}
+
+void Dataset::deleteAll()
+{
+    requireActive();
+    QSqlDatabase d = db();
+    const QString table = tableName();
+    d.transaction();
+    QSqlQuery q(d);
+    if (!q.exec(QStringLiteral("DELETE FROM ") + table)) {
+        const QString err = errText(q.lastError());
+        d.rollback();
+        throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, err));
+    }
+    if (!d.commit()) throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, errText(d.lastError())));
+    m_rows.clear();
+    m_pos = 0;
+}
+
+void Dataset::append()
+{
+    requireActive();
+    m_appending = true;
+    m_newRow.assign(m_columns.size(), QVariant());
+    m_newSet.assign(m_columns.size(), false);
+}
+
+void Dataset::setField(int pos, const QVariant& value)
+{
+    if (!m_appending) throw DbError(QStringLiteral("No row is being appended to %1").arg(tableName()));
+    if (pos < 0 || pos >= static_cast<int>(m_newRow.size()))
+        throw DbError(QStringLiteral("Column %1 is out of range: the table %2 has %3 columns")
+                          .arg(pos).arg(tableName()).arg(m_newRow.size()));
+    m_newRow[pos] = value;
+    m_newSet[pos] = true;
+}
+
+void Dataset::setFieldByName(const QString& name, const QVariant& value)
+{
+    const int i = fieldIndex(name);
+    if (i < 0) throw DbError(QStringLiteral("The table %1 has no column %2").arg(tableName(), name));
+    setField(i, value);
+}
+
+void Dataset::post()
+{
+    if (!m_appending) throw DbError(QStringLiteral("No row is being appended (query \"%1\")").arg(m_command));
+    const QString table = tableName();
+    QStringList names, marks;
+    QVariantList values;
+    for (int i = 0; i < static_cast<int>(m_newRow.size()); ++i) {
+        if (!m_newSet[i]) continue;
+        names << m_columns[i];
+        marks << QStringLiteral("?");
+        values << m_newRow[i];
+    }
+    m_appending = false;
+    QSqlDatabase d = db();
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    d.transaction();
+    QSqlQuery q(d);
+    bool ok = q.prepare(sql);
+    if (ok) {
+        for (const QVariant& v : values) q.addBindValue(v);
+        ok = q.exec();
+    }
+    if (!ok) {
+        const QString err = errText(q.lastError());
+        d.rollback();
+        throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, err));
+    }
+    if (!d.commit()) throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, errText(d.lastError())));
+    m_rows.push_back(m_newRow);
+    m_pos = static_cast<int>(m_rows.size()) - 1;
+}
+
+void Dataset::updateBatch()
+{
+    // Each posted row is committed by post(); nothing is left pending here.
+}
+
+QString queryScalar(Connection* c, const QString& sql)
+{
+    Dataset ds(c);
+    ds.setCommandText(sql);
+    ds.open();
+    if (ds.eof() || ds.fieldCount() == 0) return {};
+    return ds.field(0).asString();
+}
+
+} // namespace plan

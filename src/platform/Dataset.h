@@ -1,0 +1,121 @@
+#pragma once
+// An ADO-style dataset on the maintenance database: a command text sent to
+// the engine verbatim, a cursor over the rows it returns, fields taken by
+// position, and the writes a report makes into its staging table (delete all
+// rows, append, set fields by position, post, batch update).
+#include "platform/Connection.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <QVariant>
+#include <vector>
+
+namespace plan {
+
+// One value of the current row. Conversions that fail raise ConversionError
+// naming the value and the column; a null reads as "", 0, 0.0 or an invalid
+// date/time.
+class Field {
+public:
+    Field(QVariant value, QString column) : m_value(std::move(value)), m_column(std::move(column)) {}
+    bool isNull() const;
+    QString asString() const;
+    int asInteger() const;
+    double asFloat() const;
+    QDate asDate() const;
+    QTime asTime() const;
+    QVariant value() const { return m_value; }
+    QString name() const { return m_column; }
+
+private:
+    [[noreturn]] void fail(const char* what) const;
+    QVariant m_value;
+    QString m_column;
+};
+
+class Dataset {
+public:
+    explicit Dataset(Connection* connection = nullptr);
+    ~Dataset();
+    Dataset(const Dataset&) = delete;
+    Dataset& operator=(const Dataset&) = delete;
+
+    void setConnection(Connection* c) { m_connection = c; }
+    Connection* connection() const { return m_connection; }
+    void setCommandText(const QString& sql);
+    QString commandText() const { return m_command; }
+
+    // Runs the command and reads its rows; the cursor stands on the first.
+    void open();
+    void close();
+    bool active() const { return m_active; }
+
+    bool eof() const { return m_pos >= static_cast<int>(m_rows.size()); }
+    bool bof() const { return m_pos <= 0; }
+    void first() { m_pos = 0; }
+    void last() { m_pos = m_rows.empty() ? 0 : static_cast<int>(m_rows.size()) - 1; }
+    void next() { if (!eof()) ++m_pos; }
+    void prior() { if (m_pos > 0) --m_pos; }
+    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    int recNo() const { return m_pos; }
+    void setRecNo(int i) { m_pos = i; }
+    bool isEmpty() const { return m_rows.empty(); }
+
+    int fieldCount() const { return m_columns.size(); }
+    QString fieldName(int pos) const;
+    QStringList fieldNames() const { return m_columns; }
+    int fieldIndex(const QString& name) const; // -1 when absent
+    // Field of the current row by position (0 = first column of the result).
+    Field field(int pos) const;
+    Field fieldByName(const QString& name) const;
+    // Shorthands.
+    QString str(int pos) const { return field(pos).asString(); }
+    QString str(const QString& name) const { return fieldByName(name).asString(); }
+
+    // Moves to the first row whose column equals the value (text compare,
+    // without regard to case when caseInsensitive); false when none does.
+    bool locate(const QString& column, const QVariant& value, bool caseInsensitive = false);
+
+    // ----- Staging writes; the command must be a query on one table -----
+    QString tableName() const;
+    // Deletes every row of the table (committed at once).
+    void deleteAll();
+    // Starts a new row; fields not set stay null (ID is filled by the database).
+    void append();
+    void setField(int pos, const QVariant& value);
+    void setFieldByName(const QString& name, const QVariant& value);
+    // Writes the new row. A failure leaves nothing of the row in the table and
+    // raises DbError.
+    void post();
+    // Commits what has been posted.
+    void updateBatch();
+    // Re-runs the command (after writes) keeping the cursor at the start.
+    void requery() { close(); open(); }
+
+    // The whole result, for exports.
+    const std::vector<std::vector<QVariant>>& rows() const { return m_rows; }
+
+private:
+    void requireActive() const;
+    void requireRow() const;
+    QSqlDatabase db() const;
+
+    Connection* m_connection = nullptr;
+    QString m_command;
+    bool m_active = false;
+    QStringList m_columns;
+    std::vector<std::vector<QVariant>> m_rows;
+    int m_pos = 0;
+    // Row being appended.
+    bool m_appending = false;
+    std::vector<QVariant> m_newRow;
+    std::vector<bool> m_newSet;
+};
+
+// Runs a query and returns the first column of the first row as text ("" when
+// there is no row); a convenience for counts and single values.
+QString queryScalar(Connection* c, const QString& sql);
+
+} // namespace plan
