@@ -1,7 +1,27 @@
 #pragma once
-// The command-line driver `plan`.
+// The command-line driver `plan`: global options, then one command.
+//   plan [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD] [--now ISO] COMMAND ...
+#include <QString>
 #include <QStringList>
 
 namespace plan {
+
+struct DriverContext {
+    QString db;   // connection string (--db, PLAN_DB)
+    QString user; // user name handed to the windows (--user, PLAN_USER)
+};
+
 int runDriver(const QStringList& args);
-}
+
+// Commands; each takes the arguments after its name and returns the exit status.
+int cmdDemoDb(const DriverContext& ctx, const QStringList& args);
+int cmdInfo(const DriverContext& ctx, const QStringList& args);
+int cmdWindows(const DriverContext& ctx, const QStringList& args);
+int cmdItems(const DriverContext& ctx, const QStringList& args);
+int cmdRun(const DriverContext& ctx, const QStringList& args);
+
+// Writes a line to stdout / stderr (UTF-8).
+void out(const QString& line);
+void err(const QString& line);
+
+} // namespace plan

@@ -11,6 +11,9 @@
 namespace plan {
 namespace {
 QAtomicInt g_counter;
+QString g_defaultCs;
+QString g_defaultUser = QStringLiteral("SYSDBA");
+QString g_defaultPassword = QStringLiteral("masterkey");
 
 QString describe(const QSqlError& e)
 {
@@ -77,6 +80,21 @@ void Connection::open(const QString& cs, const QString& user, const QString& pas
     if (!db.open())
         throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, describe(db.lastError())));
 }
+
+void Connection::setDefaultTarget(const QString& cs, const QString& user, const QString& password)
+{
+    g_defaultCs = cs;
+    g_defaultUser = user;
+    g_defaultPassword = password;
+}
+
+QString Connection::defaultConnectionString()
+{
+    if (g_defaultCs.isEmpty()) return qEnvironmentVariable("PLAN_DB");
+    return g_defaultCs;
+}
+
+void Connection::openDefault() { open(defaultConnectionString(), g_defaultUser, g_defaultPassword); }
 
 void Connection::close()
 {

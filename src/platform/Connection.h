@@ -33,6 +33,14 @@ public:
     static void createDatabase(const QString& connectionString, const QString& user = QStringLiteral("SYSDBA"),
                                const QString& password = QStringLiteral("masterkey"));
 
+    // The database the windows of this process open (set by the host
+    // application or the command line: --db, PLAN_DB).
+    static void setDefaultTarget(const QString& connectionString, const QString& user = QStringLiteral("SYSDBA"),
+                                 const QString& password = QStringLiteral("masterkey"));
+    static QString defaultConnectionString();
+    // Opens this connection on the default target.
+    void openDefault();
+
     struct Target { QString host; int port = 0; QString path; bool embedded = true; };
     static Target parse(const QString& connectionString);
 

@@ -1,0 +1,68 @@
+#pragma once
+// The report component of a host window: loads a template file, prepares it
+// from the staging rows its data sources hold (as a new document or appending
+// pages to those already prepared), shows the prepared pages in a preview
+// that the host window embeds, and signals preview opened, preview closed and
+// end of document.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+namespace plan {
+
+class Dataset;
+class Connection;
+class ReportPreview;
+
+class ReportComponent : public QObject {
+    Q_OBJECT
+public:
+    explicit ReportComponent(QObject* parent = nullptr);
+    ~ReportComponent() override;
+
+    // The report dataset the template reads its rows from (the staging
+    // table's query); the connection serves further tables a template names.
+    void setDataset(Dataset* ds);
+    Dataset* dataset() const;
+    void setConnection(Connection* c);
+
+    // Loads the template; a missing file gives an empty report and returns false.
+    bool loadFromFile(const QString& path);
+    QString templateText() const;
+    // Renders the loaded template from the current rows. clearPrevious=false
+    // appends the pages to those already prepared. Emits endDoc().
+    bool prepareReport(bool clearPrevious = true);
+    int preparedPages() const;
+    // Shows the prepared pages in the preview (emits preview() first, so the
+    // host can embed the preview widget).
+    void showPreparedReport();
+    // Prepares as a new document and shows.
+    void showReport();
+
+    // The preview widget (created on first use, owned by the component until
+    // the host reparents it).
+    ReportPreview* previewWidget();
+    // Closes the preview as its close button does (emits closePreview()).
+    void closePreview();
+
+    // Export of the prepared pages, without a window. Throws std::runtime_error
+    // naming the file on failure.
+    void exportPdf(const QString& path) const;
+    // Writes page-001.png, page-002.png ... into dir; returns the file paths.
+    QStringList exportPng(const QString& dir, int dpi = 100) const;
+    // The rendered HTML of every prepared document, in order.
+    QStringList preparedHtml() const;
+
+signals:
+    void preview();
+    void previewClosed();
+    void endDoc();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace plan
