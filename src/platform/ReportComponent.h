@@ -4,17 +4,24 @@
 // pages to those already prepared), shows the prepared pages in a preview
 // that the host window embeds, and signals preview opened, preview closed and
 // end of document.
+#include <QImage>
 #include <QObject>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include "platform/ReportPreview.h"
 #include <memory>
+
+class QPagedPaintDevice;
+class QPrinter;
 
 namespace plan {
 
 class Dataset;
 class Connection;
 class ReportPreview;
+class PagedDocument;
 
 class ReportComponent : public QObject {
     Q_OBJECT
@@ -44,7 +51,7 @@ public:
     // The preview widget (created on first use, owned by the component until
     // the host reparents it).
     ReportPreview* previewWidget();
-    // Closes the preview as its close button does (emits closePreview()).
+    // Closes the preview as its close button does (emits previewClosed()).
     void closePreview();
 
     // Export of the prepared pages, without a window. Throws std::runtime_error
@@ -54,6 +61,22 @@ public:
     QStringList exportPng(const QString& dir, int dpi = 100) const;
     // The rendered HTML of every prepared document, in order.
     QStringList preparedHtml() const;
+
+    // ----- Page access for the preview and printing -----
+    // The template file last loaded ("" before any load).
+    QString templatePath() const;
+    // True when the last load found its file.
+    bool templateLoaded() const;
+    // Page size of a prepared page (0-based) in points.
+    QSizeF pageSizePt(int index) const;
+    // A prepared page as an image at the given resolution (white background).
+    QImage renderPage(int index, double dpi) const;
+    // Prints pages from..to (1-based, 0 = all) on a printer or PDF device.
+    void paintPages(QPagedPaintDevice* device, int fromPage = 0, int toPage = 0) const;
+    // Prints the pages the printer's range names (all when none).
+    void print(QPrinter* printer) const;
+    // Whether the preview is shown (between showPreparedReport and closePreview).
+    bool previewOpen() const;
 
 signals:
     void preview();

@@ -20,8 +20,9 @@ QString readAll(const QString& path)
 TEST(IniFile, ReadsWithoutRegardToCaseAndSkipsMalformedLines)
 {
     const QString path = iniPath("read.ini");
-    plantest::writeFile(path, QStringLiteral(
-        "\xEF\xBB\xBF[PLAN_REPORT]\n"
+    // Saved by a Windows editor: a byte-order mark before the first section.
+    plantest::writeFile(path, QString(QChar(0xFEFF)) + QStringLiteral(
+        "[PLAN_REPORT]\n"
         "Форма 8-ОАСУ=1\n"
         "this line is malformed\n"
         "Состояние парка ВС = 0\n"

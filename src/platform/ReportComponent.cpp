@@ -1,0 +1,236 @@
+#include "platform/ReportComponent.h"
+
+#include "platform/Dataset.h"
+#include "platform/ReportPreview.h"
+#include "platform/TemplateRenderer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <stdexcept>
+
+namespace plan {
+
+struct ReportComponent::Impl {
+    Dataset* dataset = nullptr;
+    Connection* connection = nullptr;
+    QString templatePath;
+    QString templateText;
+    bool loaded = false;
+    std::vector<std::unique_ptr<PagedDocument>> docs;
+    struct PageRef { int doc; int page; };
+    std::vector<PageRef> pages;
+    QPointer<ReportPreview> preview;
+    bool previewOpen = false;
+
+    const PageRef& ref(int index) const
+    {
+        if (index < 0 || index >= static_cast<int>(pages.size()))
+            throw std::out_of_range("report page " + std::to_string(index + 1) + " is not prepared");
+        return pages[index];
+    }
+};
+
+ReportComponent::ReportComponent(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {}
+
+ReportComponent::~ReportComponent()
+{
+    if (d->preview) {
+        if (d->preview->parent()) d->preview->detach();
+        else delete d->preview.data();
+    }
+}
+
+void ReportComponent::setDataset(Dataset* ds) { d->dataset = ds; }
+Dataset* ReportComponent::dataset() const { return d->dataset; }
+void ReportComponent::setConnection(Connection* c) { d->connection = c; }
+
+bool ReportComponent::loadFromFile(const QString& path)
+{
+    d->templatePath = path;
+    d->templateText.clear();
+    d->loaded = false;
+    if (path.isEmpty()) return false;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    d->templateText = QString::fromUtf8(f.readAll());
+    d->loaded = true;
+    return true;
+}
+
+QString ReportComponent::templateText() const { return d->templateText; }
+QString ReportComponent::templatePath() const { return d->templatePath; }
+bool ReportComponent::templateLoaded() const { return d->loaded; }
+
+bool ReportComponent::prepareReport(bool clearPrevious)
+{
+    if (clearPrevious) {
+        d->docs.clear();
+        d->pages.clear();
+    }
+    bool rendered = false;
+    if (d->loaded && !d->templateText.trimmed().isEmpty()) {
+        TableRows rows;
+        Connection* conn = d->connection;
+        if (d->dataset) {
+            if (!conn) conn = d->dataset->connection();
+            // A copy of the dataset re-reads the table, leaving the caller's
+            // cursor where it was.
+            if (d->dataset->connection() && !d->dataset->commandText().trimmed().isEmpty()) {
+                Dataset current(d->dataset->connection());
+                current.setCommandText(d->dataset->commandText());
+                current.open();
+                rows = TableRows::fromDataset(current);
+            }
+        }
+        const QString html = TemplateRenderer::render(d->templateText, rows, conn);
+        auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(d->templateText));
+        const int docIndex = static_cast<int>(d->docs.size());
+        for (int i = 0; i < doc->pageCount(); ++i) d->pages.push_back({docIndex, i});
+        d->docs.push_back(std::move(doc));
+        rendered = true;
+    }
+    emit endDoc();
+    return rendered;
+}
+
+int ReportComponent::preparedPages() const { return static_cast<int>(d->pages.size()); }
+
+void ReportComponent::showPreparedReport()
+{
+    emit preview();
+    ReportPreview* p = previewWidget();
+    p->refresh();
+    p->show();
+    d->previewOpen = true;
+}
+
+void ReportComponent::showReport()
+{
+    prepareReport(true);
+    showPreparedReport();
+}
+
+ReportPreview* ReportComponent::previewWidget()
+{
+    if (!d->preview) d->preview = new ReportPreview(this);
+    return d->preview;
+}
+
+void ReportComponent::closePreview()
+{
+    if (d->preview) d->preview->hide();
+    d->previewOpen = false;
+    emit previewClosed();
+}
+
+bool ReportComponent::previewOpen() const { return d->previewOpen; }
+
+QStringList ReportComponent::preparedHtml() const
+{
+    QStringList out;
+    for (const auto& doc : d->docs) out << doc->html();
+    return out;
+}
+
+QSizeF ReportComponent::pageSizePt(int index) const
+{
+    const auto& r = d->ref(index);
+    return d->docs[r.doc]->pageSizePt();
+}
+
+QImage ReportComponent::renderPage(int index, double dpi) const
+{
+    const auto& r = d->ref(index);
+    const PagedDocument& doc = *d->docs[r.doc];
+    const QSizeF pt = doc.pageSizePt();
+    QImage img(qMax(1, qRound(pt.width() / 72.0 * dpi)), qMax(1, qRound(pt.height() / 72.0 * dpi)),
+               QImage::Format_RGB32);
+    const int dpm = qRound(dpi / 0.0254);
+    img.setDotsPerMeterX(dpm);
+    img.setDotsPerMeterY(dpm);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(dpi / PagedDocument::LayoutDpi, dpi / PagedDocument::LayoutDpi);
+    doc.paintPage(&p, r.page, index + 1, preparedPages());
+    return img;
+}
+
+void ReportComponent::paintPages(QPagedPaintDevice* device, int fromPage, int toPage) const
+{
+    const int total = preparedPages();
+    int from = fromPage <= 0 ? 1 : fromPage;
+    int to = toPage <= 0 ? total : qMin(toPage, total);
+    QPainter p;
+    if (total == 0 || from > to) {
+        // An empty report still makes a valid file: one blank page.
+        device->setPageLayout(PageSetup().layout());
+        p.begin(device);
+        p.end();
+        return;
+    }
+    for (int n = from; n <= to; ++n) {
+        const auto& r = d->ref(n - 1);
+        const PagedDocument& doc = *d->docs[r.doc];
+        device->setPageLayout(doc.setup().layout());
+        if (n == from) {
+            if (!p.begin(device)) throw std::runtime_error("cannot start painting the report pages");
+        } else {
+            device->newPage();
+        }
+        p.save();
+        const double scale = static_cast<double>(device->logicalDpiX()) / PagedDocument::LayoutDpi;
+        p.scale(scale, static_cast<double>(device->logicalDpiY()) / PagedDocument::LayoutDpi);
+        doc.paintPage(&p, r.page, n, total);
+        p.restore();
+    }
+    p.end();
+}
+
+void ReportComponent::exportPdf(const QString& path) const
+{
+    const QFileInfo info(path);
+    QDir().mkpath(info.absolutePath());
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw std::runtime_error("cannot write the PDF file " + path.toStdString() + ": " +
+                                     probe.errorString().toStdString());
+    }
+    QPdfWriter writer(path);
+    writer.setResolution(PagedDocument::LayoutDpi);
+    writer.setCreator(QStringLiteral("Planning module"));
+    writer.setTitle(info.completeBaseName());
+    paintPages(&writer);
+}
+
+QStringList ReportComponent::exportPng(const QString& dir, int dpi) const
+{
+    if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create the folder " + dir.toStdString());
+    QStringList files;
+    for (int i = 0; i < preparedPages(); ++i) {
+        const QString file = QDir(dir).filePath(QStringLiteral("page-%1.png").arg(i + 1, 3, 10, QLatin1Char('0')));
+        if (!renderPage(i, dpi).save(file, "PNG"))
+            throw std::runtime_error("cannot write the image file " + file.toStdString());
+        files << file;
+    }
+    return files;
+}
+
+void ReportComponent::print(QPrinter* printer) const
+{
+    printer->setFullPage(true);
+    int from = 0, to = 0;
+    if (printer->printRange() == QPrinter::PageRange) {
+        from = printer->fromPage();
+        to = printer->toPage();
+    }
+    paintPages(printer, from, to);
+}
+
+} // namespace plan

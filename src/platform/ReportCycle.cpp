@@ -1,0 +1,138 @@
+#include "platform/ReportCycle.h"
+
+#include "platform/Dataset.h"
+#include "platform/ReportComponent.h"
+#include "platform/TemplateStore.h"
+
+#include <QFile>
+#include <stdexcept>
+
+namespace plan {
+namespace {
+QString resolve(const TemplateResolver& resolver, const QString& windowKey, const QString& code)
+{
+    return resolver ? resolver(windowKey, code) : freshTemplateCopy(windowKey, code);
+}
+
+ReportComponent& component(ReportHost& host)
+{
+    ReportComponent* rc = host.reportComponent();
+    if (!rc) throw std::logic_error("the host window " + host.windowKey().toStdString() + " has no report component");
+    return *rc;
+}
+
+// Deletes the template copy and closes the report dataset when the cycle
+// ends, however it ends.
+class CycleEnd {
+public:
+    explicit CycleEnd(Dataset& ds) : m_ds(ds) {}
+    ~CycleEnd()
+    {
+        if (!m_template.isEmpty()) QFile::remove(m_template);
+        m_ds.close();
+    }
+    CycleEnd(const CycleEnd&) = delete;
+    CycleEnd& operator=(const CycleEnd&) = delete;
+    void setTemplate(const QString& path) { m_template = path; }
+    bool hasTemplate() const { return !m_template.isNull(); }
+    QString templatePath() const { return m_template; }
+
+private:
+    Dataset& m_ds;
+    QString m_template;
+};
+} // namespace
+
+// ---------------------------------------------------------------- StagingWriter
+
+StagingWriter::StagingWriter(Dataset& ds, const QString& query) : m_ds(ds)
+{
+    m_ds.setCommandText(query);
+    m_ds.open();
+    m_ds.deleteAll();
+    m_ds.updateBatch();
+}
+
+void StagingWriter::addRow(std::initializer_list<QVariant> values) { addRow(QVariantList(values)); }
+
+void StagingWriter::addRow(const QVariantList& values)
+{
+    m_ds.append();
+    for (int i = 0; i < values.size(); ++i) m_ds.setField(i + 1, values[i]);
+    m_ds.post();
+    m_ds.updateBatch();
+    ++m_rows;
+}
+
+// ---------------------------------------------------------------- BusyScope
+
+BusyScope::BusyScope(ReportHost& host) : m_host(host) { m_host.beginBusy(); }
+
+BusyScope::~BusyScope() { finish(); }
+
+void BusyScope::finish()
+{
+    if (m_done) return;
+    m_done = true;
+    m_host.progressReset();
+    m_host.endBusy();
+}
+
+// ---------------------------------------------------------------- the cycles
+
+void showStagedReport(ReportHost& host, Dataset& ds, const QString& code, const TemplateResolver& resolver)
+{
+    CycleEnd end(ds);
+    ReportComponent& rc = component(host);
+    host.progressReset();
+    rc.setDataset(&ds);
+    const QString path = resolve(resolver, host.windowKey(), code);
+    end.setTemplate(path);
+    rc.loadFromFile(path);
+    rc.prepareReport(true);
+    rc.showPreparedReport();
+}
+
+void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const QString& code,
+                     const std::function<void(StagingWriter&)>& fill, const TemplateResolver& resolver)
+{
+    BusyScope busy(host);
+    try {
+        StagingWriter writer(ds, query);
+        if (fill) fill(writer);
+    } catch (...) {
+        ds.close();
+        throw;
+    }
+    showStagedReport(host, ds, code, resolver);
+    busy.finish();
+}
+
+void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, const QString& code, int count,
+                       const std::function<void(int index, StagingWriter&)>& fill, const TemplateResolver& resolver)
+{
+    BusyScope busy(host);
+    CycleEnd end(ds);
+    ReportComponent& rc = component(host);
+    rc.setDataset(&ds);
+    host.progressStart(count);
+    for (int i = 0; i < count; ++i) {
+        {
+            StagingWriter writer(ds, query);
+            if (fill) fill(i, writer);
+        }
+        if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code));
+        rc.loadFromFile(end.templatePath());
+        rc.prepareReport(i == 0);
+        host.progressStep();
+    }
+    if (count <= 0 || rc.preparedPages() == 0) {
+        // Nothing to show: an empty report, not the pages of an earlier one.
+        rc.loadFromFile(QString());
+        rc.prepareReport(true);
+    }
+    rc.showPreparedReport();
+    busy.finish();
+}
+
+} // namespace plan

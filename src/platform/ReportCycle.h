@@ -1,0 +1,87 @@
+#pragma once
+// The road of every report from a frame to the preview: empty the staging
+// table, write the report's rows one by one, find a fresh copy of the
+// template, load, prepare and show it in the host's report component, delete
+// the template copy, close the dataset. The host's cursor, progress bar and
+// bar are restored also when a step fails; the error goes on to the caller.
+//
+//     plan::runSingleReport(*host, *ds, "Select * From REPORT_PROGNOZ ORDER BY ID;", "rep01",
+//                           [&](plan::StagingWriter& w) {
+//                               for (const Line& l : lines) w.addRow({l.name, l.left, l.date});
+//                           });
+#include "platform/ReportHost.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <functional>
+#include <initializer_list>
+
+namespace plan {
+
+class Dataset;
+
+// Finds the template of a report: (window key, report code) -> path of a
+// file the cycle may delete.
+using TemplateResolver = std::function<QString(const QString& windowKey, const QString& code)>;
+
+// Writes the rows of one staging table through a report dataset.
+class StagingWriter {
+public:
+    // Points the dataset at the staging table's query (sent as given), opens
+    // it and deletes every row of the table.
+    StagingWriter(Dataset& ds, const QString& query);
+    StagingWriter(const StagingWriter&) = delete;
+    StagingWriter& operator=(const StagingWriter&) = delete;
+
+    // Appends a row: the values go to columns 1, 2, ... (column 0 is the key
+    // the database fills); the row is posted and the batch updated at once.
+    void addRow(std::initializer_list<QVariant> values);
+    void addRow(const QVariantList& values);
+    int rowsWritten() const { return m_rows; }
+    Dataset& dataset() { return m_ds; }
+
+private:
+    Dataset& m_ds;
+    int m_rows = 0;
+};
+
+// Marks the host busy for its lifetime: beginBusy() at construction;
+// progressReset() and endBusy() at finish() or, at the latest, on leaving
+// the scope (also by an exception).
+class BusyScope {
+public:
+    explicit BusyScope(ReportHost& host);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    void finish();
+
+private:
+    ReportHost& m_host;
+    bool m_done = false;
+};
+
+// One document: the host is made busy, the table emptied, fill() writes the
+// rows, then the template (window key of the host, code) is loaded, prepared
+// as a new document and shown. fill() runs the frame's queries and
+// calculations too; the frame does not make the host busy itself. An empty
+// resolver means freshTemplateCopy().
+void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const QString& code,
+                     const std::function<void(StagingWriter&)>& fill, const TemplateResolver& resolver = {});
+
+// Several documents in one preview, one per item (for example per chosen
+// aircraft): the progress bar runs from 0 to count; for each item the table
+// is emptied and fill(index, writer) writes its rows, and the template's
+// pages are appended to those prepared. When no page was prepared (no items,
+// or no template) an empty report is prepared and shown instead.
+void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, const QString& code, int count,
+                       const std::function<void(int index, StagingWriter&)>& fill,
+                       const TemplateResolver& resolver = {});
+
+// The steps after the rows, for a frame that wrote its staging tables in its
+// own way (inside its own BusyScope): progress bar to 0, template loaded,
+// prepared as a new document and shown, template copy deleted, dataset closed.
+void showStagedReport(ReportHost& host, Dataset& ds, const QString& code, const TemplateResolver& resolver = {});
+
+} // namespace plan

@@ -1,0 +1,233 @@
+#include "platform/ReportPreview.h"
+
+#include "platform/MessageService.h"
+#include "platform/ReportComponent.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace plan {
+namespace {
+constexpr double MinZoom = 0.25;
+constexpr double MaxZoom = 4.0;
+constexpr double ZoomStep = 1.25;
+constexpr double ScreenDpi = 96.0;
+
+QToolButton* button(QWidget* parent, QLayout* layout, const QString& text, const QString& tip,
+                    QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
+{
+    auto* b = new QToolButton(parent);
+    if (icon != QStyle::SP_CustomBase) {
+        b->setIcon(parent->style()->standardIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
+        b->setText(text);
+    }
+    b->setToolTip(tip);
+    b->setAutoRaise(true);
+    layout->addWidget(b);
+    return b;
+}
+} // namespace
+
+ReportPreview::ReportPreview(ReportComponent* component, QWidget* parent) : QWidget(parent), m_component(component)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(0);
+
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    m_first = button(bar, row, {}, QStringLiteral("Первая страница"), QStyle::SP_MediaSkipBackward);
+    m_prior = button(bar, row, {}, QStringLiteral("Предыдущая страница"), QStyle::SP_MediaSeekBackward);
+    m_pageLabel = new QLabel(bar);
+    m_pageLabel->setMinimumWidth(110);
+    m_pageLabel->setAlignment(Qt::AlignCenter);
+    row->addWidget(m_pageLabel);
+    m_next = button(bar, row, {}, QStringLiteral("Следующая страница"), QStyle::SP_MediaSeekForward);
+    m_last = button(bar, row, {}, QStringLiteral("Последняя страница"), QStyle::SP_MediaSkipForward);
+    row->addSpacing(12);
+    QToolButton* zin = button(bar, row, QStringLiteral("+"), QStringLiteral("Увеличить"));
+    QToolButton* zout = button(bar, row, QStringLiteral("−"), QStringLiteral("Уменьшить"));
+    QToolButton* fit = button(bar, row, QStringLiteral("По ширине"), QStringLiteral("Масштаб по ширине страницы"));
+    row->addSpacing(12);
+    m_print = button(bar, row, QStringLiteral("Печать"), QStringLiteral("Печать отчёта"));
+    m_pdf = button(bar, row, QStringLiteral("PDF"), QStringLiteral("Экспорт в PDF"));
+    row->addStretch(1);
+    QToolButton* close = button(bar, row, QStringLiteral("Закрыть"), QStringLiteral("Закрыть просмотр"));
+    top->addWidget(bar);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_image = new QLabel;
+    m_image->setAlignment(Qt::AlignCenter);
+    m_image->setMargin(8);
+    m_scroll->setWidget(m_image);
+    m_scroll->setWidgetResizable(false);
+    top->addWidget(m_scroll, 1);
+
+    connect(m_first, &QToolButton::clicked, this, &ReportPreview::firstPage);
+    connect(m_prior, &QToolButton::clicked, this, &ReportPreview::priorPage);
+    connect(m_next, &QToolButton::clicked, this, &ReportPreview::nextPage);
+    connect(m_last, &QToolButton::clicked, this, &ReportPreview::lastPage);
+    connect(zin, &QToolButton::clicked, this, &ReportPreview::zoomIn);
+    connect(zout, &QToolButton::clicked, this, &ReportPreview::zoomOut);
+    connect(fit, &QToolButton::clicked, this, &ReportPreview::fitWidth);
+    connect(m_print, &QToolButton::clicked, this, &ReportPreview::print);
+    connect(m_pdf, &QToolButton::clicked, this, &ReportPreview::exportPdf);
+    connect(close, &QToolButton::clicked, this, [this] {
+        if (m_component) m_component->closePreview();
+    });
+    updatePage();
+}
+
+ReportPreview::~ReportPreview() = default;
+
+void ReportPreview::refresh()
+{
+    m_page = 0;
+    updatePage();
+}
+
+void ReportPreview::detach()
+{
+    m_component = nullptr;
+    refresh();
+}
+
+int ReportPreview::pageCount() const { return m_component ? m_component->preparedPages() : 0; }
+
+void ReportPreview::setCurrentPage(int index)
+{
+    const int n = pageCount();
+    m_page = n == 0 ? 0 : std::clamp(index, 0, n - 1);
+    updatePage();
+}
+
+QString ReportPreview::pageLabelText() const
+{
+    const int n = pageCount();
+    return QStringLiteral("Стр. %1 из %2").arg(n == 0 ? 0 : m_page + 1).arg(n);
+}
+
+void ReportPreview::setZoom(double z)
+{
+    m_fitWidth = false;
+    m_zoom = std::clamp(z, MinZoom, MaxZoom);
+    updatePage();
+}
+
+void ReportPreview::firstPage() { setCurrentPage(0); }
+void ReportPreview::priorPage() { setCurrentPage(m_page - 1); }
+void ReportPreview::nextPage() { setCurrentPage(m_page + 1); }
+void ReportPreview::lastPage() { setCurrentPage(pageCount() - 1); }
+void ReportPreview::zoomIn() { setZoom(m_zoom * ZoomStep); }
+void ReportPreview::zoomOut() { setZoom(m_zoom / ZoomStep); }
+
+void ReportPreview::fitWidth()
+{
+    m_fitWidth = true;
+    updatePage();
+}
+
+double ReportPreview::fitWidthZoom() const
+{
+    if (!m_component || pageCount() == 0) return 1.0;
+    const double pageWidthPx = m_component->pageSizePt(m_page).width() / 72.0 * ScreenDpi;
+    const int scrollBar = m_scroll->verticalScrollBar()->sizeHint().width();
+    const double available = m_scroll->viewport()->width() - 2 * m_image->margin() - scrollBar;
+    if (pageWidthPx <= 0 || available <= 50) return 1.0;
+    return std::clamp(available / pageWidthPx, MinZoom, MaxZoom);
+}
+
+void ReportPreview::updatePage()
+{
+    const int n = pageCount();
+    if (n == 0) {
+        m_image->setPixmap(QPixmap());
+        m_image->resize(m_scroll->viewport()->size());
+    } else {
+        if (m_fitWidth) m_zoom = fitWidthZoom();
+        const double ratio = devicePixelRatioF();
+        QImage img = m_component->renderPage(m_page, ScreenDpi * m_zoom * ratio);
+        img.setDevicePixelRatio(ratio);
+        m_image->setPixmap(QPixmap::fromImage(img));
+        m_image->adjustSize();
+    }
+    m_pageLabel->setText(pageLabelText());
+    updateButtons();
+}
+
+void ReportPreview::updateButtons()
+{
+    const int n = pageCount();
+    m_first->setEnabled(m_page > 0);
+    m_prior->setEnabled(m_page > 0);
+    m_next->setEnabled(m_page + 1 < n);
+    m_last->setEnabled(m_page + 1 < n);
+    m_print->setEnabled(n > 0);
+    m_pdf->setEnabled(n > 0);
+}
+
+void ReportPreview::print()
+{
+    if (!m_component || pageCount() == 0) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, pageCount());
+    if (dialog.exec() != QDialog::Accepted) return;
+    try {
+        m_component->print(&printer);
+    } catch (const std::exception& e) {
+        MessageService::show(QString::fromUtf8(e.what()), MessageService::Kind::Error, this);
+    }
+}
+
+void ReportPreview::exportPdf()
+{
+    if (!m_component || pageCount() == 0) return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт в PDF"),
+                                                      QDir::home().filePath(QStringLiteral("report.pdf")),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    try {
+        m_component->exportPdf(path);
+    } catch (const std::exception& e) {
+        MessageService::show(QString::fromUtf8(e.what()), MessageService::Kind::Error, this);
+    }
+}
+
+void ReportPreview::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (m_fitWidth) updatePage();
+}
+
+void ReportPreview::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_PageDown: nextPage(); break;
+    case Qt::Key_PageUp: priorPage(); break;
+    case Qt::Key_Home: if (e->modifiers() & Qt::ControlModifier) firstPage(); else QWidget::keyPressEvent(e); break;
+    case Qt::Key_End: if (e->modifiers() & Qt::ControlModifier) lastPage(); else QWidget::keyPressEvent(e); break;
+    default: QWidget::keyPressEvent(e);
+    }
+}
+
+} // namespace plan

@@ -1,0 +1,327 @@
+#include "platform/TemplateRenderer.h"
+
+#include "platform/Clock.h"
+#include "platform/Dataset.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <kainjow/mustache.hpp>
+
+namespace plan {
+namespace {
+namespace mu = kainjow::mustache;
+
+constexpr double MmPerInch = 25.4;
+double mmToPx(double mm) { return mm / MmPerInch * PagedDocument::LayoutDpi; }
+double ptToPx(double pt) { return pt / 72.0 * PagedDocument::LayoutDpi; }
+
+QString htmlEscape(const QString& s)
+{
+    QString out;
+    out.reserve(s.size() + 8);
+    for (const QChar c : s) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': out += QLatin1String("&quot;"); break;
+        case '\'': out += QLatin1String("&#39;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString decodeEntities(QString s)
+{
+    s.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    s.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    s.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    s.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    s.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return s;
+}
+
+QString attribute(const QString& tagBody, const QString& name)
+{
+    const QRegularExpression re(QStringLiteral("\\b%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')").arg(name),
+                                QRegularExpression::CaseInsensitiveOption);
+    const auto m = re.match(tagBody);
+    if (!m.hasMatch()) return {};
+    return decodeEntities(m.captured(1).isNull() ? m.captured(2) : m.captured(1));
+}
+
+std::string utf8(const QString& s) { return s.toUtf8().toStdString(); }
+
+QString cellText(const QVariant& v, const QString& column) { return Field(v, column).asString(); }
+
+// The rows of one table as a Mustache list.
+mu::data rowList(const TableRows& t)
+{
+    mu::data list{mu::data::type::list};
+    int index = 0;
+    for (const auto& row : t.rows) {
+        mu::data obj;
+        bool title = false, section = false;
+        for (int i = 0; i < static_cast<int>(row.size()) && i < t.columns.size(); ++i) {
+            QString text = cellText(row[i], t.columns[i]);
+            if (i == 1) {
+                if (text.startsWith(QLatin1Char('!'))) title = true;
+                else if (text.startsWith(QLatin1Char('|'))) section = true;
+                if (title || section) text.remove(0, 1);
+            }
+            const std::string v = utf8(text);
+            obj.set("c" + std::to_string(i), v);
+            obj.set(utf8(t.columns[i].toUpper()), v);
+        }
+        obj.set("title", title);
+        obj.set("section", section);
+        obj.set("plain", !title && !section);
+        obj.set("index", std::to_string(++index));
+        list.push_back(obj);
+    }
+    return list;
+}
+
+QString errorPage(const QString& what)
+{
+    return QStringLiteral("<html><body><p><b>Шаблон отчёта содержит ошибку</b></p><p>%1</p></body></html>")
+        .arg(htmlEscape(what));
+}
+} // namespace
+
+// ---------------------------------------------------------------- PageSetup
+
+QPageLayout PageSetup::layout() const
+{
+    return QPageLayout(QPageSize(size), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+PageSetup PageSetup::parse(const QString& text)
+{
+    PageSetup s;
+    static const QRegularExpression sep(QStringLiteral("[;,\\s]+"));
+    const QStringList words = text.toLower().split(sep, Qt::SkipEmptyParts);
+    static const QRegularExpression number(QStringLiteral("^(\\d+(?:\\.\\d+)?)(mm|pt)?$"));
+    auto numberAt = [&](int i, double* out) {
+        if (i >= words.size()) return false;
+        const auto m = number.match(words[i]);
+        if (!m.hasMatch()) return false;
+        *out = m.captured(1).toDouble();
+        return true;
+    };
+    for (int i = 0; i < words.size(); ++i) {
+        const QString& w = words[i];
+        if (w == QLatin1String("a3")) s.size = QPageSize::A3;
+        else if (w == QLatin1String("a4")) s.size = QPageSize::A4;
+        else if (w == QLatin1String("a5")) s.size = QPageSize::A5;
+        else if (w == QLatin1String("letter")) s.size = QPageSize::Letter;
+        else if (w == QLatin1String("portrait")) s.orientation = QPageLayout::Portrait;
+        else if (w == QLatin1String("landscape")) s.orientation = QPageLayout::Landscape;
+        else if (w == QLatin1String("margins") || w == QLatin1String("margin")) {
+            // One value for all sides, or top right bottom left as in CSS.
+            double v[4];
+            int n = 0;
+            while (n < 4 && numberAt(i + 1 + n, &v[n])) ++n;
+            if (n >= 1 && n < 4) s.marginsMm = QMarginsF(v[0], v[0], v[0], v[0]);
+            if (n == 4) s.marginsMm = QMarginsF(v[3], v[0], v[1], v[2]);
+            i += n;
+        } else if (w == QLatin1String("font")) {
+            double v = 0;
+            if (numberAt(i + 1, &v) && v > 0) {
+                s.fontPt = v;
+                ++i;
+            }
+        } else if (w == QLatin1String("page-numbers")) {
+            if (i + 1 < words.size()) {
+                s.pageNumbers = words[i + 1] != QLatin1String("off");
+                ++i;
+            }
+        }
+    }
+    return s;
+}
+
+// ---------------------------------------------------------------- TableRows
+
+TableRows TableRows::fromDataset(const Dataset& ds)
+{
+    TableRows t;
+    t.columns = ds.fieldNames();
+    t.rows = ds.rows();
+    return t;
+}
+
+// ---------------------------------------------------------------- TemplateRenderer
+
+QString TemplateRenderer::renderValue(const QString& raw)
+{
+    // Open marks are closed at the end of the value so that an unbalanced
+    // "<b>" cannot make the rest of the page bold; stray closing marks vanish.
+    QString out;
+    out.reserve(raw.size() + 16);
+    int bold = 0, italic = 0;
+    QString stack; // 'b' / 'i' in opening order
+    int i = 0;
+    const int n = raw.size();
+    auto at = [&](const char* tag) {
+        return QStringView(raw).mid(i).startsWith(QLatin1String(tag), Qt::CaseInsensitive);
+    };
+    while (i < n) {
+        const QChar c = raw[i];
+        if (c == QLatin1Char('<')) {
+            if (at("<b>")) { out += QLatin1String("<b>"); ++bold; stack += QLatin1Char('b'); i += 3; continue; }
+            if (at("<i>")) { out += QLatin1String("<i>"); ++italic; stack += QLatin1Char('i'); i += 3; continue; }
+            if (at("</b>") || at("</i>")) {
+                const QChar kind = raw[i + 2].toLower();
+                int& count = kind == QLatin1Char('b') ? bold : italic;
+                if (count > 0) {
+                    // Close the inner marks, the mark itself, and reopen the inner ones.
+                    const int pos = stack.lastIndexOf(kind);
+                    const QString inner = stack.mid(pos + 1);
+                    for (int k = inner.size() - 1; k >= 0; --k) out += QStringLiteral("</%1>").arg(inner[k]);
+                    out += QStringLiteral("</%1>").arg(kind);
+                    for (const QChar k : inner) out += QStringLiteral("<%1>").arg(k);
+                    stack.remove(pos, 1);
+                    --count;
+                }
+                i += 4;
+                continue;
+            }
+        }
+        if (c == QLatin1Char('\r')) {
+            out += QLatin1String("<br>");
+            i += (i + 1 < n && raw[i + 1] == QLatin1Char('\n')) ? 2 : 1;
+            continue;
+        }
+        if (c == QLatin1Char('\n')) { out += QLatin1String("<br>"); ++i; continue; }
+        out += htmlEscape(QString(c));
+        ++i;
+    }
+    for (int k = stack.size() - 1; k >= 0; --k) out += QStringLiteral("</%1>").arg(stack[k]);
+    return out;
+}
+
+QStringList TemplateRenderer::metaContents(const QString& templateText, const QString& name)
+{
+    static const QRegularExpression meta(QStringLiteral("<meta\\b((?:[^>\"']|\"[^\"]*\"|'[^']*')*)>"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QStringList out;
+    for (auto it = meta.globalMatch(templateText); it.hasNext();) {
+        const QString body = it.next().captured(1);
+        if (attribute(body, QStringLiteral("name")).compare(name, Qt::CaseInsensitive) == 0)
+            out << attribute(body, QStringLiteral("content"));
+    }
+    return out;
+}
+
+std::vector<std::pair<QString, QString>> TemplateRenderer::tableQueries(const QString& templateText)
+{
+    static const QRegularExpression def(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)\\s*=\\s*(.+)$"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    std::vector<std::pair<QString, QString>> out;
+    for (const QString& c : metaContents(templateText, QStringLiteral("plan-table"))) {
+        const auto m = def.match(c);
+        if (m.hasMatch()) out.emplace_back(m.captured(1), m.captured(2).trimmed());
+    }
+    return out;
+}
+
+PageSetup TemplateRenderer::pageSetup(const QString& templateText)
+{
+    const QStringList setups = metaContents(templateText, QStringLiteral("plan-page"));
+    return setups.isEmpty() ? PageSetup() : PageSetup::parse(setups.last());
+}
+
+QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection)
+{
+    mu::mustache tmpl(utf8(templateText));
+    if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
+    tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
+
+    mu::data data;
+    data.set("rows", rowList(rows));
+    data.set("rowcount", std::to_string(rows.rows.size()));
+    data.set("hasrows", !rows.rows.empty());
+    data.set("today", utf8(Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
+    if (connection) {
+        for (const auto& [name, sql] : tableQueries(templateText)) {
+            Dataset ds(connection);
+            ds.setCommandText(sql);
+            ds.open();
+            const TableRows t = TableRows::fromDataset(ds);
+            data.set(utf8(name), rowList(t));
+            data.set(utf8(name + QStringLiteral("_rowcount")), std::to_string(t.rows.size()));
+        }
+    }
+    const std::string html = tmpl.render(data);
+    if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
+    return QString::fromUtf8(html.c_str(), static_cast<qsizetype>(html.size()));
+}
+
+// ---------------------------------------------------------------- PagedDocument
+
+PagedDocument::PagedDocument(const QString& html, const PageSetup& setup)
+    : m_html(html), m_setup(setup), m_layoutDevice(1, 1, QImage::Format_ARGB32)
+{
+    const int dpm = qRound(LayoutDpi / 0.0254);
+    m_layoutDevice.setDotsPerMeterX(dpm);
+    m_layoutDevice.setDotsPerMeterY(dpm);
+
+    const QSizeF page = pageSizePt();
+    const QMarginsF& m = setup.marginsMm;
+    m_footerHeight = setup.pageNumbers ? mmToPx(6) : 0;
+    m_body = QRectF(mmToPx(m.left()), mmToPx(m.top()), ptToPx(page.width()) - mmToPx(m.left() + m.right()),
+                    ptToPx(page.height()) - mmToPx(m.top() + m.bottom()) - m_footerHeight);
+    if (m_body.width() < 10 || m_body.height() < 10) // margins larger than the page
+        m_body = QRectF(0, 0, ptToPx(page.width()), ptToPx(page.height()) - m_footerHeight);
+
+    m_doc = std::make_unique<QTextDocument>();
+    m_doc->documentLayout()->setPaintDevice(&m_layoutDevice);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(setup.fontPt);
+    m_doc->setDefaultFont(font);
+    m_doc->setDocumentMargin(0);
+    m_doc->setHtml(html);
+    m_doc->setPageSize(m_body.size());
+}
+
+PagedDocument::~PagedDocument() = default;
+
+int PagedDocument::pageCount() const { return m_doc->pageCount(); }
+
+QSizeF PagedDocument::pageSizePt() const
+{
+    return m_setup.layout().fullRect(QPageLayout::Point).size();
+}
+
+void PagedDocument::paintPage(QPainter* p, int index, int number, int total) const
+{
+    p->save();
+    p->translate(m_body.topLeft());
+    const QRectF view(0, index * m_body.height(), m_body.width(), m_body.height());
+    p->setClipRect(QRectF(QPointF(0, 0), m_body.size()));
+    p->translate(0, -view.top());
+    QAbstractTextDocumentLayout::PaintContext ctx;
+    ctx.clip = view;
+    ctx.palette.setColor(QPalette::Text, Qt::black);
+    m_doc->documentLayout()->draw(p, ctx);
+    p->restore();
+
+    if (m_setup.pageNumbers) {
+        p->save();
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(qRound(ptToPx(7)));
+        p->setFont(f);
+        p->setPen(Qt::black);
+        const QRectF footer(m_body.left(), m_body.bottom(), m_body.width(), m_footerHeight);
+        p->drawText(footer, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Стр. %1 из %2").arg(number).arg(total));
+        p->restore();
+    }
+}
+
+} // namespace plan

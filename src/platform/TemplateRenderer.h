@@ -1,0 +1,105 @@
+#pragma once
+// Turns a report template (HTML with Mustache sections) and the rows of the
+// staging tables into the HTML of one document, and lays that document out in
+// pages that can be painted on an image, a PDF or a printer.
+//
+// The data a template sees (docs/templates.md has the full story):
+//   rows            the rows of the report dataset, in the order of its query
+//     c0, c1, ...   the columns by position (c0 is the row key ID)
+//     NAME          the columns by their upper-case names
+//     title         column 1 starts with "!"   (the mark is not shown)
+//     section       column 1 starts with "|"   (the mark is not shown)
+//     plain         neither
+//     index         1, 2, ... the row's number in its table
+//   rowcount, hasrows, today (dd.mm.yyyy)
+//   <NAME>          a further table named by <meta name="plan-table" content="NAME=SELECT ...">,
+//                   with rows of the same shape, and NAME_rowcount
+// {{value}} shows a value with its <b>, </b>, <i>, </i> marks and line breaks
+// rendered and everything else escaped; {{{value}}} inserts it unchanged.
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QTextDocument;
+
+namespace plan {
+
+class Connection;
+class Dataset;
+
+// Page setup a template asks for with <meta name="plan-page" content="...">.
+struct PageSetup {
+    QPageSize::PageSizeId size = QPageSize::A4;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QMarginsF marginsMm{15, 15, 15, 15};
+    double fontPt = 9.0;
+    bool pageNumbers = true;
+
+    QPageLayout layout() const;
+    // Reads "A4 landscape; margins 10mm; font 8pt; page-numbers off".
+    // Unknown words are ignored, so a mistyped setup still prints.
+    static PageSetup parse(const QString& text);
+};
+
+// The rows of one table as a template sees them.
+struct TableRows {
+    QStringList columns;
+    std::vector<std::vector<QVariant>> rows;
+    static TableRows fromDataset(const Dataset& ds);
+};
+
+class TemplateRenderer {
+public:
+    // A value as {{value}} shows it: the marks <b>, </b>, <i>, </i> become
+    // markup, line breaks (CR LF, CR, LF) become <br>, the rest is escaped.
+    static QString renderValue(const QString& raw);
+    // The content of <meta name="NAME" content="..."> tags, in order.
+    static QStringList metaContents(const QString& templateText, const QString& name);
+    // The further tables the template names: pairs of section name and query.
+    static std::vector<std::pair<QString, QString>> tableQueries(const QString& templateText);
+    static PageSetup pageSetup(const QString& templateText);
+
+    // Renders the template with the given rows; further tables are read
+    // through the connection (skipped when there is none). A template that
+    // Mustache cannot parse renders as a page that names the error.
+    static QString render(const QString& templateText, const TableRows& rows, Connection* connection);
+};
+
+// One prepared document laid out in pages. Layout works at a fixed
+// resolution (LayoutDpi), independent of the screen, so that pages break at
+// the same rows in the preview, the PDF and on paper.
+class PagedDocument {
+public:
+    static constexpr int LayoutDpi = 300;
+
+    PagedDocument(const QString& html, const PageSetup& setup);
+    ~PagedDocument();
+    PagedDocument(const PagedDocument&) = delete;
+    PagedDocument& operator=(const PagedDocument&) = delete;
+
+    int pageCount() const;
+    const PageSetup& setup() const { return m_setup; }
+    QString html() const { return m_html; }
+    // Page size in points.
+    QSizeF pageSizePt() const;
+    // Paints one page (0-based) on a painter whose units are LayoutDpi
+    // device pixels with the origin at the page's top-left corner; the
+    // footer numbers it as page `number` of `total`.
+    void paintPage(QPainter* p, int index, int number, int total) const;
+
+private:
+    QString m_html;
+    PageSetup m_setup;
+    QImage m_layoutDevice;
+    std::unique_ptr<QTextDocument> m_doc;
+    QRectF m_body; // in LayoutDpi pixels, relative to the page
+    double m_footerHeight = 0;
+};
+
+} // namespace plan

@@ -1,0 +1,147 @@
+#include "rarozidi/Flying.h"
+
+#include "rarozidi/RunningTime.h"
+#include "platform/Connection.h"
+#include "platform/Dataset.h"
+
+#include <QTime>
+
+namespace rarozidi {
+
+QString sqlDate(const QDate& d) { return d.toString(QStringLiteral("M,d,yyyy")); }
+
+GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind kind)
+{
+    plan::Dataset ds(&c);
+    ds.setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + type +
+                      QStringLiteral("' Order By ID;"));
+    ds.open();
+    GroundRule rule;
+    if (ds.isEmpty()) return rule;
+    auto flag = [&ds](const QString& name) {
+        return ds.fieldIndex(name) >= 0 && ds.str(name).trimmed() == QLatin1String("1");
+    };
+    const QString suffix = groundKindSuffix(kind);
+    rule.counts = flag(QStringLiteral("UCHITYVAT_ZEMLU")) &&
+                  (kind == GroundKind::Planer || flag(QStringLiteral("ZEMLIA_") + suffix));
+    const QString shareName = QStringLiteral("KOL_VO_ZEMLIA_") + suffix;
+    if (ds.fieldIndex(shareName) >= 0) {
+        const plan::Field f = ds.fieldByName(shareName);
+        rule.share = f.asString().trimmed().isEmpty() ? 0.0 : f.asFloat();
+    }
+    return rule;
+}
+
+FlightColumns engineColumns(const QString& odinDva)
+{
+    const QString t = odinDva.trimmed();
+    if (t == QLatin1String("1")) return FlightColumns::Engine2;
+    if (t == QLatin1String("2")) return FlightColumns::Engine3;
+    return FlightColumns::Engine1;
+}
+
+namespace {
+int timeMinutes(const plan::Field& f)
+{
+    if (f.isNull()) return 0;
+    const QVariant v = f.value();
+    if (v.typeId() == QMetaType::QString) {
+        const QString t = v.toString().trimmed();
+        if (t.isEmpty()) return 0;
+        // Times kept as text: "H:MM" (or "HH:MM:SS" of a time of day).
+        if (t.count(QLatin1Char(':')) == 2) {
+            const QTime tm = f.asTime();
+            return minutesOfTimeOfDay(tm.hour(), tm.minute());
+        }
+        return parseRunningTime(t, f.name());
+    }
+    if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Double ||
+        v.typeId() == QMetaType::Short)
+        return f.asInteger(); // a count of minutes
+    const QTime tm = f.asTime();
+    return minutesOfTimeOfDay(tm.hour(), tm.minute());
+}
+} // namespace
+
+std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, const QDate& from,
+                                     const QDate& to, FlightColumns cols)
+{
+    QString air = QStringLiteral("V_VOZDUHE"), ground = QStringLiteral("NA_ZEMLE");
+    switch (cols) {
+    case FlightColumns::Aircraft: break;
+    case FlightColumns::Engine1: air += QStringLiteral("_1"); ground += QStringLiteral("_1"); break;
+    case FlightColumns::Engine2: air += QStringLiteral("_2"); ground += QStringLiteral("_2"); break;
+    case FlightColumns::Engine3: air += QStringLiteral("_3"); ground += QStringLiteral("_3"); break;
+    case FlightColumns::Gearbox: air += QStringLiteral("_RED"); ground += QStringLiteral("_RED"); break;
+    }
+    QString sql = QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") + board + QStringLiteral("'");
+    if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
+    if (to.isValid()) sql += QStringLiteral(" And DATA_POLETA<='") + sqlDate(to) + QStringLiteral("'");
+    sql += QStringLiteral(" Order By DATA_POLETA, ID;");
+    plan::Dataset ds(&c);
+    ds.setCommandText(sql);
+    ds.open();
+    const bool hasApu = ds.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0;
+    std::vector<FlightEntry> out;
+    for (ds.first(); !ds.eof(); ds.next()) {
+        FlightEntry e;
+        e.date = ds.fieldByName(QStringLiteral("DATA_POLETA")).asDate();
+        e.airborneMinutes = timeMinutes(ds.fieldByName(air));
+        e.groundMinutes = timeMinutes(ds.fieldByName(ground));
+        e.landings = ds.fieldByName(QStringLiteral("KOL_VO_POSADOK")).asInteger();
+        if (hasApu) {
+            e.apuTotalMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_POLNOE_VREMYA")));
+            e.apuGeneratorMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_V_GENERATORNOM")));
+            e.apuStarts = ds.fieldByName(QStringLiteral("VSU_KOL_VO_ZAPUSKOV")).asInteger();
+            e.apuBleeds = ds.fieldByName(QStringLiteral("VSU_KOL_VO_OTBOROV")).asInteger();
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
+long long countedMinutes(const std::vector<FlightEntry>& flights, const GroundRule& rule, const QDate& since)
+{
+    long long sum = 0;
+    for (const FlightEntry& e : flights)
+        if (!since.isValid() || e.date >= since) sum += countedFlightMinutes(e.airborneMinutes, e.groundMinutes, rule);
+    return sum;
+}
+
+int landings(const std::vector<FlightEntry>& flights, const QDate& since)
+{
+    int sum = 0;
+    for (const FlightEntry& e : flights)
+        if (!since.isValid() || e.date >= since) sum += e.landings;
+    return sum;
+}
+
+BackDating::BackDating(plan::Connection& c, const QString& board, const QDate& asOf, const GroundRule& rule,
+                       FlightColumns cols)
+{
+    const auto flights = readFlights(c, board, asOf.addDays(1), QDate(), cols);
+    m_minutes = countedMinutes(flights, rule);
+    m_landings = landings(flights);
+}
+
+QString BackDating::runningTime(const QString& stored, const QString& what) const
+{
+    if (stored.trimmed().isEmpty()) return {};
+    return formatRunningTime(parseRunningTime(stored, what) - m_minutes);
+}
+
+long long continuousMinutes(long long atInstallation, const std::vector<FlightEntry>& flights,
+                            const QDate& installed, const GroundRule& rule)
+{
+    if (!installed.isValid()) return atInstallation;
+    return atInstallation + countedMinutes(flights, rule, installed);
+}
+
+bool isStoreWord(const QString& place)
+{
+    const QString t = place.trimmed();
+    return t == QStringLiteral("Склад") || t == QStringLiteral("Ремфонд") || t == QStringLiteral("Ремонт") ||
+           t == QStringLiteral("Рекламация");
+}
+
+} // namespace rarozidi

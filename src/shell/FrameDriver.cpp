@@ -1,0 +1,347 @@
+#include "shell/FrameDriver.h"
+
+#include "platform/Connection.h"
+#include "platform/Dataset.h"
+#include "platform/MessageService.h"
+#include "platform/ReportComponent.h"
+#include "platform/StagingExport.h"
+#include "shell/FrameBar.h"
+#include "shell/HostWindow.h"
+#include "shell/PlanFrame.h"
+#include "shell/ShellServices.h"
+#include "shell/StartPlan.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <memory>
+#include <stdexcept>
+
+namespace plan::shell {
+namespace {
+[[noreturn]] void fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
+
+int firstCheckableColumn(const QTreeWidgetItem* item)
+{
+    for (int c = 0; c < item->columnCount(); ++c)
+        if (item->data(c, Qt::CheckStateRole).isValid()) return c;
+    return -1;
+}
+
+// The tree item whose text in a visible column is `text`; `column` gets that column.
+QTreeWidgetItem* findTreeItem(QWidget* root, const QString& text, QTreeWidget** treeOut, int* column)
+{
+    for (QTreeWidget* tree : root->findChildren<QTreeWidget*>()) {
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            for (int c = 0; c < (*it)->columnCount(); ++c) {
+                if (tree->isColumnHidden(c)) continue;
+                if ((*it)->text(c).trimmed() == text.trimmed()) {
+                    *treeOut = tree;
+                    *column = c;
+                    return *it;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+void tickTreeItem(QTreeWidgetItem* item)
+{
+    const int c = firstCheckableColumn(item);
+    if (c >= 0 && item->checkState(c) != Qt::Checked) item->setCheckState(c, Qt::Checked);
+    for (int i = 0; i < item->childCount(); ++i) tickTreeItem(item->child(i));
+}
+
+QString templateCopyName(const QString& path)
+{
+    // A template copy is named plan-<key>-<code>-XXXXXX.html; keep <key>-<code>.html.
+    const QString name = QFileInfo(path).fileName();
+    static const QRegularExpression copy(QStringLiteral("^plan-(.+)-[A-Za-z0-9]{6}\\.html$"));
+    const auto m = copy.match(name);
+    return m.hasMatch() ? m.captured(1) + QStringLiteral(".html") : name;
+}
+} // namespace
+
+QWidget* FrameDriver::find(const QString& name) const
+{
+    if (m_root->objectName() == name) return m_root;
+    QWidget* w = m_root->findChild<QWidget*>(name);
+    if (!w) fail(QStringLiteral("the frame has no control \"%1\"").arg(name));
+    return w;
+}
+
+void FrameDriver::set(const QString& name, const QString& value)
+{
+    QWidget* w = find(name);
+    if (auto* cbo = qobject_cast<QComboBox*>(w)) {
+        int index = -1;
+        if (value.startsWith(QLatin1Char('#'))) {
+            bool ok = false;
+            index = value.mid(1).toInt(&ok);
+            if (!ok || index < 0 || index >= cbo->count())
+                fail(QStringLiteral("%1 has no item %2 (it has %3)").arg(name, value).arg(cbo->count()));
+        } else {
+            index = cbo->findText(value, Qt::MatchExactly);
+            if (index < 0) {
+                QStringList items;
+                for (int i = 0; i < cbo->count(); ++i) items << cbo->itemText(i);
+                fail(QStringLiteral("%1 has no item \"%2\"; it has: %3").arg(name, value, items.join(QStringLiteral(" | "))));
+            }
+        }
+        cbo->setCurrentIndex(index);
+        emit cbo->activated(index);
+        emit cbo->textActivated(cbo->itemText(index));
+        return;
+    }
+    if (auto* date = qobject_cast<QDateEdit*>(w)) {
+        const QDate d = QDate::fromString(value, QStringLiteral("dd.MM.yyyy"));
+        if (!d.isValid()) fail(QStringLiteral("%1: \"%2\" is not a date dd.mm.yyyy").arg(name, value));
+        date->setDate(d);
+        emit date->editingFinished();
+        return;
+    }
+    if (auto* spin = qobject_cast<QSpinBox*>(w)) {
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        if (!ok) fail(QStringLiteral("%1: \"%2\" is not a whole number").arg(name, value));
+        spin->setValue(v);
+        emit spin->editingFinished();
+        return;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->setText(value);
+        emit edit->textEdited(value);
+        emit edit->editingFinished();
+        return;
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+        if (value != QLatin1String("1")) fail(QStringLiteral("%1: a radio button can only be chosen (1)").arg(name));
+        if (!radio->isChecked()) radio->click();
+        return;
+    }
+    if (auto* chk = qobject_cast<QCheckBox*>(w)) {
+        if (value != QLatin1String("0") && value != QLatin1String("1"))
+            fail(QStringLiteral("%1: a check box takes 0 or 1, not \"%2\"").arg(name, value));
+        if (chk->isChecked() != (value == QLatin1String("1"))) chk->click();
+        return;
+    }
+    fail(QStringLiteral("%1 is a %2, which --set cannot fill").arg(name, QString::fromLatin1(w->metaObject()->className())));
+}
+
+void FrameDriver::tick(const QString& text)
+{
+    QTreeWidget* tree = nullptr;
+    int column = -1;
+    if (QTreeWidgetItem* item = findTreeItem(m_root, text, &tree, &column)) {
+        if (firstCheckableColumn(item) < 0) fail(QStringLiteral("the row \"%1\" has no tick box").arg(text));
+        tickTreeItem(item);
+        return;
+    }
+    for (QTableWidget* table : m_root->findChildren<QTableWidget*>()) {
+        for (int r = 0; r < table->rowCount(); ++r) {
+            bool match = false;
+            for (int c = 0; c < table->columnCount() && !match; ++c)
+                if (!table->isColumnHidden(c) && table->item(r, c) && table->item(r, c)->text().trimmed() == text.trimmed())
+                    match = true;
+            if (!match) continue;
+            for (int c = 0; c < table->columnCount(); ++c) {
+                QTableWidgetItem* cell = table->item(r, c);
+                if (cell && cell->data(Qt::CheckStateRole).isValid()) {
+                    if (cell->checkState() != Qt::Checked) cell->setCheckState(Qt::Checked);
+                    return;
+                }
+            }
+            fail(QStringLiteral("the row \"%1\" has no tick box").arg(text));
+        }
+    }
+    fail(QStringLiteral("no row \"%1\" to tick").arg(text));
+}
+
+void FrameDriver::select(const QString& text)
+{
+    QTreeWidget* tree = nullptr;
+    int column = -1;
+    if (QTreeWidgetItem* item = findTreeItem(m_root, text, &tree, &column)) {
+        tree->setCurrentItem(item, column);
+        emit tree->itemPressed(item, column);
+        emit tree->itemClicked(item, column);
+        return;
+    }
+    for (QTableWidget* table : m_root->findChildren<QTableWidget*>()) {
+        const auto found = table->findItems(text, Qt::MatchExactly);
+        if (found.isEmpty()) continue;
+        QTableWidgetItem* cell = found.first();
+        table->setCurrentItem(cell);
+        emit table->itemClicked(cell);
+        emit table->cellClicked(cell->row(), cell->column());
+        return;
+    }
+    fail(QStringLiteral("no row \"%1\" to select").arg(text));
+}
+
+void FrameDriver::press(const QString& name)
+{
+    auto* b = qobject_cast<QAbstractButton*>(find(name));
+    if (!b) fail(QStringLiteral("\"%1\" is not a button").arg(name));
+    if (!b->isEnabled()) fail(QStringLiteral("the button %1 is disabled").arg(name));
+    b->click();
+}
+
+// ---------------------------------------------------------------- plan run
+
+QString parseRunArguments(const QStringList& args, RunRequest* out)
+{
+    RunRequest r = *out;
+    QStringList positional;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString a = args[i];
+        auto value = [&](QString* v) {
+            if (i + 1 >= args.size()) return false;
+            *v = args[++i];
+            return true;
+        };
+        QString v;
+        if (a.startsWith(QLatin1String("--"))) {
+            if (!value(&v)) return QStringLiteral("%1 needs a value").arg(a);
+            if (a == QLatin1String("--set")) {
+                const int eq = v.indexOf(QLatin1Char('='));
+                if (eq <= 0) return QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(v);
+                r.steps.push_back({RunStep::Set, v.left(eq), v.mid(eq + 1)});
+            } else if (a == QLatin1String("--tick")) r.steps.push_back({RunStep::Tick, v, {}});
+            else if (a == QLatin1String("--select")) r.steps.push_back({RunStep::Select, v, {}});
+            else if (a == QLatin1String("--press")) r.steps.push_back({RunStep::Press, v, {}});
+            else if (a == QLatin1String("--pdf")) r.pdf = v;
+            else if (a == QLatin1String("--png-dir")) r.pngDir = v;
+            else if (a == QLatin1String("--staging")) r.staging = v;
+            else if (a == QLatin1String("--template-dir")) r.templateDir = v;
+            else return QStringLiteral("unknown option %1").arg(a);
+        } else positional << a;
+    }
+    if (positional.size() != 2) return QStringLiteral("plan run takes WINDOW and ITEM");
+    r.window = positional[0];
+    r.item = positional[1];
+    *out = r;
+    return {};
+}
+
+namespace {
+QString resolveItem(const TFrameBar* bar, const QString& item, QString* error)
+{
+    if (bar->indexOf(item) >= 0) return item;
+    const QStringList captions = bar->captions();
+    for (const QString& c : captions)
+        if (c.compare(item, Qt::CaseInsensitive) == 0) return c;
+    if (item.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const int n = item.mid(1).toInt(&ok);
+        if (ok && n >= 1 && n <= captions.size()) return captions[n - 1];
+    }
+    *error = captions.isEmpty()
+                 ? QStringLiteral("the bar is empty: \"reports.ini\" switches nothing on for this window")
+                 : QStringLiteral("the bar has no item \"%1\"; it has:\n  %2").arg(item, captions.join(QStringLiteral("\n  ")));
+    return {};
+}
+} // namespace
+
+RunResult runItem(const RunRequest& req)
+{
+    RunResult res;
+    const bool wasHeadless = MessageService::headless();
+    MessageService::setHeadless(true);
+    MessageService::clear();
+    auto finish = [&](RunResult r) {
+        for (const QString& m : MessageService::recorded()) r.errors << m;
+        if (!r.errors.isEmpty() && r.status == 0) r.status = 1;
+        MessageService::clear();
+        MessageService::setHeadless(wasHeadless);
+        return r;
+    };
+
+    const QString key = canonicalWindowKey(req.window);
+    if (!hostTraits(key)) {
+        res.status = 2;
+        res.errors << QStringLiteral("\"%1\" is not a host window (see plan windows)").arg(req.window);
+        return finish(res);
+    }
+
+    // What the host application hands over: its connection and report datasets.
+    Connection hostConnection;
+    std::unique_ptr<Dataset> ds[3];
+    THostWindow* w = nullptr;
+    try {
+        hostConnection.openDefault();
+        for (auto& d : ds) d = std::make_unique<Dataset>(&hostConnection);
+        w = loadHostWindow(key, ds[0].get(), ds[1].get(), ds[2].get(), req.user, ShowMode::NoLoop);
+        QString error;
+        const QString caption = resolveItem(w->bar(), req.item, &error);
+        if (caption.isEmpty()) throw std::runtime_error(error.toStdString());
+        TPlanFrame* frame = w->openItem(caption);
+        if (!frame) throw std::runtime_error("the item has no frame");
+        if (auto* nb = qobject_cast<TfrNotBuilt*>(frame)) throw std::runtime_error(nb->notice().toStdString());
+
+        FrameDriver driver(frame);
+        bool pressed = false;
+        for (const RunStep& s : req.steps) {
+            switch (s.kind) {
+            case RunStep::Set: driver.set(s.name, s.value); break;
+            case RunStep::Tick: driver.tick(s.name); break;
+            case RunStep::Select: driver.select(s.name); break;
+            case RunStep::Press: driver.press(s.name); pressed = true; break;
+            }
+        }
+        if (!pressed) driver.press(QStringLiteral("cmdReport"));
+        // A message box ends the run: its text is the outcome, nothing is written.
+        if (!MessageService::recorded().isEmpty()) {
+            delete w;
+            return finish(res);
+        }
+
+        ReportComponent* rc = w->frxReport;
+        if (!req.pdf.isEmpty()) {
+            rc->exportPdf(req.pdf);
+            res.written << req.pdf;
+        }
+        if (!req.pngDir.isEmpty()) {
+            QDir().mkpath(req.pngDir);
+            res.written << rc->exportPng(req.pngDir);
+        }
+        if (!req.staging.isEmpty()) {
+            Dataset* sd = rc->dataset();
+            if (!sd || sd->commandText().trimmed().isEmpty())
+                throw std::runtime_error("the run wrote no staging table");
+            Dataset copy(sd->connection());
+            copy.setCommandText(sd->commandText());
+            copy.open();
+            exportCsv(copy, req.staging);
+            res.written << req.staging;
+        }
+        if (!req.templateDir.isEmpty()) {
+            if (!rc->templateLoaded()) throw std::runtime_error("the run loaded no template");
+            QDir().mkpath(req.templateDir);
+            const QString path = QDir(req.templateDir).filePath(templateCopyName(rc->templatePath()));
+            QFile f(path);
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                throw std::runtime_error("cannot write " + path.toStdString());
+            f.write(rc->templateText().toUtf8());
+            res.written << path;
+        }
+    } catch (const std::exception& e) {
+        res.status = 1;
+        res.errors << errorText(e);
+    }
+    delete w; // before the datasets it refers to
+    return finish(res);
+}
+
+} // namespace plan::shell

@@ -1,0 +1,73 @@
+#pragma once
+// Driving a frame without a user: setting its controls by object name,
+// ticking and selecting rows of its grids by their visible text, pressing
+// its buttons, as a user would (the same signals fire). Used by the
+// command-line driver (`plan run`) and the tests.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QWidget;
+
+namespace plan::shell {
+
+class FrameDriver {
+public:
+    explicit FrameDriver(QWidget* root) : m_root(root) {}
+
+    // Sets a control by its object name (errors are std::runtime_error):
+    //   QComboBox     the item of that text, or "#N" for the item at index N
+    //   QLineEdit     the text
+    //   QCheckBox     "1" ticked, "0" clear (a change clicks it)
+    //   QRadioButton  "1" chooses it
+    //   QDateEdit     a date "dd.mm.yyyy"
+    //   QSpinBox      a whole number
+    void set(const QString& name, const QString& value);
+    // Ticks the row of a tree or table whose visible text is `text` (the
+    // first checkable column of that row). A row with children ticks them too.
+    void tick(const QString& text);
+    // Makes the row of that text the current one, as a click on it does.
+    void select(const QString& text);
+    // Clicks a button by object name; a hidden or disabled button is an error.
+    void press(const QString& name);
+
+private:
+    QWidget* find(const QString& name) const;
+    QWidget* m_root;
+};
+
+// One `plan run`: a host window, a bar item, steps on its frame, outputs.
+struct RunStep {
+    enum Kind { Set, Tick, Select, Press } kind;
+    QString name;  // Set/Press: object name; Tick/Select: the row's text
+    QString value; // Set: the value
+};
+
+struct RunRequest {
+    QString window; // window key ("frmPlanReport"; any case, or the class name)
+    QString item;   // bar caption, or "#N" for the N-th item of the bar (from 1)
+    QString user = QStringLiteral("planner");
+    std::vector<RunStep> steps;
+    QString pdf;         // --pdf FILE
+    QString pngDir;      // --png-dir DIR
+    QString staging;     // --staging FILE.csv
+    QString templateDir; // --template-dir DIR
+};
+
+// Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
+// [--press NAME] [--pdf FILE] [--png-dir DIR] [--staging FILE] [--template-dir DIR]".
+// Returns the error text, empty when the arguments are good.
+QString parseRunArguments(const QStringList& args, RunRequest* out);
+
+struct RunResult {
+    int status = 0;       // 0 when the run went through and no message box came up
+    QStringList errors;   // what went wrong, and the text of every message box
+    QStringList written;  // files written
+};
+
+// Opens the window on the process's default database, opens the item,
+// applies the steps in order (pressing cmdReport at the end when no step
+// presses a button) and writes the outputs asked for.
+RunResult runItem(const RunRequest& request);
+
+} // namespace plan::shell
