@@ -63,6 +63,14 @@ void tickTreeItem(QTreeWidgetItem* item)
     for (int i = 0; i < item->childCount(); ++i) tickTreeItem(item->child(i));
 }
 
+// The offscreen platform says on every window that it cannot pass size hints on.
+QtMessageHandler g_previousHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
+{
+    if (msg.contains(QLatin1String("does not support propagateSizeHints"))) return;
+    if (g_previousHandler) g_previousHandler(type, ctx, msg);
+}
+
 QString templateCopyName(const QString& path)
 {
     // A template copy is named plan-<key>-<code>-XXXXXX.html; keep <key>-<code>.html.
@@ -257,6 +265,11 @@ QString resolveItem(const TFrameBar* bar, const QString& item, QString* error)
 RunResult runItem(const RunRequest& req)
 {
     RunResult res;
+    static const bool quiet = [] {
+        g_previousHandler = qInstallMessageHandler(quietHandler);
+        return true;
+    }();
+    Q_UNUSED(quiet);
     const bool wasHeadless = MessageService::headless();
     MessageService::setHeadless(true);
     MessageService::clear();

@@ -40,7 +40,8 @@ TfrmPlanZaiavSLG::TfrmPlanZaiavSLG(QWidget* parent) : THostWindow(itemTable(), p
     qApp->installEventFilter(this);
 }
 
-TfrmPlanZaiavSLG::~TfrmPlanZaiavSLG() {
+TfrmPlanZaiavSLG::~TfrmPlanZaiavSLG()
+{
     qApp->removeEventFilter(this);
 }
 
