@@ -139,3 +139,32 @@ for t in ['DVIGATEL','REDUCTOR','LOPAST','VTULKA_NV','HVOSTOVOY_VINT','VOZDUSHNY
 for i, (t, c) in enumerate(idx):
     out.append('CREATE INDEX IX_%s_%d ON %s (%s);' % (t[:20], i, t, c))
 open(sys.argv[1], 'w').write('\n'.join(out) + '\n')
+
+# The catalogue: every table with its columns by position.
+if len(sys.argv) > 2:
+    doc = ['# Maintenance database: schema catalogue', '',
+           'Generated with the DDL by `tools/schema_gen.py`; `src/data/schema.sql` is the schema itself.',
+           'Reports read whole rows with `Select *` and take columns by position, so the order below is a contract.',
+           'Columns named `F<n>` are the host system\'s other columns, kept so that the named positions hold.',
+           'Staging tables (`REPORT_...`) hold text columns `C1`..`C40` unless a sort column is named; each report',
+           'writes its own positions from 1 on.', '',
+           'Types: running times ("H:MM") and flags compared as text are VARCHAR; dates DATE; the flight times of',
+           '`SPRAVKA` TIME; counts, limits in whole hours, state codes and 0/1 flags read as numbers INTEGER;',
+           'weights and ground-running shares DOUBLE PRECISION.', '']
+    for name, (cols, _) in T.items():
+        if name.startswith('REPORT_') and name not in staging_named and name != 'REPORT_PROGNOZ':
+            continue
+        doc.append('## %s' % name)
+        doc.append('')
+        doc.append('| pos | column | type |')
+        doc.append('|---|---|---|')
+        doc.append('| 0 | ID | INTEGER identity |')
+        for pos in range(1, max(cols) + 1):
+            spec = cols.get(pos, 'F%d' % pos)
+            cname, _, t = spec.partition(':')
+            if cname.startswith('F') and cname[1:].isdigit():
+                continue
+            doc.append('| %d | %s | %s |' % (pos, cname, TYPES[t or 'V']))
+        doc.append('')
+    doc.append('The other staging tables: ' + ', '.join('`%s`' % s for s in staging if s not in staging_named and s != 'REPORT_PROGNOZ') + ' — `ID`, then `C1`..`C40` VARCHAR(300).')
+    open(sys.argv[2], 'w').write('\n'.join(doc) + '\n')

@@ -5,10 +5,29 @@
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "shell/HostWindow.h"
+#include "shell/StartPlan.h"
+
+#include <QFile>
 
 #include <QElapsedTimer>
 
 namespace plan {
+
+namespace {
+// A report switch file with every bar item of every host window on.
+void writeReportsIni(const QString& path)
+{
+    IniFile ini(path);
+    for (const auto& w : shell::moduleWindows()) {
+        const shell::HostTraits* t = shell::hostTraits(w.key);
+        if (!t) continue;
+        for (const auto& item : t->items) ini.writeBool(t->section, item.key(), true);
+    }
+}
+} // namespace
 
 int cmdDemoDb(const DriverContext&, const QStringList& args)
 {
@@ -40,6 +59,11 @@ int cmdDemoDb(const DriverContext&, const QStringList& args)
     const DemoFleet::Summary s = DemoFleet::create(path, opt, [](const QString& step) { out(step); });
     out(QStringLiteral("Created %1: %2 aircraft, %3 components, %4 flight records in %5 s")
             .arg(path).arg(s.aircraft).arg(s.components).arg(s.flights).arg(t.elapsed() / 1000.0, 0, 'f', 1));
+    const QString ini = Paths::homeFile(QStringLiteral("reports.ini"));
+    if (!QFile::exists(ini)) {
+        writeReportsIni(ini);
+        out(QStringLiteral("Wrote %1 with every report switched on").arg(ini));
+    }
     return 0;
 }
 

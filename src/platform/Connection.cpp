@@ -37,13 +37,21 @@ Connection::Target Connection::parse(const QString& cs)
 {
     Target t;
     const int colon = cs.indexOf(QLatin1Char(':'));
-    // A colon after the first character that is not part of a path names a server.
-    if (colon > 0 && !cs.left(colon).contains(QLatin1Char('/')) && !cs.left(colon).contains(QLatin1Char('\\'))
-        && colon != 1) {
-        QString host = cs.left(colon);
-        const int slash = host.indexOf(QLatin1Char('/'));
-        if (slash >= 0) { t.port = host.mid(slash + 1).toInt(); host = host.left(slash); }
-        t.host = host;
+    // "host:path" or "host/port:path"; a path of its own never has a colon
+    // before its first separator (a drive letter "C:" is a path too).
+    QString head = colon > 0 ? cs.left(colon) : QString();
+    bool server = colon > 1 && !head.contains(QLatin1Char('\\')) && !head.startsWith(QLatin1Char('.'));
+    int port = 0;
+    if (server && head.contains(QLatin1Char('/'))) {
+        const QString p = head.section(QLatin1Char('/'), 1);
+        bool ok = false;
+        port = p.toInt(&ok);
+        server = ok && head.count(QLatin1Char('/')) == 1 && !head.startsWith(QLatin1Char('/'));
+        head = head.section(QLatin1Char('/'), 0, 0);
+    }
+    if (server) {
+        t.host = head;
+        t.port = port;
         t.path = cs.mid(colon + 1);
         t.embedded = false;
     } else {
