@@ -33,7 +33,8 @@ void usage()
         "  info [--db CS]                                     row count of every table\n"
         "  windows                                            the planning windows\n"
         "  items WINDOW                                       the bar of a window as reports.ini switches it\n"
-        "  run WINDOW ITEM [options]                          run a report frame headless"));
+        "  run WINDOW ITEM [options]                          run a report frame headless\n"
+        "  nalet KIND NUMBER FROM TO [--pdf F]                flight-hour report of one component"));
 }
 } // namespace
 
@@ -81,6 +82,7 @@ int runDriver(const QStringList& argsIn)
         if (cmd == QLatin1String("windows")) return cmdWindows(ctx, rest);
         if (cmd == QLatin1String("items")) return cmdItems(ctx, rest);
         if (cmd == QLatin1String("run")) return cmdRun(ctx, rest);
+        if (cmd == QLatin1String("nalet")) return cmdNalet(ctx, rest);
     } catch (const DbError& e) {
         err(e.message());
         return 1;
