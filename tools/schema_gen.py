@@ -87,7 +87,7 @@ table('ETA_ZCU', {1:'TIP_VS',2:'NAME',3:'CHERT_NOMER',4:'ID_NAME'})
 for n, extra in [('ETAPLANER', {}), ('ETADVIG', {5:'NAZVANIE_DVIGATELIA'}), ('ETAREDUCTOR', {5:'NAZVANIE_REDUCTORA'}),
                  ('ETALOPAST', {5:'TIP_VINTA',6:'NAZVANIE'}), ('ETA_HVOST_VINT', {5:'NAZVANIE_VINTA'}),
                  ('ETA_VOZD_VINT', {5:'TIP_VINTA',6:'NAZVANIE_VINTA'}), ('ETA_LEBEDKA', {5:'CHERT_NOMER_LEBEDKA'}),
-                 ('ETA_AGR_VSU', {5:'ID_NAME_VSU'}), ('ETAVSU', {}), ('ETASHLANG', {})]:
+                 ('ETA_AGR_VSU', {5:'ID_NAME_VSU'}), ('ETAVSU', {5:'NAZVANIE'}), ('ETASHLANG', {})]:
     c = {1:'TIP_VS',2:'ID_NAME',3:'NAME',4:'CHERT_NOMER'}; c.update(extra); table(n, c)
 pto = {1:'TIP_VS',2:'VREMIA_F1:I',3:'VREMIA_FORMA:I',4:'CASE1:I',5:'KOL_VO_FORM:I'}
 for i in range(20): pto[6+i] = 'FORMA_%d' % (i+1)

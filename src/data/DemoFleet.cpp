@@ -111,6 +111,8 @@ public:
         flights();
         step("state entries, movements and maintenance");
         maintenance();
+        step("tuned documents and sheets");
+        tuning();
         return m_summary;
     }
 
@@ -194,7 +196,7 @@ private:
                     .set("IND_UCHET", 1).set("ED_IZMARENIA", QString::number(u.measure)).write();
             }
             if (t.apu) {
-                etaVsu.set("TIP_VS", type).write();
+                etaVsu.set("TIP_VS", type).set("NAZVANIE", QStringLiteral("АИ-9В")).write();
                 etaAgrVsu.set("TIP_VS", type).write();
             }
             etaSh.set("TIP_VS", type).write();
@@ -464,6 +466,52 @@ private:
                     .set("KUDA", a.op).set("SOBSTVENNOST", a.owner).set("NAIMENOVANIE", a.board).set("VSU", QStringLiteral("0")).write();
             if (a.owner != a.op) liz.write();
         }
+    }
+
+    // The saved lists of the tuned sheets and of the application documents.
+    void tuning()
+    {
+        struct Kind { const char* code; const char* caption; const char* names; };
+        const Kind kinds[] = {
+            {"Plane", "Воздушное судно", ""}, {"Dvigatel", "Двигатели", "ТВ3-117ВМ, ТВ2-117А, ГТД-350"},
+            {"Reductor", "Главный редуктор", "ВР-14, ВР-8А, ВР-2"}, {"VSU", "ВСУ", "АИ-9В"},
+            {"LopastNV", "Лопасти НВ", "8АТ-2710-00"}, {"VtulkaNV", "Втулка НВ", "8-1930-000"},
+            {"LopastHV", "Лопасти РВ", "246-3925-00"}, {"HvostovoyVint", "Винт рулевой", "246-3904-000"},
+            {"Lebedka", "Электролебедка", "ЛПГ-150М"}, {"ZCU", "ЗЧУ", "Все агрегаты ЗЧУ"}, {"Shlang", "Шланги", "Шланги всех систем"},
+        };
+        TableWriter docs(m_db, "TUNE_DOCS"), reps(m_db, "TUNE_REPORTS");
+        for (const char* sheet : {"Комплексный прогноз на замену агрегатов", "Сведения о ВС", "Сведения о ВС для VU z Uz",
+                                  "Квартальный отчет о снятых и установленных компонентах ВС"}) {
+            int line = 0;
+            for (const Kind& k : kinds)
+                docs.set("NAME_REPORT", QString::fromUtf8(sheet)).set("NUMBER_LINE", ++line).set("NAZVANIE", QString::fromUtf8(k.caption))
+                    .set("CHERT_NOMER", QString::fromUtf8(k.names)).set("TIP_AGREGATA", QString::fromUtf8(k.code)).set("ID_ETALON", "0").write();
+            for (int u = 0; u < 2; ++u)
+                docs.set("NAME_REPORT", QString::fromUtf8(sheet)).set("NUMBER_LINE", ++line).set("NAZVANIE", QString::fromUtf8(kUnits[u].name))
+                    .set("CHERT_NOMER", QString::fromUtf8(kUnits[u].drawing)).set("TIP_AGREGATA", "Agregat")
+                    .set("ID_ETALON", QString::fromUtf8(kUnits[u].drawing)).write();
+        }
+        struct Doc { const char* family; const char* name; };
+        const Doc documents[] = {{"PRODLENIE", "Основные агрегаты"}, {"PRODLENIE", "Пилотажно-навигационные и АиРЭО"},
+                                 {"PRODLENIE", "Агрегаты с дубликатами паспортов"}, {"SLG", "Агрегаты с ограниченным ресурсом"},
+                                 {"SLG", "Отчет о контрольном полете ВС"}, {"SLG", "Акт оценки тех.состояния ВС"}};
+        for (int t = 0; t < kTypeCount - 1; ++t)
+            for (const Doc& d : documents) {
+                int line = 0;
+                auto row = [&](const QString& caption, const QString& drawing, const char* kind, const QString& system, const QString& id) {
+                    reps.set("TIP_VS", QString::fromUtf8(kTypes[t].type)).set("TIP_REPORT", QString::fromUtf8(d.family))
+                        .set("NAME_REPORT", QString::fromUtf8(d.name)).set("NUMBER_LINE", ++line).set("NAZVANIE", caption)
+                        .set("CHERT_NOMER", drawing).set("TIP_AGREGATA", QString::fromUtf8(kind))
+                        .set("SYSTEMA", system.isEmpty() ? QVariant() : QVariant(system)).set("ID_ETALON", id)
+                        .set("KOL_VO_NA_VS", QStringLiteral("1")).write();
+                };
+                row(QStringLiteral("Двигатели"), QString::fromUtf8(kTypes[t].engine), "Dvigatel", {}, QStringLiteral("0"));
+                row(QStringLiteral("Главный редуктор"), QString::fromUtf8(kTypes[t].gearbox), "Reductor", {}, QStringLiteral("0"));
+                for (int u = 0; u < kUnitCount; ++u)
+                    if (kUnits[u].measure == 0)
+                        row(QString::fromUtf8(kUnits[u].name), QString::fromUtf8(kUnits[u].drawing), "Agregat",
+                            QString::fromUtf8(kUnits[u].system), QString::number(u + 1));
+            }
     }
 
     QSqlDatabase m_db;
