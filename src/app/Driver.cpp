@@ -38,6 +38,13 @@ void usage()
 }
 } // namespace
 
+bool optionValue(const QStringList& args, int* i, QString* value)
+{
+    if (*i + 1 >= args.size()) { err(QStringLiteral("%1 needs a value").arg(args[*i])); return false; }
+    *value = args[++*i];
+    return true;
+}
+
 int runDriver(const QStringList& argsIn)
 {
     DriverContext ctx;
@@ -50,11 +57,7 @@ int runDriver(const QStringList& argsIn)
     // Global options may stand anywhere; commands see the rest in order.
     for (int i = 0; i < argsIn.size(); ++i) {
         const QString a = argsIn[i];
-        auto value = [&](QString* outValue) {
-            if (i + 1 >= argsIn.size()) { err(QStringLiteral("%1 needs a value").arg(a)); return false; }
-            *outValue = argsIn[++i];
-            return true;
-        };
+        auto value = [&](QString* outValue) { return optionValue(argsIn, &i, outValue); };
         QString v;
         if (a == QLatin1String("--db")) { if (!value(&ctx.db)) return 2; }
         else if (a == QLatin1String("--user")) { if (!value(&ctx.user)) return 2; }

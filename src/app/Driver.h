@@ -21,6 +21,10 @@ int cmdItems(const DriverContext& ctx, const QStringList& args);
 int cmdRun(const DriverContext& ctx, const QStringList& args);
 int cmdNalet(const DriverContext& ctx, const QStringList& args);
 
+// Reads the value after option args[*i] into *value and moves *i past it;
+// says "OPTION needs a value" and returns false when there is none.
+bool optionValue(const QStringList& args, int* i, QString* value);
+
 // Writes a line to stdout / stderr (UTF-8).
 void out(const QString& line);
 void err(const QString& line);

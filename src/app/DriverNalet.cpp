@@ -54,11 +54,7 @@ int cmdNalet(const DriverContext&, const QStringList& args)
     QString pdf, pngDir, csv;
     for (int i = 0; i < args.size(); ++i) {
         const QString a = args[i];
-        auto value = [&](QString* v) {
-            if (i + 1 >= args.size()) { err(QStringLiteral("%1 needs a value").arg(a)); return false; }
-            *v = args[++i];
-            return true;
-        };
+        auto value = [&](QString* v) { return optionValue(args, &i, v); };
         if (a == QLatin1String("--pdf")) { if (!value(&pdf)) return 2; }
         else if (a == QLatin1String("--png-dir")) { if (!value(&pngDir)) return 2; }
         else if (a == QLatin1String("--staging")) { if (!value(&csv)) return 2; }

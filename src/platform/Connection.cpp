@@ -15,14 +15,6 @@ QString g_defaultCs;
 QString g_defaultUser = QStringLiteral("SYSDBA");
 QString g_defaultPassword = QStringLiteral("masterkey");
 
-QString describe(const QSqlError& e)
-{
-    QString t = e.databaseText().trimmed();
-    const QString d = e.driverText().trimmed();
-    if (t.isEmpty()) return d;
-    if (!d.isEmpty() && !t.contains(d)) t = d + QStringLiteral(": ") + t;
-    return t;
-}
 } // namespace
 
 Connection::Connection() : m_name(QStringLiteral("plan-connection-%1").arg(g_counter.fetchAndAddRelaxed(1))) {}
@@ -86,7 +78,7 @@ void Connection::open(const QString& cs, const QString& user, const QString& pas
     db.setPassword(password);
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
     if (!db.open())
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, describe(db.lastError())));
+        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, describeSqlError(db.lastError())));
 }
 
 void Connection::setDefaultTarget(const QString& cs, const QString& user, const QString& password)
@@ -128,14 +120,14 @@ void Connection::execute(const QString& sql)
     QSqlDatabase db = database();
     QSqlQuery q(db);
     if (!q.exec(sql))
-        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(sql.left(300), describe(q.lastError())));
+        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(sql.left(300), describeSqlError(q.lastError())));
 }
 
 void Connection::executeScript(const QString& script)
 {
     QSqlDatabase db = database();
     if (!db.transaction())
-        throw DbError(QStringLiteral("Cannot start a transaction on \"%1\": %2").arg(m_connectionString, describe(db.lastError())));
+        throw DbError(QStringLiteral("Cannot start a transaction on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
     QString stmt;
     for (const QString& rawLine : script.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
@@ -146,7 +138,7 @@ void Connection::executeScript(const QString& script)
             const QString text = stmt.trimmed().chopped(1);
             stmt.clear();
             if (!q.exec(text)) {
-                const QString err = describe(q.lastError());
+                const QString err = describeSqlError(q.lastError());
                 db.rollback();
                 throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(text.left(300), err));
             }
@@ -159,7 +151,7 @@ void Connection::executeScript(const QString& script)
         }
     }
     if (!db.commit())
-        throw DbError(QStringLiteral("Cannot commit on \"%1\": %2").arg(m_connectionString, describe(db.lastError())));
+        throw DbError(QStringLiteral("Cannot commit on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
 }
 
 void Connection::createDatabase(const QString& cs, const QString& user, const QString& password)

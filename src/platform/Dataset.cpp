@@ -11,12 +11,6 @@
 
 namespace plan {
 namespace {
-QString errText(const QSqlError& e)
-{
-    QString t = e.databaseText().trimmed();
-    return t.isEmpty() ? e.driverText().trimmed() : t;
-}
-
 bool isDateLike(const QVariant& v)
 {
     const int t = v.typeId();
@@ -146,7 +140,7 @@ void Dataset::open()
     QSqlQuery q(db());
     q.setForwardOnly(true);
     if (!q.exec(m_command))
-        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(m_command, errText(q.lastError())));
+        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(m_command, describeSqlError(q.lastError())));
     const QSqlRecord rec = q.record();
     m_columns.clear();
     for (int i = 0; i < rec.count(); ++i) m_columns << rec.fieldName(i).toUpper();
@@ -239,11 +233,11 @@ void Dataset::deleteAll()
     d.transaction();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("DELETE FROM ") + table)) {
-        const QString err = errText(q.lastError());
+        const QString err = describeSqlError(q.lastError());
         d.rollback();
         throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, err));
     }
-    if (!d.commit()) throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, errText(d.lastError())));
+    if (!d.commit()) throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, describeSqlError(d.lastError())));
     m_rows.clear();
     m_pos = 0;
 }
@@ -298,11 +292,11 @@ void Dataset::post()
         ok = q.exec();
     }
     if (!ok) {
-        const QString err = errText(q.lastError());
+        const QString err = describeSqlError(q.lastError());
         d.rollback();
         throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, err));
     }
-    if (!d.commit()) throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, errText(d.lastError())));
+    if (!d.commit()) throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, describeSqlError(d.lastError())));
     m_rows.push_back(m_newRow);
     m_pos = static_cast<int>(m_rows.size()) - 1;
 }

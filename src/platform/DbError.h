@@ -2,6 +2,7 @@
 // Errors of the data-access layer. Every message names what was wrong: the
 // connection string, the query text, or the value and column of a failed
 // conversion.
+#include <QSqlError>
 #include <QString>
 #include <stdexcept>
 
@@ -21,5 +22,16 @@ class ConversionError : public DbError {
 public:
     using DbError::DbError;
 };
+
+// The engine's text of a failed call, with the driver's words in front when
+// they add something.
+inline QString describeSqlError(const QSqlError& e)
+{
+    QString t = e.databaseText().trimmed();
+    const QString d = e.driverText().trimmed();
+    if (t.isEmpty()) return d;
+    if (!d.isEmpty() && !t.contains(d)) t = d + QStringLiteral(": ") + t;
+    return t;
+}
 
 } // namespace plan
