@@ -6,11 +6,6 @@
 
 namespace plan::forecast {
 
-long long countedGroundMinutes(int minutes, double share)
-{
-    return static_cast<long long>(std::llround(static_cast<double>(minutes) * share));
-}
-
 double plannedDailyRate(int hoursPerMonth) { return hoursPerMonth * 60.0 / 30.0; }
 
 QString monthlyFlyingText(double dailyRate)

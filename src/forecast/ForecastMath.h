@@ -1,16 +1,13 @@
 #pragma once
 // The arithmetic every forecast of replacement rests on: the daily flying
-// rate of an aircraft, the monthly flying shown in a title, the choice of the
-// limit a component is forecast against, and the forecast date text.
+// rate of the planned basis, the monthly flying shown in a title, the choice
+// of the limit a component is forecast against, and the forecast date text.
+// (Ground running is counted by rarozidi::countedGroundMinutes.)
 // Pure functions: no database, no settings, "today" passed in.
 #include <QDate>
 #include <QString>
 
 namespace plan::forecast {
-
-// Counted minutes of a ground-running entry: minutes x share, rounded half
-// away from zero (25 at 0.5 -> 13).
-long long countedGroundMinutes(int minutes, double share);
 
 // Daily rate of the planned basis: hours per month x 60 / 30.
 double plannedDailyRate(int hoursPerMonth);

@@ -120,7 +120,14 @@ QTime Field::asTime() const
 // ---------------------------------------------------------------- Dataset
 
 Dataset::Dataset(Connection* connection) : m_connection(connection) {}
-Dataset::~Dataset() = default;
+Dataset::~Dataset()
+{
+    try {
+        commitRows();
+    } catch (const DbError&) {
+        // Nothing can be told from a destructor; the rows are lost with the transaction.
+    }
+}
 
 void Dataset::setCommandText(const QString& sql)
 {
@@ -156,6 +163,7 @@ void Dataset::open()
 
 void Dataset::close()
 {
+    commitRows();
     m_active = false;
     m_rows.clear();
     m_columns.clear();
@@ -284,7 +292,8 @@ void Dataset::post()
     const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-    d.transaction();
+    // Inside a run of rows the statement's own atomicity keeps a failed row out.
+    if (!m_inRows) d.transaction();
     QSqlQuery q(d);
     bool ok = q.prepare(sql);
     if (ok) {
@@ -293,17 +302,36 @@ void Dataset::post()
     }
     if (!ok) {
         const QString err = describeSqlError(q.lastError());
-        d.rollback();
+        if (!m_inRows) d.rollback();
         throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, err));
     }
-    if (!d.commit()) throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, describeSqlError(d.lastError())));
+    if (!m_inRows && !d.commit()) throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, describeSqlError(d.lastError())));
     m_rows.push_back(m_newRow);
     m_pos = static_cast<int>(m_rows.size()) - 1;
 }
 
 void Dataset::updateBatch()
 {
-    // Each posted row is committed by post(); nothing is left pending here.
+    // Each posted row is sent by post() (and committed there outside a run
+    // of rows); nothing is left pending here.
+}
+
+void Dataset::beginRows()
+{
+    if (m_inRows) return;
+    QSqlDatabase d = db();
+    if (!d.transaction())
+        throw DbError(QStringLiteral("Cannot start writing to %1: %2").arg(tableName(), describeSqlError(d.lastError())));
+    m_inRows = true;
+}
+
+void Dataset::commitRows()
+{
+    if (!m_inRows) return;
+    m_inRows = false;
+    QSqlDatabase d = db();
+    if (!d.commit())
+        throw DbError(QStringLiteral("Cannot write the rows of %1: %2").arg(tableName(), describeSqlError(d.lastError())));
 }
 
 QString queryScalar(Connection* c, const QString& sql)

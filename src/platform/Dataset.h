@@ -91,6 +91,14 @@ public:
     void post();
     // Commits what has been posted.
     void updateBatch();
+    // A run of rows in one transaction: post() then sends each row (a row
+    // that fails leaves nothing of itself) and the rows are committed
+    // together by commitRows(), so that a report of a thousand rows costs
+    // one commit instead of a thousand. close() and the destructor commit
+    // what was posted.
+    void beginRows();
+    void commitRows();
+    bool inRows() const { return m_inRows; }
     // Re-runs the command (after writes) keeping the cursor at the start.
     void requery() { close(); open(); }
 
@@ -110,6 +118,7 @@ private:
     int m_pos = 0;
     // Row being appended.
     bool m_appending = false;
+    bool m_inRows = false;
     std::vector<QVariant> m_newRow;
     std::vector<bool> m_newSet;
 };

@@ -1,6 +1,7 @@
 #include "platform/ReportCycle.h"
 
 #include "platform/Dataset.h"
+#include "platform/DbError.h"
 #include "platform/ReportComponent.h"
 #include "platform/TemplateStore.h"
 
@@ -51,6 +52,18 @@ StagingWriter::StagingWriter(Dataset& ds, const QString& query) : m_ds(ds)
     m_ds.open();
     m_ds.deleteAll();
     m_ds.updateBatch();
+    m_ds.beginRows();
+}
+
+void StagingWriter::finish() { m_ds.commitRows(); }
+
+StagingWriter::~StagingWriter()
+{
+    try {
+        m_ds.commitRows();
+    } catch (const DbError&) {
+        // Only on the way out of an error, which is the one reported.
+    }
 }
 
 void StagingWriter::addRow(std::initializer_list<QVariant> values) { addRow(QVariantList(values)); }
@@ -100,6 +113,7 @@ void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const 
     try {
         StagingWriter writer(ds, query);
         if (fill) fill(writer);
+        writer.finish();
     } catch (...) {
         ds.close();
         throw;
@@ -120,6 +134,7 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
         {
             StagingWriter writer(ds, query);
             if (fill) fill(i, writer);
+            writer.finish();
         }
         if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code));
         rc.loadFromFile(end.templatePath());

@@ -34,6 +34,12 @@ public:
     StagingWriter(const StagingWriter&) = delete;
     StagingWriter& operator=(const StagingWriter&) = delete;
 
+    // The rows are committed together when the writer goes (also when the
+    // report ends in an error: the rows written before it stay).
+    ~StagingWriter();
+    // Commits the rows written; a failure raises DbError.
+    void finish();
+
     // Appends a row: the values go to columns 1, 2, ... (column 0 is the key
     // the database fills); the row is posted and the batch updated at once.
     void addRow(std::initializer_list<QVariant> values);

@@ -77,6 +77,9 @@ mu::data rowList(const TableRows& t)
             const std::string v = utf8(text);
             obj.set("c" + std::to_string(i), v);
             obj.set(utf8(t.columns[i].toUpper()), v);
+            // A short code in a column can choose a text: {{#c4_is_1}}...{{/c4_is_1}}.
+            static const QRegularExpression code(QStringLiteral("^[A-Za-z0-9]{1,12}$"));
+            if (code.match(text).hasMatch()) obj.set("c" + std::to_string(i) + "_is_" + v, true);
         }
         obj.set("title", title);
         obj.set("section", section);

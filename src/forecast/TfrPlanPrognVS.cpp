@@ -1,0 +1,453 @@
+#include "forecast/TfrPlanPrognVS.h"
+
+#include "forecast/BasisControls.h"
+#include "forecast/FlyingBasis.h"
+#include "forecast/ForecastMath.h"
+#include "platform/Clock.h"
+#include "platform/Dataset.h"
+#include "platform/DbError.h"
+#include "platform/IniFile.h"
+#include "platform/ReportCycle.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace plan::forecast {
+
+PLAN_REGISTER_FRAME(TfrPlanPrognVS)
+
+namespace {
+
+const char* const kTuneSection = "TUNE_PLAN_SPRAVKA";
+const char* const kTuneKey = "COMPLEXNY_PROGNOZ";
+const char* const kTunedReportName = "Комплексный прогноз на замену агрегатов";
+constexpr int kGroupRole = Qt::UserRole + 1;
+// Rows of the grid panel: chkTune, lblNalet, basis row, grid, cmdReport.
+constexpr int kRowHeights[5] = {20, 20, 24, 212, 24};
+
+// A tuning row of the complex forecast.
+struct TuneRow {
+    QString key, unitName, drawing;
+};
+
+std::vector<TuneRow> readTuneRows(Connection& c)
+{
+    Dataset ds(&c);
+    ds.setCommandText(QStringLiteral("Select * From TUNE_DOCS Where NAME_REPORT='") + QString::fromUtf8(kTunedReportName) +
+                      QStringLiteral("' Order By NUMBER_LINE, ID;"));
+    ds.open();
+    std::vector<TuneRow> rows;
+    for (; !ds.eof(); ds.next()) rows.push_back({ds.str(5).trimmed(), ds.str(3), ds.str(4)});
+    return rows;
+}
+
+} // namespace
+
+// What one report run shares between its aircraft and members.
+struct TfrPlanPrognVS::Run {
+    StagingWriter* writer = nullptr;
+    std::unique_ptr<FlyingBasis> basis;
+    TypeGroundRules rules; // of the aircraft being written
+    std::vector<TuneRow> tuneRows;
+    bool tuned = false;
+};
+
+TfrPlanPrognVS::TfrPlanPrognVS() : TPlanFrame(QStringLiteral("frmPlanPrognoz"))
+{
+    m_panel = new QGridLayout(this);
+    m_panel->setContentsMargins(4, 4, 4, 4);
+    m_panel->setVerticalSpacing(0);
+    chkTune = new QCheckBox(QStringLiteral("Индивидуальные настойки отчета"), this);
+    chkTune->setObjectName(QStringLiteral("chkTune"));
+    m_basis = new BasisControls(this);
+    GridSpravka = new QTreeWidget(this);
+    GridSpravka->setObjectName(QStringLiteral("GridSpravka"));
+    GridSpravka->setColumnCount(5);
+    GridSpravka->setHeaderHidden(true);
+    GridSpravka->setRootIsDecorated(true);
+    GridSpravka->setIndentation(0);
+    GridSpravka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cmdReport = new QPushButton(QStringLiteral("Показать"), this);
+    cmdReport->setObjectName(QStringLiteral("cmdReport"));
+    m_panel->addWidget(chkTune, 0, 0);
+    m_panel->addWidget(m_basis->lblNalet, 1, 0);
+    m_panel->addWidget(m_basis->row, 2, 0);
+    m_panel->addWidget(GridSpravka, 3, 0);
+    m_panel->addWidget(cmdReport, 4, 0);
+    bindShowButton(cmdReport);
+    connect(chkTune, &QCheckBox::clicked, this, [this] { guarded([this] { chkTuneClick(); }); });
+    connect(GridSpravka, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem* item, int column) { GridSpravkaCheckBoxChange(item, column); });
+}
+
+TfrPlanPrognVS::~TfrPlanPrognVS() = default;
+
+void TfrPlanPrognVS::FunStart()
+{
+    chkTune->setChecked(IniFile(settingsPath()).readBool(QLatin1String(kTuneSection), QLatin1String(kTuneKey), false));
+    buildGrid();
+    fitHeight();
+}
+
+void TfrPlanPrognVS::buildGrid()
+{
+    GridSpravka->setUpdatesEnabled(false);
+    const QSignalBlocker block(GridSpravka);
+    GridSpravka->clear();
+    GridSpravka->setColumnHidden(3, true);
+    GridSpravka->setColumnHidden(4, true);
+    Dataset types(ADOConPdo);
+    types.setCommandText(QStringLiteral(
+        "Select TIP_VS From TIPOVYE_DANNYE_VS Where Not Upper(TIP_VS) Like Upper('%Hide%') Order By TIP_VS, ID;"));
+    types.open();
+    Dataset boards(ADOConPdo);
+    for (; !types.eof(); types.next()) {
+        const QString type = types.str(0);
+        boards.setCommandText(QStringLiteral("Select TIP_VS, BORTOVOI_NOMER From REESTR Where TIP_VS='") + type +
+                              QStringLiteral("' Order By BORTOVOI_NOMER;"));
+        boards.open();
+        if (boards.eof()) continue;
+        auto* group = new QTreeWidgetItem(GridSpravka, {QString(), QString(), type});
+        group->setData(0, kGroupRole, true);
+        group->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        group->setCheckState(1, Qt::Unchecked);
+        GridSpravkaGetCellColor(group, true);
+        for (; !boards.eof(); boards.next()) {
+            const QString board = boards.str(1);
+            auto* row = new QTreeWidgetItem(group, {QString(), QString(), type + QLatin1Char(' ') + board, type, board});
+            row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            row->setCheckState(1, Qt::Unchecked);
+            GridSpravkaGetCellColor(row, false);
+        }
+        group->setExpanded(true);
+    }
+    GridSpravkaResize();
+    GridSpravka->setUpdatesEnabled(true);
+}
+
+void TfrPlanPrognVS::GridSpravkaGetCellColor(QTreeWidgetItem* item, bool group)
+{
+    const QColor grey(0x80, 0x80, 0x80);
+    item->setBackground(0, grey);
+    if (!group) return;
+    QFont bold = item->font(2);
+    bold.setBold(true);
+    for (int c = 1; c < 5; ++c) {
+        item->setBackground(c, grey);
+        item->setForeground(c, Qt::white);
+        item->setFont(c, bold);
+    }
+}
+
+void TfrPlanPrognVS::GridSpravkaResize()
+{
+    GridSpravka->setColumnWidth(0, qRound(20 * S));
+    GridSpravka->setColumnWidth(1, qRound(20 * S));
+    GridSpravka->setColumnWidth(2, qRound(210 * S));
+}
+
+void TfrPlanPrognVS::fitHeight()
+{
+    int rows = 0;
+    for (QTreeWidgetItemIterator it(GridSpravka); *it; ++it) ++rows;
+    const double gridHeight = (rows * 20 + 8 * S) * S;
+    double total = gridHeight + 8 * S;
+    for (int i = 0; i < 5; ++i) {
+        const double h = i == 3 ? gridHeight : kRowHeights[i] * S;
+        if (i != 3) total += h;
+        m_panel->itemAtPosition(i, 0)->widget()->setFixedHeight(static_cast<int>(h));
+    }
+    setFixedHeight(static_cast<int>(std::trunc(total)));
+}
+
+void TfrPlanPrognVS::GridSpravkaCheckBoxChange(QTreeWidgetItem* item, int column)
+{
+    // Only the tick column is edited; a group row gives its state to all its aircraft.
+    if (column != 1 || m_propagating || !item->data(0, kGroupRole).toBool()) return;
+    m_propagating = true;
+    for (int i = 0; i < item->childCount(); ++i) item->child(i)->setCheckState(1, item->checkState(1));
+    m_propagating = false;
+}
+
+void TfrPlanPrognVS::chkTuneClick()
+{
+    IniFile(settingsPath()).writeBool(QLatin1String(kTuneSection), QLatin1String(kTuneKey), chkTune->isChecked());
+}
+
+int TfrPlanPrognVS::tickedCount() const
+{
+    int n = 0;
+    for (QTreeWidgetItemIterator it(GridSpravka); *it; ++it)
+        if (!(*it)->data(0, kGroupRole).toBool() && (*it)->checkState(1) == Qt::Checked) ++n;
+    return n;
+}
+
+void TfrPlanPrognVS::cmdReportClick()
+{
+    if (chkTune->isChecked())
+        FunTuneReport();
+    else
+        FunReport();
+}
+
+void TfrPlanPrognVS::FunReport() { runReport(false); }
+void TfrPlanPrognVS::FunTuneReport() { runReport(true); }
+
+TfrPlanPrognVS::Run& TfrPlanPrognVS::run() const
+{
+    if (!m_run) throw std::logic_error("a forecast member was called outside a report");
+    return *m_run;
+}
+
+double TfrPlanPrognVS::FunLastMonth(const QString& board, int countGround, double groundShare)
+{
+    if (m_run) return m_run->basis->FunLastMonth(board, countGround != 0, groundShare);
+    FlyingBasis basis(*ADOConPdo, 0, QString(), Clock::today());
+    return basis.FunLastMonth(board, countGround != 0, groundShare);
+}
+
+void TfrPlanPrognVS::runReport(bool tuned)
+{
+    std::vector<QString> boards;
+    for (QTreeWidgetItemIterator it(GridSpravka); *it; ++it)
+        if (!(*it)->data(0, kGroupRole).toBool() && (*it)->checkState(1) == Qt::Checked) boards.push_back((*it)->text(4));
+
+    m_run = std::make_unique<Run>();
+    m_run->tuned = tuned;
+    m_run->basis = std::make_unique<FlyingBasis>(*ADOConPdo, m_basis->basis(), m_basis->plannedText(), Clock::today());
+    struct Reset {
+        std::unique_ptr<Run>& r;
+        ~Reset() { r.reset(); }
+    } reset{m_run};
+
+    runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
+                    QStringLiteral("rep01"), [&](StagingWriter& w) {
+                        m_run->writer = &w;
+                        if (tuned) m_run->tuneRows = readTuneRows(*ADOConPdo);
+                        progressStart(static_cast<int>(boards.size()));
+                        for (const QString& board : boards) {
+                            progressStep();
+                            writeAircraft(board);
+                        }
+                    });
+}
+
+void TfrPlanPrognVS::writeAircraft(const QString& board)
+{
+    Run& r = run();
+    Dataset R(ADOConPdo);
+    R.setCommandText(QStringLiteral("SELECT * FROM REESTR WHERE BORTOVOI_NOMER = '") + board + QStringLiteral("';"));
+    R.open();
+    if (R.eof()) return; // gone from the register since the grid was filled
+    const QString aircraft = R.str(1) + QLatin1Char(' ') + R.str(3);
+    try {
+        r.rules = readTypeGroundRules(*ADOConPdo, R.str(1));
+        const auto& rl = r.rules;
+        const double rate = r.basis->rate(board, rl.planer);
+        r.writer->addRow({QStringLiteral("!") + aircraft, R.str(22), monthlyFlyingText(rate), r.basis->basis()});
+
+        FunAddPlaner(R, board, rl.planer.counts, rl.planer.share);
+        // The section of a key with its ground-running pair; false for a key
+        // that names no section of this report.
+        auto section = [&](const QString& key, const QString& unitName, const QString& drawing, bool filter) {
+            auto is = [&](const char* k) { return key == QLatin1String(k); };
+            const auto& b = rl.lopasty;
+            if (is("Dvigatel")) FunAddDvigatel(board, rl.dvigatel.counts, rl.dvigatel.share);
+            else if (is("Reductor")) FunAddReductor(board, rl.reductor.counts, rl.reductor.share);
+            else if (is("LopastNV")) FunAddLNV(board, b.counts, b.share);
+            else if (is("VtulkaNV")) FunAddVtNV(R, board, b.counts, b.share);
+            else if (is("LopastHV")) FunAddLHV(board, b.counts, b.share);
+            else if (is("HvostovoyVint")) FunAddVtHV(board, b.counts, b.share);
+            else if (is("LopastVV")) FunAddLVV(board, b.counts, b.share);
+            // The sheet tuning editor saves propellers as "VozdVint".
+            else if (is("VozduhnyVint") || is("VozdVint")) FunAddVtVV(board, b.counts, b.share);
+            else if (is("Agregat"))
+                FunAddAgregat(R, board, unitName, drawing, rl.agregaty.counts, filter ? 1 : 0, rl.agregaty.share);
+            else if (is("ZCU")) FunAddZCU(R, board, rl.zcu.counts, rl.zcu.share);
+            else if (is("Lebedka")) FunAddLebedka(board, rl.agregaty.counts, rl.agregaty.share);
+        };
+        if (!r.tuned) {
+            // The fixed set; ZCU units are not part of it.
+            for (const char* key : {"Dvigatel", "Reductor", "LopastVV", "VozduhnyVint", "LopastNV", "VtulkaNV",
+                                    "LopastHV", "HvostovoyVint", "Agregat", "Lebedka"})
+                section(QLatin1String(key), QStringLiteral("NULL"), QStringLiteral("NULL"), false);
+            return;
+        }
+        // The tuned sections, in the order of the tuning rows; a key that
+        // comes again writes its section again, an unknown key nothing.
+        for (const TuneRow& t : r.tuneRows) section(t.key, t.unitName, t.drawing, true);
+    } catch (const ConversionError& e) {
+        throw ConversionError(QStringLiteral("Aircraft ") + aircraft + QStringLiteral(", ") + e.message());
+    }
+}
+
+void TfrPlanPrognVS::writeSection(const ForecastMember& m, Dataset& rows, Dataset* reference, const QString& board,
+                                  int countGround, double groundShare)
+{
+    Run& r = run();
+    const Thresholds t = readThresholds(settingsPath());
+    if (rows.isEmpty()) return;
+    r.writer->addRow({m.section});
+    const TypeGroundRules rules = r.rules.with(m.ground, rarozidi::GroundRule{countGround != 0, groundShare});
+    const RateOf rate = [&](const rarozidi::GroundRule& g) { return r.basis->rate(board, g); };
+    const QDate today = Clock::today();
+    for (rows.first(); !rows.eof(); rows.next()) {
+        const ForecastLine l = workLine(m, *ADOConPdo, rows, lineName(m, rows, reference), true, rules, rate, t, today);
+        r.writer->addRow(QVariantList{QString(), QVariant(), QVariant(), QVariant()} + l.cells());
+    }
+    rows.first(); // the register row serves the members after the airframe
+}
+
+void TfrPlanPrognVS::writeSection(MemberKind kind, const QString& query, const QString& board, int countGround,
+                                  double groundShare)
+{
+    Dataset rows(ADOConPdo);
+    rows.setCommandText(query);
+    rows.open();
+    writeSection(member(kind), rows, nullptr, board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddPlaner(Dataset& R, const QString& board, int countGround, double groundShare)
+{
+    writeSection(member(MemberKind::Planer), R, nullptr, board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddDvigatel(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::Dvigatel,
+                 QStringLiteral("SELECT * FROM DVIGATEL WHERE GDE_STOIT = '") + board +
+                     QStringLiteral("'Order By ODIN_DVA, ID;"),
+                 board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddReductor(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::Reductor,
+                 QStringLiteral("SELECT * FROM REDUCTOR WHERE GDE_STOIT = '") + board + QStringLiteral("' Order By ID;"),
+                 board, countGround, groundShare);
+}
+
+namespace {
+QString bladesQuery(const QString& board, const char* rotor)
+{
+    return QStringLiteral("SELECT * FROM LOPAST WHERE GDE_STOIT = '") + board + QStringLiteral("' ") +
+           QStringLiteral("And TIP_VINTA='") + QString::fromUtf8(rotor) +
+           QStringLiteral("' Order By TIP_VINTA, ZAVODSKOY_NOMER, ID;");
+}
+} // namespace
+
+void TfrPlanPrognVS::FunAddLNV(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::LopastNV, bladesQuery(board, "Несущий"), board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddLHV(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::LopastHV, bladesQuery(board, "Хвостовой"), board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddLVV(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::LopastVV, bladesQuery(board, "Воздушный"), board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddVtHV(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::VintHV,
+                 QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE GDE_STOIT = '") + board + QStringLiteral("' And ") +
+                     QStringLiteral("Not ZAVODSKOY_NOMER_VTULKA Is Null ") +
+                     QStringLiteral("Order By ZAVODSKOY_NOMER_VTULKA, ID;"),
+                 board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddVtVV(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::VintVV,
+                 QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE GDE_STOIT = '") + board + QStringLiteral("' And ") +
+                     QStringLiteral("Not ZAVODSKOY_NOMER Is Null ") + QStringLiteral("Order By ZAVODSKOY_NOMER, ID;"),
+                 board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddLebedka(const QString& board, int countGround, double groundShare)
+{
+    writeSection(MemberKind::Lebedka,
+                 QStringLiteral("SELECT * FROM LEBEDKA WHERE GDE_STOIT = '") + board +
+                     QStringLiteral("' Order By ZAVODSKOY_NOMER_LEBEDKA, ID;"),
+                 board, countGround, groundShare);
+}
+
+namespace {
+// Opens a query of the frame's connection.
+std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql)
+{
+    auto ds = std::make_unique<Dataset>(c);
+    ds->setCommandText(sql);
+    ds->open();
+    return ds;
+}
+} // namespace
+
+void TfrPlanPrognVS::FunAddVtNV(Dataset& R, const QString& board, int countGround, double groundShare)
+{
+    const QString type = R.str(1);
+    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)='") + type +
+                                              QStringLiteral("') Order By ID_NAME;"));
+    auto hubs = openQuery(ADOConPdo, QStringLiteral("Select * From VTULKA_NV Where (((TIP_VS)= '") + type +
+                                         QStringLiteral("') And ((GDE_STOIT)='") + board + QStringLiteral("')) ") +
+                                         QStringLiteral("Order By SMAZKA Desc, NAZVANIE, CHERT_NOMER, MESTO_USTANOVKI;"));
+    writeSection(member(MemberKind::VtulkaNV), *hubs, reference.get(), board, countGround, groundShare);
+}
+
+void TfrPlanPrognVS::FunAddZCU(Dataset& R, const QString& board, int countGround, double groundShare)
+{
+    const QString type = R.str(1);
+    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_ZCU Where ((TIP_VS)= '") + type +
+                                              QStringLiteral("') Order By ID_NAME, ID;"));
+    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From ZCU Where (((TIP_VS)= '") + type +
+                                          QStringLiteral("') And ") + QStringLiteral("((GDE_STOIT)='") + board +
+                                          QStringLiteral("')) Order By ID_NAME, ID;"));
+    writeSection(member(MemberKind::Zcu), *units, reference.get(), board, countGround, groundShare);
+}
+
+QString TfrPlanPrognVS::drawingCondition(const QStringList& idNames)
+{
+    if (idNames.isEmpty()) return QStringLiteral("ID_NAME=0");
+    QString c = QStringLiteral("(");
+    for (int i = 0; i < idNames.size(); ++i) {
+        if (i) c += QStringLiteral(" Or ");
+        c += QStringLiteral("ID_NAME=") + idNames[i];
+    }
+    return c + QLatin1Char(')');
+}
+
+void TfrPlanPrognVS::FunAddAgregat(Dataset& R, const QString& board, const QString& unitName, const QString& drawing,
+                                   int countGround, int filterByDrawing, double groundShare)
+{
+    const QString type = R.str(1);
+    QString condition;
+    if (filterByDrawing != 0) {
+        auto refs = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE='") + unitName +
+                                             QStringLiteral("' And ") + QStringLiteral("CHERT_NOMER='") + drawing +
+                                             QStringLiteral("' Order By ID;"));
+        QStringList ids;
+        for (; !refs->eof(); refs->next()) ids << refs->str(20);
+        condition = drawingCondition(ids) + QStringLiteral(" And ");
+    }
+    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where ((TIP_VS)='") + type +
+                                              QStringLiteral("') Order By ID_NAME;"));
+    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + type +
+                                          QStringLiteral("' And ") + QStringLiteral("GDE_STOIT='") + board +
+                                          QStringLiteral("') And ") + condition +
+                                          QStringLiteral("(ED_IZMERENIA='0') And ") +
+                                          QStringLiteral("(PLAN_DVIG_VSU='0') Order By TIP_OBORUDOVANIA Desc, ID_NAME, ID;"));
+    writeSection(member(MemberKind::Agregat), *units, reference.get(), board, countGround, groundShare);
+}
+
+} // namespace plan::forecast
