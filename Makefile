@@ -8,7 +8,7 @@ PACKAGES = cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-ibase \
   googletest libgtest-dev poppler-utils
 DEMO_DB ?= $(abspath $(BUILD))/demo/demo.fdb
 
-.PHONY: all deps configure build run test demo clean
+.PHONY: all deps configure build run test demo benchmark clean
 
 all: build
 
@@ -35,6 +35,11 @@ run: demo
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Timings of the forecasts over the demo fleet and a fleet of 1,000 aircraft
+# (the fleets are built once, in $(BUILD)/bench-data).
+benchmark: build
+	cmake --build $(BUILD) --target benchmark
 
 clean:
 	rm -rf $(BUILD)

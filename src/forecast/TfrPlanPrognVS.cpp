@@ -8,6 +8,7 @@
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
 #include "platform/ReportCycle.h"
+#include "rarozidi/Flying.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -226,9 +227,12 @@ void TfrPlanPrognVS::runReport(bool tuned)
         std::unique_ptr<Run>& r;
         ~Reset() { r.reset(); }
     } reset{m_run};
+    // The flying of every component of an aircraft comes from one read of its records.
+    const rarozidi::FlightCache flights;
 
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
                     QStringLiteral("rep01"), [&](StagingWriter& w) {
+                        const ReadTransaction reads(ADOConPdo);
                         m_run->writer = &w;
                         if (tuned) m_run->tuneRows = readTuneRows(*ADOConPdo);
                         progressStart(static_cast<int>(boards.size()));

@@ -180,4 +180,17 @@ void Connection::createDatabase(const QString& cs, const QString& user, const QS
     isc_detach_database(status, &db);
 }
 
+ReadTransaction::ReadTransaction(Connection* c)
+{
+    if (!c || !c->isOpen()) return;
+    m_db = c->database();
+    m_started = m_db.transaction();
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    // Nothing was written in it; a failed commit loses nothing.
+    if (m_started && !m_db.commit()) m_db.rollback();
+}
+
 } // namespace plan

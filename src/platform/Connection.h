@@ -51,4 +51,20 @@ private:
     QString m_password;
 };
 
+// The reads of a long report in one transaction: one consistent view of the
+// data, and one commit at the end instead of one per query. When the
+// connection is already in a transaction (the report writes its rows through
+// it) the reads simply run in that one.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Connection* c);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    QSqlDatabase m_db;
+    bool m_started = false;
+};
+
 } // namespace plan

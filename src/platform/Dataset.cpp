@@ -1,5 +1,7 @@
 #include "platform/Dataset.h"
 
+#include <cstdio>
+
 #include "platform/DbError.h"
 
 #include <QRegularExpression>
@@ -144,6 +146,9 @@ QSqlDatabase Dataset::db() const
 void Dataset::open()
 {
     close();
+    // PLAN_TRACE_SQL=1 lists every query sent, for finding what a slow report asks.
+    static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
+    if (trace) std::fprintf(stderr, "SQL %s\n", m_command.toUtf8().constData());
     QSqlQuery q(db());
     q.setForwardOnly(true);
     if (!q.exec(m_command))
@@ -320,8 +325,10 @@ void Dataset::beginRows()
 {
     if (m_inRows) return;
     QSqlDatabase d = db();
-    if (!d.transaction())
-        throw DbError(QStringLiteral("Cannot start writing to %1: %2").arg(tableName(), describeSqlError(d.lastError())));
+    if (!d.isOpen()) throw DbError(QStringLiteral("Cannot write to %1: the connection is closed").arg(tableName()));
+    // A transaction already open on the connection (a report reading in one)
+    // takes the rows; its owner commits them.
+    m_ownsRows = d.transaction();
     m_inRows = true;
 }
 
@@ -329,6 +336,7 @@ void Dataset::commitRows()
 {
     if (!m_inRows) return;
     m_inRows = false;
+    if (!m_ownsRows) return;
     QSqlDatabase d = db();
     if (!d.commit())
         throw DbError(QStringLiteral("Cannot write the rows of %1: %2").arg(tableName(), describeSqlError(d.lastError())));

@@ -119,6 +119,7 @@ private:
     // Row being appended.
     bool m_appending = false;
     bool m_inRows = false;
+    bool m_ownsRows = false;
     std::vector<QVariant> m_newRow;
     std::vector<bool> m_newSet;
 };

@@ -1,5 +1,7 @@
 #include "rarozidi/Flying.h"
 
+#include <QHash>
+
 #include "rarozidi/RunningTime.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
@@ -63,8 +65,48 @@ int timeMinutes(const plan::Field& f)
 }
 } // namespace
 
-std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, const QDate& from,
-                                     const QDate& to, FlightColumns cols)
+namespace {
+std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& board, const QDate& from,
+                                           const QDate& to, FlightColumns cols);
+}
+
+struct FlightCache::Store {
+    QHash<QString, std::vector<FlightEntry>> flights; // by connection, columns and board
+};
+
+namespace {
+FlightCache::Store* g_cache = nullptr;
+}
+
+FlightCache::FlightCache()
+{
+    if (!g_cache) g_cache = m_store = new Store;
+}
+
+FlightCache::~FlightCache()
+{
+    if (!m_store) return;
+    g_cache = nullptr;
+    delete m_store;
+}
+
+std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, const QDate& from, const QDate& to,
+                                     FlightColumns cols)
+{
+    if (!g_cache) return readFlightsFromDb(c, board, from, to, cols);
+    const QString key = QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') +
+                        QString::number(static_cast<int>(cols)) + QLatin1Char('/') + board;
+    auto it = g_cache->flights.find(key);
+    if (it == g_cache->flights.end()) it = g_cache->flights.insert(key, readFlightsFromDb(c, board, {}, {}, cols));
+    std::vector<FlightEntry> out;
+    for (const FlightEntry& e : *it)
+        if ((!from.isValid() || e.date >= from) && (!to.isValid() || e.date <= to)) out.push_back(e);
+    return out;
+}
+
+namespace {
+std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& board, const QDate& from,
+                                           const QDate& to, FlightColumns cols)
 {
     QString air = QStringLiteral("V_VOZDUHE"), ground = QStringLiteral("NA_ZEMLE");
     switch (cols) {
@@ -99,6 +141,7 @@ std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, 
     }
     return out;
 }
+} // namespace
 
 long long countedMinutes(const std::vector<FlightEntry>& flights, const GroundRule& rule, const QDate& since)
 {

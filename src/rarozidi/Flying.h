@@ -53,6 +53,23 @@ struct FlightEntry {
 std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, const QDate& from,
                                      const QDate& to, FlightColumns cols = FlightColumns::Aircraft);
 
+// While a FlightCache lives, readFlights reads each board's records (for one
+// set of columns) from the database once and serves every later call of that
+// board from memory. A report that reads the flying of many components of
+// the same aircraft opens one for its run; the flight records must not change
+// meanwhile. Caches do not nest: an inner one is the same as the outer.
+class FlightCache {
+public:
+    FlightCache();
+    ~FlightCache();
+    FlightCache(const FlightCache&) = delete;
+    FlightCache& operator=(const FlightCache&) = delete;
+    struct Store;
+
+private:
+    Store* m_store = nullptr;
+};
+
 // Sum of the counted minutes (each entry rounded on its own) of the entries
 // dated on or after `since` (all entries when `since` is not valid).
 long long countedMinutes(const std::vector<FlightEntry>& flights, const GroundRule& rule,

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <QAtomicInt>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,12 +33,27 @@ QString createSchemaDatabase(const QString& name)
     const QString path = scratchDir() + QStringLiteral("/%1-%2.fdb")
                                             .arg(name.isEmpty() ? QStringLiteral("test") : name)
                                             .arg(g_db.fetchAndAddRelaxed(1));
-    plan::Connection::createDatabase(path);
-    plan::Connection c;
-    c.open(path);
     QFile f(QStringLiteral(PLAN_SOURCE_DIR "/src/data/schema.sql"));
     if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("schema.sql not found");
-    c.executeScript(QString::fromUtf8(f.readAll()));
+    const QByteArray schema = f.readAll();
+    // Building the schema takes seconds; every test process after the first
+    // copies a pristine database of the same schema instead.
+    const QString pristine = QDir::temp().filePath(
+        QStringLiteral("plan-schema-%1.fdb")
+            .arg(QString::fromLatin1(QCryptographicHash::hash(schema, QCryptographicHash::Sha1).toHex().left(16))));
+    if (!QFile::exists(pristine)) {
+        const QString building = path + QStringLiteral(".pristine");
+        plan::Connection::createDatabase(building);
+        {
+            plan::Connection c;
+            c.open(building);
+            c.executeScript(QString::fromUtf8(schema));
+        }
+        // Another test process may have won the race; either copy is good.
+        if (!QFile::rename(building, pristine)) QFile::remove(building);
+    }
+    if (!QFile::copy(pristine, path)) throw std::runtime_error("cannot copy " + pristine.toStdString());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
     return path;
 }
 

@@ -1,0 +1,112 @@
+#pragma once
+// Common ground of the forecast tests: one database with the full schema for
+// the binary, emptied and filled by each test with just the rows it needs;
+// today fixed at 15.06.2026; a fresh installation and settings folder per
+// test with every forecast switched on; frames run as `plan run` runs them.
+#include "platform/Clock.h"
+#include "platform/Connection.h"
+#include "platform/Dataset.h"
+#include "platform/MessageService.h"
+#include "platform/Paths.h"
+#include "shell/FrameDriver.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace forecasttest {
+
+class ForecastTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (dbPath().isEmpty()) dbPath() = plantest::createSchemaDatabase(QStringLiteral("forecast"));
+    }
+
+    void SetUp() override
+    {
+        plan::Connection::setDefaultTarget(dbPath());
+        plan::Clock::setToday(QDate(2026, 6, 15));
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        base = plantest::scratchDir() + QLatin1Char('/') + QString::fromLatin1(info->test_suite_name()) +
+               QLatin1Char('-') + QString::fromLatin1(info->name()).replace(QLatin1Char('/'), QLatin1Char('_'));
+        QDir(base).removeRecursively();
+        plan::Paths::setHome(base + QStringLiteral("/home"));
+        plan::Paths::setUserRoot(base + QStringLiteral("/user"));
+        QString ini = QStringLiteral("[PLAN_PROGNOZ]\n");
+        for (const char* item : {"Комплексный прогноз для выбранных ВС", "Прогноз на замену двигателей",
+                                 "Прогноз на замену главных редукторов", "Прогноз на замену лопастей воздушного винта",
+                                 "Прогноз на замену втулок ВВ", "Прогноз на замену лопастей несущего винта",
+                                 "Прогноз на замену втулок НВ", "Прогноз на замену лопастей рулевого винта",
+                                 "Прогноз на замену втулок РВ", "Прогноз на замену электролебедок",
+                                 "Прогноз на замену ЗЧУ", "Прогноз на замену агрегатов"})
+            ini += QString::fromUtf8(item) + QStringLiteral("=1\n");
+        plantest::writeFile(base + QStringLiteral("/home/reports.ini"), ini);
+        plan::MessageService::setHeadless(true);
+        plan::MessageService::clear();
+        conn = plantest::connect(dbPath());
+    }
+
+    void TearDown() override
+    {
+        plan::Clock::reset();
+        plan::MessageService::clear();
+    }
+
+    static QString& dbPath()
+    {
+        static QString p;
+        return p;
+    }
+
+    // Empties the tables and runs the inserts.
+    void fill(const QStringList& tables, const QStringList& inserts)
+    {
+        for (const QString& t : tables) conn->execute(QStringLiteral("DELETE FROM ") + t);
+        for (const QString& s : inserts) conn->execute(s);
+    }
+
+    void writeSettings(const QString& text)
+    {
+        plantest::writeFile(base + QStringLiteral("/user/DerOvorav.ini"), text);
+    }
+
+    // Runs a bar item of frmPlanPrognoz with the steps (cmdReport pressed at the end).
+    plan::shell::RunResult runForecast(const QString& item, const std::vector<plan::shell::RunStep>& steps)
+    {
+        plan::shell::RunRequest r;
+        r.window = QStringLiteral("frmPlanPrognoz");
+        r.item = item;
+        r.steps = steps;
+        return plan::shell::runItem(r);
+    }
+
+    // The rows of REPORT_PROGNOZ, each as its columns 1..11 joined by ";"
+    // with the empty columns at the end left off.
+    QStringList stagingRows()
+    {
+        plan::Dataset ds(conn.get());
+        ds.setCommandText(QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"));
+        ds.open();
+        QStringList out;
+        for (; !ds.eof(); ds.next()) {
+            QStringList cells;
+            for (int i = 1; i <= 11; ++i) cells << ds.str(i);
+            while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+            out << cells.join(QLatin1Char(';'));
+        }
+        return out;
+    }
+
+    QString base;
+    std::unique_ptr<plan::Connection> conn;
+};
+
+inline plan::shell::RunStep tick(const char* text) { return {plan::shell::RunStep::Tick, QString::fromUtf8(text), {}}; }
+inline plan::shell::RunStep set(const char* name, const char* value)
+{
+    return {plan::shell::RunStep::Set, QString::fromUtf8(name), QString::fromUtf8(value)};
+}
+
+} // namespace forecasttest
