@@ -34,7 +34,11 @@ void usage()
         "  windows                                            the planning windows\n"
         "  items WINDOW                                       the bar of a window as reports.ini switches it\n"
         "  run WINDOW ITEM [options]                          run a report frame headless\n"
-        "  nalet KIND NUMBER FROM TO [--pdf F]                flight-hour report of one component"));
+        "  nalet KIND NUMBER FROM TO [--pdf F]                flight-hour report of one component\n"
+        "  tune-reports --type TYPE --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO | --repair) [--save]\n"
+        "                                                     the unit list of an application document\n"
+        "  tune-sheets --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO) [--save]\n"
+        "                                                     the list of a tuned sheet"));
 }
 } // namespace
 
@@ -86,6 +90,8 @@ int runDriver(const QStringList& argsIn)
         if (cmd == QLatin1String("items")) return cmdItems(ctx, rest);
         if (cmd == QLatin1String("run")) return cmdRun(ctx, rest);
         if (cmd == QLatin1String("nalet")) return cmdNalet(ctx, rest);
+        if (cmd == QLatin1String("tune-reports")) return cmdTuneReports(ctx, rest);
+        if (cmd == QLatin1String("tune-sheets")) return cmdTuneSheets(ctx, rest);
     } catch (const DbError& e) {
         err(e.message());
         return 1;

@@ -10,13 +10,13 @@ bool g_answer = true;
 QStringList g_recorded;
 } // namespace
 
-bool MessageService::show(const QString& text, Kind kind, QWidget* parent)
+bool MessageService::show(const QString& text, Kind kind, QWidget* parent, const QString& boxTitle)
 {
     if (g_headless || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
         g_recorded << text;
         return kind == Kind::Question ? g_answer : true;
     }
-    const QString title = QStringLiteral("Планирование");
+    const QString title = boxTitle.isEmpty() ? QStringLiteral("Планирование") : boxTitle;
     switch (kind) {
     case Kind::Information: QMessageBox::information(parent, title, text); return true;
     case Kind::Warning: QMessageBox::warning(parent, title, text); return true;

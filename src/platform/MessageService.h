@@ -13,7 +13,9 @@ class MessageService {
 public:
     enum class Kind { Information, Warning, Error, Question };
     // Shows (or records) a message; for questions returns the answer (headless: the preset answer).
-    static bool show(const QString& text, Kind kind = Kind::Information, QWidget* parent = nullptr);
+    // The box is titled `title`, "Планирование" when none is given.
+    static bool show(const QString& text, Kind kind = Kind::Information, QWidget* parent = nullptr,
+                     const QString& title = QString());
     static void setHeadless(bool headless);
     static bool headless();
     static void setHeadlessAnswer(bool yes);

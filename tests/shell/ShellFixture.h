@@ -20,8 +20,8 @@ protected:
     static void SetUpTestSuite()
     {
         if (!dbPath().isEmpty()) return;
-        dbPath() = plantest::scratchDir() + QStringLiteral("/shell.fdb");
-        plan::Connection::createDatabase(dbPath());
+        // The full schema: the tuning editors read the standard lists when they open.
+        dbPath() = plantest::createSchemaDatabase(QStringLiteral("shell"));
         plan::Connection c;
         c.open(dbPath());
         c.executeScript(QStringLiteral(
