@@ -1,170 +1,570 @@
 #!/usr/bin/env python3
-"""Writes src/data/schema.sql from the position layout below.
+"""Writes src/data/schema.sql and docs/schema.md from the position layout below.
 
 Every table starts with ID (position 0). Positions not listed get filler
 columns F<pos> so that every listed position holds its column. Types:
 V = VARCHAR(100), L = VARCHAR(500), D = DATE, T = TIME, I = INTEGER,
-R = DOUBLE PRECISION.
+R = DOUBLE PRECISION, S = VARCHAR(300).
+
+A column is 'NAME:T' or a tuple ('NAME:T', meaning, read by): read by holds the
+section numbers of the frames that take the column by its position from a whole
+row; a column that is only named in queries has no readers.
 """
 import sys
 
-T = {}
-def table(name, cols, size=None):
-    T[name] = (cols, size)
+T = {}       # table -> (columns by position, None)
+CHOICES = {} # table -> notes on the layout, for the catalogue
 
-table('REESTR', {1:'TIP_VS',2:'VARIANT_VS',3:'BORTOVOI_NOMER',4:'ZAVODSKOI_NOMER',5:'EXPLUATANT',6:'DATA_IGOTOVLEN:D',
-    7:'REMONT_ZAVOD',8:'REMONT_DATA:D',9:'VSEGO_REMONTOV:I',10:'SOBSTVENNOST',11:'SERTIFIKAT_LG',12:'DATA_UDOSNOVERENIE_DO:D',
-    13:'CENTROVKA_PUSTOGO',14:'MASSA_PUSTOGO:R',15:'CENTROVKA_MAX',16:'RESURS_NAZN_CHASOV:I',17:'RESURS_NAZN_LET',
-    18:'MEZHREM_CHASOV:I',19:'MEZHREM_LET',20:'NARABOTKA_SNE',21:'POSADKI_SNE:I',22:'NARABOTKA_PPR',23:'POSADKI_PPR:I',
-    24:'DATE_REESTR_VVOD:D',25:'DATA_POSL_POLETA:D',26:'DATE_REESTR_VYVOD:D',27:'STATUS_TO:I',28:'DATA_FORMY:D',29:'DATA_F1:D',
-    30:'MINUT_SNE:I',31:'MINUT_PPR:I',32:'DATA_STATUS:D',33:'INDEX_FORMY:I',34:'INDEX_F1:I',40:'UDOST_SHUM',41:'DATA_UDOST_SHUM:D',
-    42:'ID_MESTO',60:'RESURS_NAZN_POSADOK:I',61:'MEZHREM_POSADOK:I',64:'UCHET_TO:I'})
 
-def engine_like(model):
-    return {1:'TIP_VS',2:model,3:'ZAVODSKOI_NOMER',4:'GDE_STOIT',5:'IZGOTOVLEN_DATA:D',6:'SOBSTVENNOST',7:'REMONT_ZAVOD',
-        8:'REMONT_DATA:D',9:'VSEGO_REMONTOV:I',10:'DATA_KALENDAR:D',11:'NARABOTKA_SNE',12:'NARABOTKA_PPR',13:'TEKUSHEE_RASPOLOGENIE',
-        14:'DO_PERVOGO_CHASOV:I',15:'DO_PERVOGO_LET',16:'MEZHREMONTNYI_CHASOV:I',17:'MEZHREMONTNYI_LET',18:'NAZNACHENNYI_CHASOV:I',
-        19:'DATA_POSTUPLENIYA_V_PRED:D',20:'DUBLICAT',23:'ODIN_DVA',33:'ZVEZDA:I',46:'SVOI_FORMY:I',47:'DATA_FORMY:D',48:'INDEX_FORMY:I'}
-table('DVIGATEL', engine_like('NAZVANIE_DVIGATELYA'))
-red = engine_like('NAZVANIE_REDUCTORA'); red.update({21:'ID_NAME',22:'NAIMENOVANIE'})
-table('REDUCTOR', red)
-table('LOPAST', {1:'TIP_VS',2:'TIP_VINTA',3:'NAZVANIE',4:'ZAVODSKOY_NOMER',5:'GDE_STOIT',6:'IZGOTOVLEN_DATA:D',7:'SKLAD_ARZ',
-    8:'DUBLICAT',9:'NARABOTKA_SNE',10:'RESURS_CHASOV:I',18:'NEPRERYVNO:I',19:'DATA_USTANOVKI:D',26:'NARABOTKA_PPR'})
-table('HVOSTOVOY_VINT', {1:'TIP_VS',2:'NAZVANIE_VINT',3:'ZAVODSKOY_NOMER',4:'IZGOTOVLEN_DATA:D',5:'GDE_STOIT',6:'NAIMENOVANIE',
-    7:'TIP_VINTA',8:'ZAVODSKOY_NOMER_VTULKA',9:'SKLAD_ARZ',10:'DUBLICAT',11:'REMONT_ZAVOD',12:'REMONT_DATA:D',13:'VSEGO_REMONTOV:I',
-    14:'DATA_USTANOVKI:D',21:'MEZHREMONTNYI_CHASOV:I',25:'DO_PERVOGO_CHASOV:I',27:'NEPRERYVNO:I',29:'NARABOTKA_SNE',30:'NARABOTKA_PPR'})
-table('VOZDUSHNY_VINT', {1:'TIP_VS',2:'NAZVANIE_VINTA',3:'ZAVODSKOY_NOMER',4:'TIP_VINTA',5:'GDE_STOIT',6:'SKLAD_ARZ',
-    9:'IZGOTOVLEN_DATA:D',14:'REMONT_ZAVOD',15:'REMONT_DATA:D',16:'VSEGO_REMONTOV:I',19:'ODIN_DVA',21:'NAZNACHENNYI_CHASOV:I',
-    23:'MEZHREMONTNYI_CHASOV:I',29:'NARABOTKA_SNE',30:'NARABOTKA_PPR',31:'DATA_USTANOVKI:D',47:'DO_PERVOGO_CHASOV:I'})
-unit = {1:'TIP_VS',2:'NAZVANIE',3:'CHERT_NOMER',4:'ZAVODSKOY_NOMER',6:'IZGOTOVLEN_DATA:D',7:'NAIMENOVANIE',8:'REMONT_ZAVOD',
-    9:'REMONT_DATA:D',10:'VSEGO_REMONTOV:I',11:'SYSTEMA',12:'MESTO_USTANOVKI',13:'TIP_OBORUDOVANIA',14:'MEZHREMONTNYI_CHASOV:I',
-    15:'PRINADLEGNOST',16:'NUMER_DVIG_VSU',17:'NARABOTKA_SNE',18:'NARABOTKA_PPR',19:'PLAN_DVIG_VSU',20:'SKLAD_ARZ',21:'DUBLICAT',
-    24:'ED_IZMERENIA',26:'DATA_USTANOVKI:D',27:'GDE_STOIT',28:'AGR_DVIGATELIA:I',34:'ID_NAME',39:'NEPRERYVNO:I',43:'DO_PERVOGO_CHASOV:I'}
-table('AGREGAT', unit)
-hub = dict(unit); hub.update({5:'TIP_VINTA',13:'SMAZKA',24:'ED_IZMERENIA',28:'F28',43:'F43',48:'DO_PERVOGO_CHASOV:I'})
-del hub[28]; del hub[43]
+def table(name, cols, choices=()):
+    T[name] = (cols, None)
+    if choices:
+        CHOICES[name] = list(choices)
+
+
+def unpack(column):
+    """(name, type letter, meaning, read by) of a column entry."""
+    if isinstance(column, tuple):
+        definition, meaning, readers = (column + ('', ''))[:3]
+    else:
+        definition, meaning, readers = column, '', ''
+    name, _, t = definition.partition(':')
+    return name, t or 'V', meaning, readers
+
+
+table('REESTR', {
+    1: ('TIP_VS', 'aircraft type', '2.2, 2.3, 3.8, 3.9, 4.1, 4.2, 4.5, 4.6, 5.1, 5.3'),
+    2: ('VARIANT_VS', 'variant mark ("Т", "П", "ПС" or blank)', '3.2, 3.8, 5.2, 5.3'),
+    3: ('BORTOVOI_NOMER', 'board number', '2.2, 2.3, 3.2, 3.8, 3.9, 4.2, 4.5, 4.6, 5.1, 5.3'),
+    4: ('ZAVODSKOI_NOMER', 'serial number of the aircraft', '3.2, 3.8, 3.10, 3.11, 4.1, 4.3, 5.1, 5.2, 5.3, 5.4'),
+    5: ('EXPLUATANT', 'operator code (`ID_NAME` of `EXPLUATANTY`)'),
+    6: ('DATA_IGOTOVLEN:D', 'date of manufacture', '2.2, 3.2, 3.8, 3.9, 4.1, 5.1, 5.3, 5.4'),
+    7: ('REMONT_ZAVOD', 'overhaul plant', '3.2, 3.8, 4.1, 5.1, 5.4'),
+    8: ('REMONT_DATA:D', 'date of the last overhaul', '2.2, 3.2, 3.8, 3.9, 3.10, 3.11, 4.1, 5.1, 5.3, 5.4'),
+    9: ('VSEGO_REMONTOV:I', 'number of overhauls (0 = never overhauled)', '3.2, 3.8, 3.9, 4.1, 5.1, 5.3, 5.4'),
+    10: ('SOBSTVENNOST', 'owner code (`ID_NAME` of `SOBSTVENNIKI`)'),
+    11: ('SERTIFIKAT_LG', 'airworthiness certificate', '4.5'),
+    12: ('DATA_UDOSNOVERENIE_DO:D', 'date the airworthiness certificate is valid until', '3.9, 4.3, 4.5'),
+    13: ('CENTROVKA_PUSTOGO', 'balance of the empty aircraft, printed as stored', '4.6'),
+    14: ('MASSA_PUSTOGO:R', 'mass of the empty aircraft, kg', '5.1, 5.3'),
+    15: ('CENTROVKA_MAX:R', 'balance figure, printed times 1000 with its sign', '4.6'),
+    16: ('RESURS_NAZN_CHASOV:I', 'assigned life, hours', '3.2, 3.8, 4.1, 5.1, 5.4'),
+    17: ('RESURS_NAZN_LET', 'assigned calendar life, years "." months (Y.MM)', '3.2, 3.8, 3.9, 5.1, 5.4'),
+    18: ('MEZHREM_CHASOV:I', 'life between overhauls, hours', '2.2, 3.2, 3.8, 3.9, 4.1, 5.1, 5.3, 5.4'),
+    19: ('MEZHREM_LET', 'calendar time between overhauls, Y.MM', '3.8, 3.9, 5.1, 5.3, 5.4'),
+    20: ('NARABOTKA_SNE', 'running time since new, "H:MM"', '3.9, 3.11, 4.1, 5.1, 5.4'),
+    21: ('POSADKI_SNE:I', 'landings since new', '3.2, 3.8, 3.11, 5.1, 5.4'),
+    22: ('NARABOTKA_PPR', 'running time since the last overhaul, "H:MM"',
+         '2.2, 2.3, 2.4, 3.9, 4.1, 4.2, 4.3, 4.4, 5.1, 5.3, 5.4'),
+    23: ('POSADKI_PPR:I', 'landings since the last overhaul', '3.2, 3.8, 5.1, 5.4'),
+    24: ('DATE_REESTR_VVOD:D', 'date entered into the register (empty = open)'),
+    25: ('DATA_POSL_POLETA:D', 'date of the last flight', '4.1'),
+    26: ('DATE_REESTR_VYVOD:D', 'date removed from the register (empty = open)'),
+    27: ('STATUS_TO:I', 'state code (4 = at the repair plant, non-zero = warning)', '3.2, 4.3, 4.5'),
+    28: ('DATA_FORMY:D', 'date of the last periodic form', '4.2, 4.3'),
+    29: ('DATA_F1:D', 'date of the last form F1', '4.2, 4.3'),
+    30: ('MINUT_SNE:I', 'running time since new, whole minutes', '3.2, 3.8'),
+    31: ('MINUT_PPR:I', 'running time since the last overhaul, whole minutes', '3.2, 3.8'),
+    32: ('DATA_STATUS:D', 'date of the state code'),
+    33: ('INDEX_FORMY:I', 'index of the last periodic form in the cycle (-1 = none)', '4.2, 4.3'),
+    34: ('INDEX_F1:I', 'index of the last form F1 in the cycle', '4.2, 4.3'),
+    40: ('UDOST_SHUM', 'noise certificate', '4.5'),
+    41: ('DATA_DO_UDO_SHUM:D', 'date the noise certificate is valid until', '4.5'),
+    42: ('ID_MESTO', 'location (`ID_MESTO` of `RASPOLOGENIA`)', '4.3'),
+    60: ('RESURS_NAZN_POSADOK:I', 'assigned life, landings', '3.2, 5.1, 5.4'),
+    61: ('MEZHREM_POSADOK:I', 'life between overhauls, landings', '3.2, 5.1, 5.4'),
+    64: ('UCHET_TO:I', '1 = periodic forms are reckoned for this aircraft', '4.3'),
+}, [
+    '41 is `DATA_DO_UDO_SHUM`, the name the certificate expiry sheet orders by.',
+    '15 is a number: the weight and balance sheet multiplies it by 1000 and prints its sign.',
+    'Form 36-GA calls the running times of the register whole minutes: those are 30 and 31; 20 and 22 stay '
+    '"H:MM" texts, as the search-and-rescue annex, the lessor report and the information sheet read them.',
+])
+
+
+def engine_like(model, kind):
+    return {
+        1: 'TIP_VS',
+        2: (model, 'model', '2.2, 2.4, 3.3, 3.7, 3.11, 4.1, 5.1' + (', 3.10, 4.2, 5.2, 5.3' if kind == 'engine' else '')),
+        3: ('ZAVODSKOI_NOMER', 'serial number',
+            '2.2, 2.4, 3.3, 3.7, 3.11, 4.1, 5.1' + (', 4.2, 5.2, 5.3' if kind == 'engine' else '')),
+        4: ('IZGOTOVITEL', 'maker (plant of manufacture); the limited-life list prints it for a unit never repaired', '5.1'),
+        5: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2, 2.4, 3.3, 4.1, 4.4, 5.1, 5.4' + (', 5.3' if kind == 'engine' else '')),
+        6: ('SOBSTVENNOST', 'owner code'),
+        7: ('REMONT_ZAVOD', 'repair plant', '3.3, 4.1, 5.1'),
+        8: ('REMONT_DATA:D', 'date of the last repair', '2.2, 2.4, 3.3, 4.1, 4.4, 5.1'),
+        9: ('VSEGO_REMONTOV:I', 'number of repairs', '2.2, 2.4, 3.3, 4.1, 4.4, 5.1'),
+        10: ('DATA_KALENDAR:D', 'date from which calendar limits and flying on the aircraft count (set when calendar limits apply)',
+             '3.3, 3.7, 3.11, 4.4, 5.1, 5.4'),
+        11: ('NARABOTKA_SNE', 'running time since new, "H:MM"', '3.3, 3.7, 3.11, 4.1'),
+        12: ('NARABOTKA_PPR', 'running time since the last repair, "H:MM"',
+             '2.2, 2.4, 3.3, 3.7, 4.1, 4.4' + (', 4.2' if kind == 'engine' else '')),
+        13: ('GDE_STOIT', 'where installed: board number or a store word', '3.7'),
+        14: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2, 2.4, 3.3, 4.1, 4.4'),
+        15: ('DO_PERVOGO_LET', 'calendar limit to the first overhaul, Y.MM', '3.3, 4.4'),
+        16: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '2.2, 2.4, 3.3, 4.1, 4.4'),
+        17: ('MEZHREMONTNYI_LET', 'calendar limit between overhauls, Y.MM', '3.3, 4.4'),
+        18: ('NAZNACHENNYI_CHASOV:I', 'assigned life, hours', '3.3, 4.1, 5.1'),
+        19: ('NAZNACHENNYI_LET', 'assigned calendar life, Y.MM', '3.3, 4.4, 5.1'),
+        20: ('DUBLICAT', '"1" = the passport is a duplicate'),
+        23: ('ODIN_DVA', 'engine position ("0", "1" or "2")', '3.11, 4.1' + (', 5.2' if kind == 'engine' else '')),
+        24: ('TEKUSHEE_RASPOLOGENIE', 'store location while in store'),
+        25: ('DATA_POSTUPLENIYA_V_PRED:D', 'date of arrival at the operator'),
+        33: ('ZVEZDA:I', '1 = the remaining hours are marked with "*"', '4.4'),
+        36: ('PRODLEN:I', '1 = the life has been extended', '3.3'),
+        46: ('SVOI_FORMY:I', '1 = maintenance forms of its own', '4.2'),
+        47: ('DATA_FORMY:D', 'date of its last form', '4.2'),
+        48: ('INDEX_FORMY:I', 'index of its last form', '4.2'),
+        59: ('PRODLEN_RESURS', 'extended life', '3.3'),
+        60: ('PRODLEN_DATA:D', 'date of the extension', '3.3'),
+    }
+
+
+engine_choices = [
+    '13 holds `GDE_STOIT`: the running-time report for the overhaul plant passes position 13 as the board number '
+    'the unit is installed on. The store location `TEKUSHEE_RASPOLOGENIE` is read by name only and stands at 24.',
+    '19 is the assigned calendar life (Y.MM): the limited-life list pairs it with the assigned hours of 18 and the '
+    'replacement plan passes it to `FunDataSniatia` as the assigned calendar limit; `DATA_POSTUPLENIYA_V_PRED`, '
+    'read by name only, stands at 25.',
+    '2 is the model, as the forecasts, the information sheet, the lessor report and the application documents read '
+    'it; the quarterly report on removed and installed components calls position 2 "where the component is now", '
+    'which it is not here: that report shows the model there.',
+    '4 is the maker: the limited-life list prints column 4 or the repair plant of 7 by the repair state.',
+    '10 is a date: the quarterly report prints it, the overhaul-plant and lessor reports count from it; it is set '
+    'when calendar limits apply.',
+    '36, 59 and 60 are read only by the quarterly report on removed and installed components, which prints 60 as a '
+    'date and 59 when 36 is 1; they are taken as the extension of the life.',
+]
+table('DVIGATEL', engine_like('NAZVANIE_DVIGATELYA', 'engine'), engine_choices)
+red = engine_like('NAZVANIE_REDUCTORA', 'gearbox')
+red.update({21: 'ID_NAME', 22: 'NAIMENOVANIE'})
+table('REDUCTOR', red, ['Same positions as `DVIGATEL`; the choices there hold here.'])
+
+table('LOPAST', {
+    1: 'TIP_VS', 2: ('TIP_VINTA', 'rotor ("Несущий", "Хвостовой", "Воздушный")'),
+    3: ('NAZVANIE', 'model', '2.2, 3.10, 4.1, 5.1, 5.3'),
+    4: ('ZAVODSKOY_NOMER', 'serial number', '2.2, 3.10, 3.11, 4.1, 5.2, 5.3'),
+    5: 'GDE_STOIT',
+    6: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2, 4.1, 5.3'),
+    7: 'SKLAD_ARZ',
+    8: ('DATA_USTANOVKI:D', 'installation date', '3.10, 3.11'),
+    9: ('NARABOTKA_SNE', 'running time since new, "H:MM"', '2.2, 4.1'),
+    10: ('RESURS_CHASOV:I', 'assigned life, hours', '2.2, 4.1'),
+    18: ('NEPRERYVNO:I', '1 = running time counted continuously from the aircraft', '2.2, 3.3, 4.1'),
+    19: 'DUBLICAT',
+    23: ('REMONT_ZAVOD', 'repair plant', '4.1'),
+    24: ('REMONT_DATA:D', 'date of the last repair', '4.1'),
+    25: ('VSEGO_REMONTOV:I', 'number of repairs', '4.1'),
+    26: ('NARABOTKA_PPR', 'running time since the last repair, "H:MM"', '2.2, 3.3, 4.1'),
+    28: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '4.1'),
+    30: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '4.1'),
+}, ['8 is the installation date, as the list of units installed in a period and the lessor report read it; '
+    '`DUBLICAT`, read by name only, stands at 19.'])
+
+table('HVOSTOVOY_VINT', {
+    1: 'TIP_VS', 2: ('NAZVANIE_VINT', 'model', '2.2, 3.10, 3.11, 4.1, 5.3'),
+    3: ('ZAVODSKOY_NOMER', 'serial number', '2.2, 3.10, 4.1, 5.3'),
+    4: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2, 4.1, 5.3'),
+    6: 'NAIMENOVANIE', 7: 'TIP_VINTA', 8: ('ZAVODSKOY_NOMER_VTULKA', 'serial number of the hub'), 9: 'SKLAD_ARZ',
+    10: 'DUBLICAT',
+    11: ('REMONT_ZAVOD', 'repair plant', '4.1'),
+    12: ('REMONT_DATA:D', 'date of the last repair', '2.2, 4.1'),
+    13: ('VSEGO_REMONTOV:I', 'number of repairs', '2.2, 4.1'),
+    14: ('GDE_STOIT', 'where installed: board number or a store word', '4.1'),
+    17: ('DATA_USTANOVKI:D', 'installation date', '3.10, 3.11'),
+    19: ('NAZNACHENNYI_CHASOV:I', 'assigned life, hours', '4.1'),
+    21: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '2.2, 4.1'),
+    25: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2, 4.1'),
+    27: ('NEPRERYVNO:I', '1 = running time counted continuously', '2.2, 4.1'),
+    29: ('NARABOTKA_SNE', 'running time since new, "H:MM"', '4.1'),
+    30: ('NARABOTKA_PPR', 'running time since the last repair, "H:MM"', '2.2, 4.1'),
+}, ['14 is the place column the information sheet tests against the store words, so `GDE_STOIT` stands there; '
+    '17 is the installation date (units installed in a period, lessor report).'])
+
+table('VOZDUSHNY_VINT', {
+    1: 'TIP_VS', 2: ('NAZVANIE_VINTA', 'model', '2.2, 3.10, 4.1'),
+    3: ('ZAVODSKOY_NOMER', 'serial number', '2.2, 3.10, 4.1'),
+    4: 'TIP_VINTA', 5: 'GDE_STOIT', 6: 'SKLAD_ARZ',
+    9: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2, 4.1'),
+    14: ('REMONT_ZAVOD', 'repair plant', '4.1'),
+    15: ('REMONT_DATA:D', 'date of the last repair', '2.2, 4.1'),
+    16: ('VSEGO_REMONTOV:I', 'number of repairs', '2.2, 4.1'),
+    18: ('DATA_USTANOVKI:D', 'installation date', '3.10'),
+    19: ('ODIN_DVA', 'position ("0", "1" or "2")', '4.1'),
+    21: ('NAZNACHENNYI_CHASOV:I', 'assigned life, hours', '4.1'),
+    23: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '2.2, 4.1'),
+    29: ('NARABOTKA_SNE', 'running time since new, "H:MM"', '4.1'),
+    30: ('NARABOTKA_PPR', 'running time since the last repair, "H:MM"', '2.2, 4.1'),
+    47: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2, 4.1'),
+})
+
+unit = {
+    1: 'TIP_VS',
+    2: ('NAZVANIE', 'name (printed when the reference row is missing)', '3.10'),
+    3: ('CHERT_NOMER', 'drawing number', '3.10'),
+    4: ('ZAVODSKOY_NOMER', 'serial number', '2.2, 3.10, 5.2'),
+    6: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2, 5.2'),
+    7: 'NAIMENOVANIE',
+    8: ('REMONT_ZAVOD', 'repair plant', '5.2'),
+    9: ('REMONT_DATA:D', 'date of the last repair', '2.2, 5.2'),
+    10: ('VSEGO_REMONTOV:I', 'number of repairs', '2.2, 5.2'),
+    11: ('SYSTEMA', 'aircraft system, added after the drawing number unless "НЕТ"', '5.2'),
+    12: 'MESTO_USTANOVKI', 13: 'TIP_OBORUDOVANIA',
+    14: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '2.2'),
+    15: 'PRINADLEGNOST', 16: 'NUMER_DVIG_VSU',
+    17: ('NARABOTKA_SNE', 'running time since new', '5.2'),
+    18: ('NARABOTKA_PPR', 'running time since the last repair', '2.2, 5.2'),
+    19: 'PLAN_DVIG_VSU', 20: 'SKLAD_ARZ', 21: 'DUBLICAT',
+    24: ('ED_IZMERENIA', 'accounting kind ("0" hours, "1" landings, "2" years)', '5.2'),
+    26: ('DATA_USTANOVKI:D', 'installation date', '3.10, 5.2'),
+    27: ('GDE_STOIT', 'where installed: board number or a store word', '5.2'),
+    28: ('AGR_DVIGATELIA:I', '0 = unit of the airframe, 1 = unit of an engine', '2.2'),
+    34: ('ID_NAME', 'reference `ID_NAME`', '2.2, 3.10'),
+    39: ('NEPRERYVNO:I', '1 = running time counted continuously', '2.2, 5.2'),
+    43: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2'),
+}
+table('AGREGAT', unit, ['"The unit\'s column 2" and "its name (column 14)" of the replacement plan are positions of the '
+                        'unit\'s reference row (`ETAAGREGAT` 2, drawing number, and 14, name), since 14 of `AGREGAT` is '
+                        'the life between overhauls the forecast reads.'])
+hub = dict(unit)
+hub.update({5: 'TIP_VINTA', 13: 'SMAZKA', 48: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2')})
+del hub[28]
+del hub[43]
 table('VTULKA_NV', hub)
-table('ZCU', {1:'TIP_VS',2:'GDE_STOIT',3:'ID_NAME',4:'NAIMENOVANIE',5:'SKLAD_ARZ',6:'ZAVOD_NOMER',8:'IZGOTOVLEN_DATA:D',
-    9:'REMONT_DATA:D',16:'NEPRERYVNO:I',17:'DATA_USTANOVKI:D',19:'VSEGO_REMONTOV:I',20:'MEZHREMONTNYI_CHASOV:I',21:'NARABOTKA_SNE',
-    22:'NARABOTKA_PPR',27:'DO_PERVOGO_CHASOV:I'})
-table('LEBEDKA', {1:'TIP_VS',2:'NAZVANIE_LEBEDKA',3:'ZAVODSKOY_NOMER_LEBEDKA',4:'GDE_STOIT',5:'SKLAD_ARZ',8:'IZGOTOVLEN_DATA:D',
-    11:'REMONT_ZAVOD',12:'REMONT_DATA:D',13:'VSEGO_REMONTOV:I',14:'DATA_USTANOVKI:D',21:'MEZHREMONTNYI_CHASOV:I',25:'NEPRERYVNO:I',
-    27:'NARABOTKA_SNE',28:'NARABOTKA_PPR',36:'DO_PERVOGO_CHASOV:I'})
-table('VSU', {1:'TIP_VS',2:'NAZVANIE',3:'NAIMENOVANIE',4:'ID_NAME',5:'ZAVODSKOY_NOMER',6:'GDE_STOIT',7:'MESTO_USTANOVKI',
-    8:'IZGOTOVLEN_DATA:D',9:'REMONT_ZAVOD',10:'REMONT_DATA:D',11:'VSEGO_REMONTOV:I',12:'DATA_POSTUPLENIA:D',
-    13:'OBSHAIA_SNE',14:'OBSHAIA_PPR',15:'OBSHAIA_MEGREMONTNY:I',16:'OBSHAIA_DO_PERVOGO:I',17:'SUMMA_SNE',18:'SUMMA_PPR',
-    19:'SUMMA_MEGREM:I',20:'SUMMA_DO_PERVOGO:I',21:'ZAPUSKI_SNE:I',22:'ZAPUSKI_PPR:I',23:'ZAPUSKI_MEGREMONTNY:I',24:'OTBORY_SNE:I',
-    25:'OTBORY_PPR:I',26:'OTBORY_MEGREMONTNY:I',27:'GENERATORNY_SNE',28:'GENERATORNY_PPR',29:'GENERAT_MEZHREMONTNY:I',30:'SKLAD_ARZ'})
-table('AGR_VSU', {1:'TIP_VS',2:'GDE_STOIT',3:'NAZVANIE',4:'ZAVODSKOY_NOMER',5:'ID_NAME',6:'DATA_USTANOVKI:D',7:'NARABOTKA_SNE',8:'SKLAD_ARZ'})
-table('SHLANG', {1:'TIP_VS',2:'GDE_STOIT',3:'SYSTEMA',4:'NAZVANIE',5:'CHERT_NOMER',6:'ZAVODSKOY_NOMER',7:'VID_UCHETA',
-    8:'DATA_VYPUSKA_RUKAVA:D',9:'UCHET_OT_DATY_UST:I',10:'DATA_USTANOVKI:D',11:'NARABOTKA_SNE',12:'SKLAD_ARZ',13:'RESURS'})
-table('SPRAVKA', {1:'TIP_VS',2:'BORTOVOI_NOMER',3:'NA_ZEMLE:T',4:'DATA_POLETA:D',5:'KOL_VO_POSADOK:I',6:'V_VOZDUHE:T',
-    7:'V_VOZDUHE_1:T',8:'NA_ZEMLE_1:T',9:'V_VOZDUHE_2:T',10:'NA_ZEMLE_2:T',11:'V_VOZDUHE_3:T',12:'NA_ZEMLE_3:T',
-    13:'V_VOZDUHE_RED:T',14:'NA_ZEMLE_RED:T',15:'VSU_POLNOE_VREMYA:T',16:'VSU_V_GENERATORNOM:T',17:'VSU_KOL_VO_ZAPUSKOV:I',
-    18:'VSU_KOL_VO_OTBOROV:I'})
-table('SOSTOIANIE_PARKA', {1:'TIP_VS',2:'BORTOVOY_NOMER',3:'DATA_STATUS:D',4:'KOD_STATUS:I',5:'PRIMECHANIE'})
-table('DVIGENIE_V_EKSPLUATACII', {1:'DATA_PEREVODA:D',2:'OTKUDA',3:'KUDA',4:'SOBSTVENNOST',5:'NAIMENOVANIE',6:'VSU'})
-table('OBSHIE', {1:'EXPLUATANT',2:'VLADELETS',3:'FIO_IAS',4:'DOLGNOST_IAS',5:'IMIA_DVIGATEL_37',6:'IMIA_REDUCTOR_37',
-    7:'NOMER_SVIDELSTVA',8:'NAME_UGA_PASR',9:'NAME_APSC',11:'NACH_PDO',13:'PHONE_PDO',14:'EMAIL_36GA',19:'EMAIL_PREDPRIATIE',
-    25:'FIO_RUKOVODITEL',26:'DOLGNOST_RUKOVODITEL'})
-table('EXPLUATANTY', {1:'ID_NAME',2:'NAME:L',3:'HIDE:I'})
-table('SOBSTVENNIKI', {1:'ID_NAME',2:'NAME:L',3:'HIDE:I'})
-table('LIZING', {1:'BORTOVOI_NOMER',2:'LIZINGODATEL',3:'NOMER_DOGOVORA',4:'DATA_DOGOVORA:D'})
-table('RASPOLOGENIA', {1:'ID_MESTO',2:'NAME'})
-table('USERS', {1:'FAMILIA',2:'TIP_VS'})
-kinds = ['DVIGATEL','REDUCTOR','LOPASTY','AGREGATY','SHLANG','ZCU','AGR_DVIG','VOZDUSHNY_VINT']
-td = {1:'TIP_VS',2:'KOD_VS',3:'ODIN_DVA',4:'PTO_DVIG_SEPAR',5:'KOL_VO_DVIGATEL:I',6:'KOL_VO_LOPAST_NES:I',7:'KOL_VO_VSU:I',
-      8:'COL_VO_VOZDUSHNY_VINT:I',9:'UCHITYVAT_ZEMLU',10:'KOL_VO_ZEMLIA_PLANER:R'}
+table('ZCU', {
+    1: 'TIP_VS', 2: 'GDE_STOIT', 3: ('ID_NAME', 'reference `ID_NAME`', '2.2, 3.10'), 4: 'NAIMENOVANIE', 5: 'SKLAD_ARZ',
+    6: ('ZAVOD_NOMER', 'serial number', '2.2, 3.10'),
+    8: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2'),
+    9: 'REMONT_DATA:D',
+    10: ('DATA_USTANOVKI:D', 'installation date', '3.10'),
+    16: ('NEPRERYVNO:I', '1 = running time counted continuously', '2.2'),
+    19: ('VSEGO_REMONTOV:I', 'number of repairs', '2.2'),
+    20: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '2.2'),
+    21: 'NARABOTKA_SNE',
+    22: ('NARABOTKA_PPR', 'running time since the last repair, "H:MM"', '2.2'),
+    24: ('NAZVANIE', 'name, printed when the reference row is missing', '3.10'),
+    25: ('CHERT_NOMER', 'drawing number, printed when the reference row is missing', '3.10'),
+    27: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2'),
+})
+table('LEBEDKA', {
+    1: 'TIP_VS', 2: ('NAZVANIE_LEBEDKA', 'model', '2.2, 4.1'),
+    3: ('ZAVODSKOY_NOMER_LEBEDKA', 'serial number', '2.2, 4.1'), 4: 'GDE_STOIT', 5: 'SKLAD_ARZ',
+    8: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '2.2, 4.1'),
+    11: ('REMONT_ZAVOD', 'repair plant', '4.1'),
+    12: ('REMONT_DATA:D', 'date of the last repair', '2.2, 4.1'),
+    13: ('VSEGO_REMONTOV:I', 'number of repairs', '2.2, 4.1'),
+    14: 'DATA_USTANOVKI:D',
+    19: ('NAZNACHENNYI_CHASOV:I', 'assigned life, hours', '4.1'),
+    21: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', '2.2, 4.1'),
+    25: ('NEPRERYVNO:I', '1 = running time counted continuously', '2.2, 4.1'),
+    27: ('NARABOTKA_SNE', 'running time since new, "H:MM"', '4.1'),
+    28: ('NARABOTKA_PPR', 'running time since the last repair, "H:MM"', '2.2, 4.1'),
+    36: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', '2.2, 4.1'),
+})
+
+# APU: six life counters, each since new, since repair, assigned, to the first overhaul and between overhauls.
+table('VSU', {
+    1: ('NAZVANIE', 'model', '3.11, 4.1, 5.3'),
+    2: ('ZAVODSKOY_NOMER', 'serial number', '3.11, 4.1, 5.3'),
+    3: 'TIP_VS',
+    4: ('IZGOTOVLEN_DATA:D', 'date of manufacture', '4.1, 5.3'),
+    5: ('REMONT_ZAVOD', 'repair plant', '4.1'),
+    6: ('REMONT_DATA:D', 'date of the last repair', '4.1'),
+    7: ('VSEGO_REMONTOV:I', 'number of repairs', '4.1, 4.4'),
+    8: ('MESTO_USTANOVKI', 'where installed: board number or a store word'),
+    9: ('DATA_USTANOVKI:D', 'installation date (flying on the aircraft counts from it)', '3.11'),
+    10: ('ZAPUSKI_SNE:I', 'starts since new', '4.1'),
+    11: ('ZAPUSKI_PPR:I', 'starts since the last repair', '4.1, 4.4'),
+    12: ('OTBORY_SNE:I', 'bleed extractions since new', '4.1'),
+    13: ('OTBORY_PPR:I', 'bleed extractions since the last repair', '4.1, 4.4'),
+    14: ('GENERATORNY_SNE', 'generator hours since new, "H:MM"', '4.1'),
+    15: ('GENERATORNY_PPR', 'generator hours since the last repair, "H:MM"', '4.1'),
+    16: ('OBSHAIA_SNE', 'total hours since new, "H:MM"', '3.11, 4.1'),
+    17: ('OBSHAIA_PPR', 'total hours since the last repair, "H:MM"', '4.1'),
+    18: ('ZAPUSKI_NAZN:I', 'assigned life, starts', '4.1'),
+    19: ('ZAPUSKI_MEGREMONTNY:I', 'starts between overhauls', '4.1, 4.4'),
+    20: ('OTBORY_NAZN:I', 'assigned life, bleed extractions', '4.1'),
+    21: ('OTBORY_MEGREMONTNY:I', 'bleed extractions between overhauls', '4.1, 4.4'),
+    22: ('GENERAT_NAZN:I', 'assigned life, generator hours', '4.1'),
+    23: ('GENERAT_MEZHREMONTNY:I', 'generator hours between overhauls', '4.1'),
+    24: ('OBSHAIA_NAZN:I', 'assigned life, total hours', '4.1'),
+    25: 'GDE_STOIT', 26: 'NAIMENOVANIE', 27: 'ID_NAME', 28: 'DATA_POSTUPLENIA:D',
+    29: ('OBSHAIA_MEGREMONTNY:I', 'total hours between overhauls', '4.1'),
+    30: 'SKLAD_ARZ', 31: 'DUBLICAT',
+    40: ('CIKLY_SNE:I', 'cycles since new', '4.1'),
+    41: ('CIKLY_PPR:I', 'cycles since the last repair', '4.1'),
+    42: ('CIKLY_NAZN:I', 'assigned life, cycles', '4.1'),
+    43: ('CIKLY_MEGREMONTNY:I', 'cycles between overhauls', '4.1'),
+    46: ('SUMMA_NAZN:I', 'assigned life, summed hours', '4.1'),
+    47: ('SUMMA_MEGREM:I', 'summed hours between overhauls', '4.1'),
+    48: ('SUMMA_SNE', 'summed hours since new, "H:MM" (the total of the model "ТА-14-130")', '3.11, 4.1'),
+    49: ('SUMMA_PPR', 'summed hours since the last repair, "H:MM"', '4.1'),
+    50: ('OBSHAIA_DO_PERVOGO:I', 'total hours to the first overhaul', '4.1'),
+    51: ('ZAPUSKI_DO_PERVOGO:I', 'starts to the first overhaul', '4.1, 4.4'),
+    52: ('OTBORY_DO_PERVOGO:I', 'bleed extractions to the first overhaul', '4.1, 4.4'),
+    53: ('GENERAT_DO_PERVOGO:I', 'generator hours to the first overhaul', '4.1'),
+    55: ('CIKLY_DO_PERVOGO:I', 'cycles to the first overhaul', '4.1'),
+    56: ('SUMMA_DO_PERVOGO:I', 'summed hours to the first overhaul', '4.1'),
+}, ['1 is the model and 2 the serial number (lessor report, information sheet, noise-certificate data), so '
+    '`TIP_VS`, read by name only, stands at 3.',
+    '9 is a date: the lessor report applies the engines\' installation-date rule to it.',
+    'The lessor report takes the stored total of an APU from 16 ("H:MM"), and from 48 for the model "ТА-14-130"; '
+    'these are the total and the summed hours since new of the information sheet.'])
+table('AGR_VSU', {
+    1: 'TIP_VS', 2: 'GDE_STOIT',
+    3: ('NAZVANIE', 'name, printed when the reference row is missing', '3.10'),
+    4: ('CHERT_NOMER', 'designation, printed when the reference row is missing', '3.10'),
+    5: ('ID_NAME', 'reference `ID_NAME` (`ETA_AGR_VSU`)', '3.10'),
+    6: 'NARABOTKA_SNE',
+    7: ('ZAVODSKOY_NOMER', 'serial number', '3.10'),
+    8: 'SKLAD_ARZ',
+    16: ('DATA_USTANOVKI:D', 'installation date', '3.10'),
+})
+table('SHLANG', {1: 'TIP_VS', 2: 'GDE_STOIT', 3: 'SYSTEMA', 4: 'NAZVANIE', 5: 'CHERT_NOMER', 6: 'ZAVODSKOY_NOMER',
+                 7: 'VID_UCHETA', 8: 'DATA_VYPUSKA_RUKAVA:D', 9: 'UCHET_OT_DATY_UST:I', 10: 'DATA_USTANOVKI:D',
+                 11: 'NARABOTKA_SNE', 12: 'SKLAD_ARZ', 13: 'RESURS'})
+
+# Flight records: the airframe, up to three engines, the main gearbox and the APU of one entry.
+table('SPRAVKA', {
+    1: 'TIP_VS', 2: 'BORTOVOI_NOMER',
+    3: ('NA_ZEMLE:T', 'ground running of the entry', '2.1, 2.4, 3.11, 4.2, 4.7'),
+    4: 'DATA_POLETA:D',
+    6: ('V_VOZDUHE:T', 'airborne time of the entry', '2.1, 2.4, 3.1, 3.11, 4.2, 4.7'),
+    7: ('KOL_VO_ZAPUSKOV:I', 'starts of the entry (airframe and main gearbox)', '3.11'),
+    8: ('KOL_VO_POSADOK:I', 'landings', '3.11'),
+    15: ('VSU_KOL_VO_ZAPUSKOV:I', 'APU starts', '3.11'),
+    16: ('VSU_KOL_VO_OTBOROV:I', 'APU bleed extractions', '3.11'),
+    17: ('VSU_V_GENERATORNOM:T', 'APU time in generator mode', '3.11'),
+    18: ('VSU_POLNOE_VREMYA:T', 'APU total time', '3.11'),
+    19: ('KOL_VO_CIKLOV_RED:I', 'main gearbox cycles', '3.11'),
+    21: ('NA_ZEMLE_2:T', 'ground running of engine 2', '3.11, 4.7'),
+    25: ('KOL_VO_ZAPUSKOV_2:I', 'starts of engine 2', '3.11'),
+    26: ('KOL_VO_CIKLOV_2:I', 'cycles of engine 2', '3.11'),
+    27: ('NA_ZEMLE_3:T', 'ground running of engine 3', '3.11, 4.7'),
+    31: ('KOL_VO_ZAPUSKOV_3:I', 'starts of engine 3', '3.11'),
+    32: ('KOL_VO_CIKLOV_3:I', 'cycles of engine 3', '3.11'),
+    44: ('NA_ZEMLE_1:T', 'ground running of engine 1', '3.11'),
+    48: ('KOL_VO_ZAPUSKOV_1:I', 'starts of engine 1', '3.11'),
+    49: ('KOL_VO_CIKLOV_1:I', 'cycles of engine 1 (also the airframe\'s cycles)', '3.11'),
+    50: ('V_VOZDUHE_1:T', 'airborne time of engine 1', '3.11'),
+    51: ('V_VOZDUHE_2:T', 'airborne time of engine 2', '3.11'),
+    52: ('V_VOZDUHE_3:T', 'airborne time of engine 3', '3.11'),
+    53: ('V_VOZDUHE_RED:T', 'airborne time of the main gearbox', '3.11'),
+    54: ('NA_ZEMLE_RED:T', 'ground running of the main gearbox', '3.11'),
+}, ['The positions beyond 3 and 6 follow the lessor report\'s table of flight-entry positions: '
+    'airborne 50 to 53, ground 44, 21, 27 and 54, landings 8, APU 15 to 18.',
+    'The daily flying statement takes the largest of 3, 21 and 27 as the flight time and adds 6 to the ground '
+    'total; here 3 is the ground running and 6 the airborne time, as the forecasts and the lessor report read them, '
+    'and 21 and 27 the ground running of engines 2 and 3. All four are TIME columns; the statement reads their text.'])
+table('SOSTOIANIE_PARKA', {1: 'TIP_VS', 2: 'BORTOVOY_NOMER',
+                           3: ('DATA_STATUS:D', 'date from which the state holds', '1.4'),
+                           4: ('KOD_STATUS:I', 'state code', '3.1'), 5: 'PRIMECHANIE'})
+table('DVIGENIE_V_EKSPLUATACII', {
+    1: ('DATA_PEREVODA:D', 'date of the movement', '3.4'),
+    2: ('NAIMENOVANIE', 'kind of component ("Dvigatel", "Reductor", "VSU", ...)'),
+    3: ('NAZVANIE', 'model of the component', '3.4'),
+    4: ('ZAVODSKOY_NOMER', 'serial number of the component', '3.3, 3.4'),
+    5: ('PRICHINA', 'reason or document of the movement', '3.4'),
+    6: ('OTKUDA', 'from: board number or a place', '3.4'),
+    7: ('KUDA', 'to: board number or a place', '3.3, 3.4'),
+    8: 'SOBSTVENNOST', 9: 'VSU', 10: ('ID_NAME', 'for rotors: 1 blades, 0 hub'),
+}, ['6 and 7 are "from" and "to" and 4 the serial number, as the quarterly replacement report and form 8-OASU '
+    'read them. 3 and 5 are copied to form 8-OASU; they are taken as the model and the reason.'])
+table('OBSHIE', {
+    1: ('EXPLUATANT', 'operator code', '3.4, 3.5, 3.8'),
+    2: ('VLADELETS', 'owner code', '3.4'),
+    3: ('FIO_IAS', 'name of the engineering head', '3.1, 3.4, 3.8, 3.9'),
+    4: ('DOLGNOST_IAS', 'post of the engineering head', '3.1, 3.4, 3.5, 3.7, 3.8, 3.9, 5.1, 5.3'),
+    5: ('IMIA_DVIGATEL_37', 'addressee of form 37-GA for engines and APUs'),
+    6: ('IMIA_REDUCTOR_37', 'addressee of form 37-GA for gearboxes'),
+    7: ('NOMER_SVIDELSTVA', 'number of the operator\'s certificate'),
+    8: ('NAME_UGA_PASR', 'search-and-rescue recipient: the regional authority'),
+    9: ('NAME_APSC', 'search-and-rescue recipient: the rescue centre'),
+    10: ('ADRES_37', 'address of the addressee of form 37-GA'),
+    11: ('NACH_PDO', 'name of the head of the planning office (printed before " тел.")',
+         '3.1, 3.4, 3.5, 3.7, 3.8, 3.9, 3.10, 4.2, 4.6, 5.1, 5.2, 5.3'),
+    12: ('IMIA_UGA', 'name of the civil aviation authority', '3.4'),
+    13: ('ADRES_PREDPR', 'address of the enterprise', '3.1, 3.4'),
+    14: ('PHONE_PDO', 'telephone (printed after " тел.")', '3.1, 3.4, 3.5, 3.7, 3.8, 3.9, 4.6, 5.1, 5.2, 5.3'),
+    15: ('PHONE_IAS', 'header text of the report to the regional authority', '3.8'),
+    16: ('IMIA_36', 'addressee of form 36-GA'),
+    17: ('ADRES_PMTU', 'header text of the report to the regional authority', '3.8'),
+    18: ('IMIA_PMTU', 'header text of the report to the regional authority', '3.8'),
+    19: ('EMAIL_PREDPRIATIE', 'e-mail of the enterprise', '3.1, 3.4, 3.5, 3.7, 3.8, 3.9, 5.1, 5.3'),
+    20: ('ADRES_36', 'address of the addressee of form 36-GA'),
+    23: ('PRIKAZ_PASR', 'header text of the search-and-rescue annex', '3.9'),
+    25: ('DOLGNOST_PDO', 'post of the head of the planning office (printed before "~" and 11)',
+         '3.1, 3.5, 3.10, 4.2, 4.6, 5.2'),
+    26: ('EMAIL_36GA', 'e-mail (printed after " E-mail:")', '3.1'),
+}, ['14 is a telephone and 26 an e-mail: the forms print "11, \' тел.\', 14", which form 36-GA writes by name as '
+    '`NACH_PDO`, " тел.", `PHONE_PDO`, and form 34-GA prints "14, \' E-mail:\', 26".',
+    'The headers of the forms to the authorities (12, 13, 15, 17, 18, 23) are read by one form each and their '
+    'content is not stated; the names say what those forms print there. `IMIA_UGA`, `ADRES_PREDPR`, `IMIA_36`, '
+    '`ADRES_36` and `ADRES_37` are named by the header queries of forms 36-GA and 37-GA.'])
+table('EXPLUATANTY', {1: ('ID_NAME', 'operator code, printed in the report headers', '3.1, 3.2, 3.4, 3.5, 3.6, 3.8, 3.9, 4.3'),
+                      2: ('NAME:L', 'shown name'), 3: ('HIDE:I', '0 = offered in lists')},
+      ['The headers print "position 1 of the chosen row": that is the operator code `ID_NAME`, the first column after `ID`.'])
+table('SOBSTVENNIKI', {1: ('ID_NAME', 'owner code', '3.7'), 2: ('NAME:L', 'shown name'), 3: ('HIDE:I', '0 = offered in lists')})
+table('LIZING', {1: 'BORTOVOI_NOMER', 2: 'LIZINGODATEL', 3: 'NOMER_DOGOVORA', 4: 'DATA_DOGOVORA:D'})
+table('RASPOLOGENIA', {1: ('NAME', 'shown name of the location', '4.3'), 2: ('ID_MESTO', 'location code'),
+                       3: ('HIDE:I', '0 = offered in lists')},
+      ['The fleet state sheet prints column 1 of the row whose `ID_MESTO` matches, so the name stands at 1.'])
+table('USERS', {1: ('FAMILIA', 'surname', '3.11'), 2: ('IMIA', 'first name', '3.11'), 3: ('OTCHESTVO', 'patronymic', '3.11'),
+                4: 'TIP_VS'},
+      ['The lessor report prints position 1, the initial of 2 and the initial of 3.'])
+kinds = ['DVIGATEL', 'REDUCTOR', 'LOPASTY', 'AGREGATY', 'SHLANG', 'ZCU', 'AGR_DVIG', 'VOZDUSHNY_VINT']
+td = {1: ('KOD_VS:I', 'type code: 1 helicopter, 0 aeroplane'), 2: ('TIP_VS', 'aircraft type', '3.5'),
+      3: 'ODIN_DVA', 4: 'PTO_DVIG_SEPAR', 5: 'KOL_VO_DVIGATEL:I', 6: 'KOL_VO_LOPAST_NES:I', 7: 'KOL_VO_VSU:I',
+      8: 'COL_VO_VOZDUSHNY_VINT:I', 9: 'UCHITYVAT_ZEMLU', 10: 'KOL_VO_ZEMLIA_PLANER:R'}
 p = 11
 for k in kinds:
-    td[p] = 'ZEMLIA_' + k; td[p+1] = 'KOL_VO_ZEMLIA_' + k + ':R'; p += 2
-table('TIPOVYE_DANNYE_VS', td)
-eta = {1:'TIP_VS',2:'CHERT_NOMER',3:'NAZVANIE',4:'NAIMENOVANIE',5:'PRINADLEGNOST',6:'KOL_VO:I',7:'IND_UCHET:I',8:'ED_IZMARENIA',
-       14:'NAME',15:'MESTO_USTANOVKI',17:'SYSTEMA',20:'ID_NAME',21:'RESURS'}
+    td[p] = 'ZEMLIA_' + k
+    td[p + 1] = 'KOL_VO_ZEMLIA_' + k + ':R'
+    p += 2
+table('TIPOVYE_DANNYE_VS', td, ['The fleet state report takes the type from position 2, so `TIP_VS` stands at 2.',
+                                '`KOD_VS` is compared with 1 and 0 (helicopter, aeroplane): an INTEGER.'])
+eta = {1: 'TIP_VS', 2: ('CHERT_NOMER', 'drawing number', '2.2, 3.10, 4.4, 5.2'), 3: 'NAZVANIE', 4: 'NAIMENOVANIE',
+       5: 'PRINADLEGNOST', 6: ('KOL_VO:I', 'quantity per aircraft', '1.4'), 7: 'IND_UCHET:I', 8: 'ED_IZMARENIA',
+       14: ('NAME', 'name shown', '2.2, 3.10, 4.4, 5.2'), 15: ('MESTO_USTANOVKI', 'installation positions text', '1.4'),
+       17: ('SYSTEMA', 'system', '1.4'), 20: ('ID_NAME', 'reference identifier', '2.2, 3.3, 4.1'), 21: 'RESURS'}
 table('ETAAGREGAT', eta)
 table('ETA_VTULKA_NV', dict(eta))
-table('ETA_ZCU', {1:'TIP_VS',2:'NAME',3:'CHERT_NOMER',4:'ID_NAME'})
-for n, extra in [('ETAPLANER', {}), ('ETADVIG', {5:'NAZVANIE_DVIGATELIA'}), ('ETAREDUCTOR', {5:'NAZVANIE_REDUCTORA'}),
-                 ('ETALOPAST', {5:'TIP_VINTA',6:'NAZVANIE'}), ('ETA_HVOST_VINT', {5:'NAZVANIE_VINTA'}),
-                 ('ETA_VOZD_VINT', {5:'TIP_VINTA',6:'NAZVANIE_VINTA'}), ('ETA_LEBEDKA', {5:'CHERT_NOMER_LEBEDKA'}),
-                 ('ETA_AGR_VSU', {5:'ID_NAME_VSU'}), ('ETAVSU', {5:'NAZVANIE'}), ('ETASHLANG', {})]:
-    c = {1:'TIP_VS',2:'ID_NAME',3:'NAME',4:'CHERT_NOMER'}; c.update(extra); table(n, c)
-pto = {1:'TIP_VS',2:'VREMIA_F1:I',3:'VREMIA_FORMA:I',4:'CASE1:I',5:'KOL_VO_FORM:I'}
-for i in range(20): pto[6+i] = 'FORMA_%d' % (i+1)
-table('PTO_FORMY', pto)
-table('PTO_FORMY_DVIG', {1:'TIP_VS',2:'DVIGATEL',3:'VREMIA_FORMA:I',4:'NAME_FORMY'})
-table('VYPOLNENNYE_FORMY', {1:'TIP_VS',2:'BORTOVOY_NOMER',3:'DATA_TO:D',4:'NAME_FORMY',5:'NARABOTKA'})
-table('SEZONNOE_TO', {1:'TIP_VS',2:'BORTOVOY_NOMER',3:'DATA_TO:D',4:'VID_TO'})
-table('TO_AKB', {1:'TIP_VS',2:'BORTOVOY_NOMER',3:'DATA_TO:D',4:'ZAVODSKOY_NOMER'})
-table('TUNE_REPORTS', {1:'TIP_VS',2:'TIP_REPORT',3:'NAME_REPORT:L',4:'NUMBER_LINE:I',5:'NAZVANIE:L',6:'CHERT_NOMER:L',
-    7:'TIP_AGREGATA',8:'SYSTEMA',9:'ID_ETALON',10:'SVODNY_PASPORT',11:'KOL_VO_NA_VS',12:'MESTA_USTANOVKI'})
-table('TUNE_DOCS', {1:'NAME_REPORT:L',2:'NUMBER_LINE:I',3:'NAZVANIE:L',4:'CHERT_NOMER:L',5:'TIP_AGREGATA',6:'ID_ETALON'})
+table('ETA_ZCU', {1: 'TIP_VS', 2: ('NAME', 'name', '2.2, 3.10'), 3: ('CHERT_NOMER', 'drawing number', '2.2, 3.10'),
+                  4: 'ID_NAME'})
+table('ETA_AGR_VSU', {1: 'TIP_VS', 2: ('NAME', 'name', '3.10'), 3: ('CHERT_NOMER', 'designation', '3.10'), 4: 'ID_NAME',
+                      5: 'ID_NAME_VSU'},
+      ['Name and designation are 2 and 3, as the list of units installed in a period prints them; `ID_NAME` '
+       'stands at 4, as in `ETA_ZCU`.'])
+for n, extra in [('ETAPLANER', {}), ('ETADVIG', {5: 'NAZVANIE_DVIGATELIA'}), ('ETAREDUCTOR', {5: 'NAZVANIE_REDUCTORA'}),
+                 ('ETALOPAST', {5: 'TIP_VINTA', 6: 'NAZVANIE'}), ('ETA_HVOST_VINT', {5: 'NAZVANIE_VINTA'}),
+                 ('ETA_VOZD_VINT', {5: 'TIP_VINTA', 6: 'NAZVANIE_VINTA'}), ('ETA_LEBEDKA', {5: 'CHERT_NOMER_LEBEDKA'}),
+                 ('ETAVSU', {5: 'NAZVANIE'}), ('ETASHLANG', {})]:
+    c = {1: 'TIP_VS', 2: 'ID_NAME', 3: 'NAME', 4: 'CHERT_NOMER'}
+    c.update(extra)
+    table(n, c)
+pto = {1: 'TIP_VS', 2: 'VREMIA_F1:I', 3: 'VREMIA_FORMA:I', 4: ('CASE1', '"АРЗ" = forms are not reckoned'),
+       5: ('KOL_VO_FORM:I', 'number of forms in the cycle', '4.2, 4.3')}
+for i in range(20):
+    pto[6 + i] = ('FORMA_%d' % (i + 1), 'name of form %d of the cycle' % (i + 1), '4.2, 4.3')
+table('PTO_FORMY', pto, ['`CASE1` is compared with the text "АРЗ" by the fleet state sheets: a VARCHAR.'])
+ptod = {1: 'TIP_VS', 2: 'DVIGATEL', 3: 'VREMIA_FORMA:I', 4: 'NAME_FORMY', 5: 'KOL_VO_FORM:I'}
+for i in range(20):
+    ptod[6 + i] = ('FORMA_%d' % (i + 1), 'name of engine form %d (form k at k + 5)' % (i + 1), '4.2')
+table('PTO_FORMY_DVIG', ptod)
+table('VYPOLNENNYE_FORMY', {1: 'TIP_VS', 2: 'BORTOVOY_NOMER', 3: 'DATA_TO:D', 4: 'NAME_FORMY', 5: 'NARABOTKA'})
+table('SEZONNOE_TO', {1: 'TIP_VS', 2: 'BORTOVOY_NOMER', 3: ('VID_TO:I', 'season: 0 "ВЛП", 1 "ОЗП"', '4.3'),
+                      5: ('DATA_TO:D', 'date of the seasonal maintenance, printed after the season word', '4.3')},
+      ['The fleet state sheet reads column 3 as the season code 0 or 1 and prints column 5 after the season word.'])
+table('TO_AKB', {1: 'TIP_VS', 2: 'BORTOVOY_NOMER', 3: 'DATA_TO:D',
+                 4: ('ZAVODSKOY_NOMER', 'battery, printed after "ТО АКБ - "', '4.3')})
+table('TUNE_REPORTS', {1: 'TIP_VS', 2: 'TIP_REPORT', 3: 'NAME_REPORT:L', 4: 'NUMBER_LINE:I', 5: 'NAZVANIE:L',
+                       6: 'CHERT_NOMER:L', 7: 'TIP_AGREGATA', 8: 'SYSTEMA', 9: 'ID_ETALON', 10: 'SVODNY_PASPORT',
+                       11: 'KOL_VO_NA_VS', 12: 'MESTA_USTANOVKI'})
+table('TUNE_DOCS', {1: 'NAME_REPORT:L', 2: 'NUMBER_LINE:I', 3: ('NAZVANIE:L', 'unit name', '2.3, 3.3'),
+                    4: ('CHERT_NOMER:L', 'drawing number', '2.3, 3.3, 4.1'),
+                    5: ('TIP_AGREGATA', 'section key', '2.3, 3.3, 4.1'), 6: 'ID_ETALON'})
+
+# The component forecasts restrict their stores part by ownership, so every
+# kind they list carries the owner code the engine and gearbox rows have.
+for name in ['LOPAST', 'HVOSTOVOY_VINT', 'VOZDUSHNY_VINT', 'VTULKA_NV', 'AGREGAT', 'ZCU', 'LEBEDKA']:
+    cols = T[name][0]
+    if not any(str(c if not isinstance(c, tuple) else c[0]).split(':')[0] == 'SOBSTVENNOST' for c in cols.values()):
+        cols[max(cols) + 1] = ('SOBSTVENNOST', 'owner code of the component (own or leased)', '2.4')
 
 # Staging tables: text columns by position; the named ones hold the columns their queries sort on.
 staging_named = {
-    'REPORT_FORMA_36_GA': {1:'TIP_VS',2:'NOMER_VS'},
-    'REPORT_FORMA_37_GA': {1:'GDE_STOIT'},
-    'REPORT_PRODLENIE_OSN_AGREGATY': {1:'NOMER_PP:I'}, 'REPORT_PRODLENIE_AIREO': {1:'NOMER_PP:I'},
-    'REPORT_PRODLENIE_DUBLICAT': {1:'NOMER_PP:I'}, 'REPORT_SLG_OGR_RES': {1:'NOMER_PP:I'},
+    'REPORT_FORMA_36_GA': {1: 'TIP_VS', 2: 'NOMER_VS'},
+    'REPORT_FORMA_37_GA': {1: 'GDE_STOIT'},
+    'REPORT_PRODLENIE_OSN_AGREGATY': {1: 'NOMER_PP:I'}, 'REPORT_PRODLENIE_AIREO': {1: 'NOMER_PP:I'},
+    'REPORT_PRODLENIE_DUBLICAT': {1: 'NOMER_PP:I'}, 'REPORT_SLG_OGR_RES': {1: 'NOMER_PP:I'},
 }
-staging = ['REPORT_PROGNOZ','REPORT_FORMA_36_GA','REPORT_FORMA_37_GA','REPORT_SOST_PARKA_VS','REPORT_FORMA_8_OASU',
-    'REPORT_FORMA_34_GA','REPORT_LIZING_MONTH_P1','REPORT_LIZING_PTO','REPORT_LIZING_MONTH_P2','REPORT_LIZING_PSB_P1',
-    'REPORT_LIZING_PSB_P2','REPORT_LIZING_PSB_P3','REPORT_LIZING_PSB_MONTH','REPORT_AGR_UST_ZA_PER','REPORT_ZAMENY_KVARTAL',
-    'REPORT_FORMA_OTCHET_PMTU','REPORT_PASR_PRIL_1','REPORT_PASR_PRIL_3','REPORT_TV2_117_UZGA','REPORT_SPRAVKA_OSIL',
-    'REPORT_OSIL_G3','REPORT_SPRAVKA_OTIZ','REPORT_VES_TCENTROVKA','REPORT_DATE_SLG_I_SHUM','REPORT_SOST_PARK_VS',
-    'REPORT_SOST_PARK_VST2','REPORT_OSIL_G4','REPORT_OSN_AGR_FOR_GD','REPORT_PLAN_ZAMEN','REPORT_PLAN_OTVOD_TO',
-    'REPORT_PLAN_OTVOD_TO_GOD','REPORT_PRODLENIE_OSN_AGREGATY','REPORT_NARABOTKA_PLANER','REPORT_NARABOTKA_DVIGATEL',
-    'REPORT_NARABOTKA_REDUCTOR','REPORT_NARABOTKA_VSU','REPORT_PRODLENIE_AIREO','REPORT_PRODLENIE_DUBLICAT',
-    'REPORT_SLG_OGR_RES','REPORT_SLG_KIP','REPORT_ACT_OTSEN_TS_P1','REPORT_ACT_OTSEN_TS_P2','REPORT_UDOSHUM_ISH_INF',
-    'REPORT_SLG_PRIL_ZAIAVKA']
+staging = ['REPORT_PROGNOZ', 'REPORT_FORMA_36_GA', 'REPORT_FORMA_37_GA', 'REPORT_SOST_PARKA_VS', 'REPORT_FORMA_8_OASU',
+           'REPORT_FORMA_34_GA', 'REPORT_LIZING_MONTH_P1', 'REPORT_LIZING_PTO', 'REPORT_LIZING_MONTH_P2',
+           'REPORT_LIZING_PSB_P1', 'REPORT_LIZING_PSB_P2', 'REPORT_LIZING_PSB_P3', 'REPORT_LIZING_PSB_MONTH',
+           'REPORT_AGR_UST_ZA_PER', 'REPORT_ZAMENY_KVARTAL', 'REPORT_FORMA_OTCHET_PMTU', 'REPORT_PASR_PRIL_1',
+           'REPORT_PASR_PRIL_3', 'REPORT_TV2_117_UZGA', 'REPORT_SPRAVKA_OSIL', 'REPORT_OSIL_G3', 'REPORT_SPRAVKA_OTIZ',
+           'REPORT_VES_TCENTROVKA', 'REPORT_DATE_SLG_I_SHUM', 'REPORT_SOST_PARK_VS', 'REPORT_SOST_PARK_VST2',
+           'REPORT_OSIL_G4', 'REPORT_OSN_AGR_FOR_GD', 'REPORT_PLAN_ZAMEN', 'REPORT_PLAN_OTVOD_TO',
+           'REPORT_PLAN_OTVOD_TO_GOD', 'REPORT_PRODLENIE_OSN_AGREGATY', 'REPORT_NARABOTKA_PLANER',
+           'REPORT_NARABOTKA_DVIGATEL', 'REPORT_NARABOTKA_REDUCTOR', 'REPORT_NARABOTKA_VSU', 'REPORT_PRODLENIE_AIREO',
+           'REPORT_PRODLENIE_DUBLICAT', 'REPORT_SLG_OGR_RES', 'REPORT_SLG_KIP', 'REPORT_ACT_OTSEN_TS_P1',
+           'REPORT_ACT_OTSEN_TS_P2', 'REPORT_UDOSHUM_ISH_INF', 'REPORT_SLG_PRIL_ZAIAVKA']
 for s in staging:
     c = {i: 'C%d:S' % i for i in range(1, 41)}
-    for pos, name in staging_named.get(s, {}).items(): c[pos] = name
+    for pos, name in staging_named.get(s, {}).items():
+        c[pos] = (name, 'sort column of the table\'s query')
     table(s, c)
 
-TYPES = {'V':'VARCHAR(100)','L':'VARCHAR(500)','D':'DATE','T':'TIME','I':'INTEGER','R':'DOUBLE PRECISION','S':'VARCHAR(300)'}
+TYPES = {'V': 'VARCHAR(100)', 'L': 'VARCHAR(500)', 'D': 'DATE', 'T': 'TIME', 'I': 'INTEGER', 'R': 'DOUBLE PRECISION',
+         'S': 'VARCHAR(300)'}
+
+
+# What the columns of common names hold, where a table does not say more.
+COMMON = {'TIP_VS': 'aircraft type', 'GDE_STOIT': 'where installed: board number or a store word',
+          'SKLAD_ARZ': 'store location', 'BORTOVOY_NOMER': 'board number', 'BORTOVOI_NOMER': 'board number',
+          'ID_NAME': 'reference identifier', 'NAME': 'name', 'CHERT_NOMER': 'drawing number',
+          'DUBLICAT': '"1" = the passport is a duplicate', 'NAIMENOVANIE': 'designation',
+          'SOBSTVENNOST': 'owner code', 'TIP_VINTA': 'rotor ("Несущий", "Хвостовой", "Воздушный")'}
+
+
+def column_at(cols, pos):
+    name, t, meaning, readers = unpack(cols.get(pos, 'F%d' % pos))
+    readers = ', '.join(sorted(filter(None, (r.strip() for r in readers.split(','))),
+                               key=lambda r: tuple(int(x) for x in r.split('.'))))
+    return name, t, meaning or COMMON.get(name, ''), readers
+
+
 out = ['-- Maintenance database of the planning module (Firebird 3, UTF8).',
        '-- Column order is part of the contract: reports read whole rows by position.', '']
 for name, (cols, _) in T.items():
-    n = max(cols)
     lines = ['  ID INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY']
-    for pos in range(1, n + 1):
-        column_def = cols.get(pos, 'F%d' % pos)
-        cname, _, t = column_def.partition(':')
-        lines.append('  %s %s' % (cname, TYPES[t or 'V']))
+    for pos in range(1, max(cols) + 1):
+        cname, t, _, _ = column_at(cols, pos)
+        lines.append('  %s %s' % (cname, TYPES[t]))
     out.append('CREATE TABLE %s (\n%s\n);' % (name, ',\n'.join(lines)))
-idx = [('SPRAVKA', 'BORTOVOI_NOMER, DATA_POLETA'), ('SOSTOIANIE_PARKA', 'BORTOVOY_NOMER, DATA_STATUS'), ('REESTR', 'BORTOVOI_NOMER')]
-for t in ['DVIGATEL','REDUCTOR','LOPAST','VTULKA_NV','HVOSTOVOY_VINT','VOZDUSHNY_VINT','LEBEDKA','ZCU','AGREGAT','VSU','AGR_VSU','SHLANG']:
+idx = [('SPRAVKA', 'BORTOVOI_NOMER, DATA_POLETA'), ('SOSTOIANIE_PARKA', 'BORTOVOY_NOMER, DATA_STATUS'),
+       ('REESTR', 'BORTOVOI_NOMER')]
+for t in ['DVIGATEL', 'REDUCTOR', 'LOPAST', 'VTULKA_NV', 'HVOSTOVOY_VINT', 'VOZDUSHNY_VINT', 'LEBEDKA', 'ZCU', 'AGREGAT',
+          'VSU', 'AGR_VSU', 'SHLANG']:
     idx.append((t, 'GDE_STOIT'))
 for i, (t, c) in enumerate(idx):
     out.append('CREATE INDEX IX_%s_%d ON %s (%s);' % (t[:20], i, t, c))
 open(sys.argv[1], 'w').write('\n'.join(out) + '\n')
 
-# The catalogue: every table with its columns by position.
+# The catalogue: every table with its columns by position, what they hold and which frames read them by position.
 if len(sys.argv) > 2:
     doc = ['# Maintenance database: schema catalogue', '',
            'Generated with the DDL by `tools/schema_gen.py`; `src/data/schema.sql` is the schema itself.',
            'Reports read whole rows with `Select *` and take columns by position, so the order below is a contract.',
            'Columns named `F<n>` are the host system\'s other columns, kept so that the named positions hold.',
+           '"Read by" gives the section numbers of the frames that take a column by its position from a whole row;',
+           'a column with "-" is named in queries only. "Choices" record how a table\'s layout was settled where',
+           'the frames describe a position differently.',
            'Staging tables (`REPORT_...`) hold text columns `C1`..`C40` unless a sort column is named; each report',
            'writes its own positions from 1 on.', '',
            'Types: running times ("H:MM") and flags compared as text are VARCHAR; dates DATE; the flight times of',
            '`SPRAVKA` TIME; counts, limits in whole hours, state codes and 0/1 flags read as numbers INTEGER;',
-           'weights and ground-running shares DOUBLE PRECISION.', '']
+           'weights, balance figures and ground-running shares DOUBLE PRECISION.', '']
     for name, (cols, _) in T.items():
         if name.startswith('REPORT_') and name not in staging_named and name != 'REPORT_PROGNOZ':
             continue
         doc.append('## %s' % name)
         doc.append('')
-        doc.append('| pos | column | type |')
-        doc.append('|---|---|---|')
-        doc.append('| 0 | ID | INTEGER identity |')
+        doc.append('| pos | column | type | meaning | read by |')
+        doc.append('|---|---|---|---|---|')
+        doc.append('| 0 | ID | INTEGER identity | row key, filled by the database | - |')
         for pos in range(1, max(cols) + 1):
-            column_def = cols.get(pos, 'F%d' % pos)
-            cname, _, t = column_def.partition(':')
+            cname, t, meaning, readers = column_at(cols, pos)
             if cname.startswith('F') and cname[1:].isdigit():
                 continue
-            doc.append('| %d | %s | %s |' % (pos, cname, TYPES[t or 'V']))
+            doc.append('| %d | %s | %s | %s | %s |' % (pos, cname, TYPES[t], meaning, readers or '-'))
         doc.append('')
-    doc.append('The other staging tables: ' + ', '.join('`%s`' % s for s in staging if s not in staging_named and s != 'REPORT_PROGNOZ') + ' — `ID`, then `C1`..`C40` VARCHAR(300).')
+        if name in CHOICES:
+            doc.append('Choices:')
+            doc.append('')
+            doc.extend('- ' + c for c in CHOICES[name])
+            doc.append('')
+    doc.append('The other staging tables: ' + ', '.join(
+        '`%s`' % s for s in staging if s not in staging_named and s != 'REPORT_PROGNOZ') +
+        ' — `ID`, then `C1`..`C40` VARCHAR(300).')
     open(sys.argv[2], 'w').write('\n'.join(doc) + '\n')

@@ -138,12 +138,21 @@ private:
                 .set("NOMER_SVIDELSTVA", QStringLiteral("СЭ №%1").arg(ex.written() * 111))
                 .set("NAME_UGA_PASR", QStringLiteral("Тюменское МТУ Росавиации"))
                 .set("NAME_APSC", QStringLiteral("ФКУ «Авиаспасательный центр»"))
+                .set("IMIA_UGA", QStringLiteral("Росавиация")).set("ADRES_PREDPR", QStringLiteral("625013, г. Тюмень, ул. Сообщения, 6"))
+                .set("DOLGNOST_PDO", QStringLiteral("Начальник ПДО")).set("IMIA_36", QStringLiteral("Планеры"))
+                .set("ADRES_36", QStringLiteral("125993, г. Москва, Ленинградский пр-т, 37"))
+                .set("ADRES_37", QStringLiteral("125993, г. Москва, Ленинградский пр-т, 37"))
+                .set("IMIA_PMTU", QStringLiteral("Уральское МТУ Росавиации")).set("ADRES_PMTU", QStringLiteral("г. Екатеринбург"))
+                .set("PHONE_IAS", QStringLiteral("+7 (3452) 49-00-01")).set("PRIKAZ_PASR", QStringLiteral("Приказ №%1-ПАСР").arg(ex.written()))
                 .write();
         }
         ex.set("ID_NAME", QStringLiteral("АРХИВ")).set("NAME", QStringLiteral("Архивный эксплуатант")).set("HIDE", 1).write();
         for (const char* l : kLessors) so.set("ID_NAME", QString::fromUtf8(l)).set("HIDE", 0).write();
-        for (const char* m : {"Тюмень", "Сургут", "Ханты-Мансийск"}) loc.set("ID_MESTO", QString::fromUtf8(m)).write();
-        for (const char* u : {"Смирнов", "Кузнецова", "planner"}) users.set("FAMILIA", QString::fromUtf8(u)).set("TIP_VS", QString::fromUtf8(kTypes[0].type)).write();
+        for (const char* m : {"Тюмень", "Сургут", "Ханты-Мансийск"})
+            loc.set("ID_MESTO", QString::fromUtf8(m)).set("NAME", QStringLiteral("Аэропорт ") + QString::fromUtf8(m)).set("HIDE", 0).write();
+        for (const char* u : {"Смирнов", "Кузнецова", "planner"})
+            users.set("FAMILIA", QString::fromUtf8(u)).set("IMIA", QStringLiteral("Анна")).set("OTCHESTVO", QStringLiteral("Петровна"))
+                .set("TIP_VS", QString::fromUtf8(kTypes[0].type)).write();
     }
 
     void types()
@@ -157,7 +166,7 @@ private:
         for (const TypeSpec& t : kTypes) {
             const QString type = QString::fromUtf8(t.type);
             const QString g = t.groundCounts ? QStringLiteral("1") : QStringLiteral("0");
-            td.set("TIP_VS", type).set("KOD_VS", QString::fromUtf8(t.code)).set("ODIN_DVA", t.engines > 1 ? "2" : "1")
+            td.set("TIP_VS", type).set("KOD_VS", t.propeller ? 0 : 1).set("ODIN_DVA", t.engines > 1 ? "2" : "1")
                 .set("PTO_DVIG_SEPAR", "0").set("KOL_VO_DVIGATEL", t.engines).set("KOL_VO_LOPAST_NES", t.mainBlades)
                 .set("KOL_VO_VSU", t.apu ? 1 : 0).set("COL_VO_VOZDUSHNY_VINT", t.propeller ? 1 : 0)
                 .set("UCHITYVAT_ZEMLU", g).set("KOL_VO_ZEMLIA_PLANER", t.groundShare);
@@ -169,12 +178,14 @@ private:
             td.write();
 
             // Periodic forms: F1 every 50 h, the cycle of forms every 100 h.
-            pto.set("TIP_VS", type).set("VREMIA_F1", 50).set("VREMIA_FORMA", 100).set("CASE1", 0);
+            pto.set("TIP_VS", type).set("VREMIA_F1", 50).set("VREMIA_FORMA", 100).set("CASE1", QStringLiteral("0"));
             const QStringList forms = {"Ф-2", "Ф-3", "Ф-2", "Ф-4", "Ф-2", "Ф-3", "Ф-2", "Ф-5"};
             pto.set(5, forms.size());
             for (int i = 0; i < forms.size() && 6 + i < pto.columnCount(); ++i) pto.set(6 + i, forms[i]);
             pto.write();
-            ptoDv.set("TIP_VS", type).set("DVIGATEL", QString::fromUtf8(t.engine)).write();
+            ptoDv.set("TIP_VS", type).set("DVIGATEL", QString::fromUtf8(t.engine)).set("VREMIA_FORMA", 250).set(5, 3);
+            for (int i = 0; i < 3; ++i) ptoDv.set(6 + i, QStringLiteral("Ф-%1Д").arg(i + 1));
+            ptoDv.write();
 
             etaPl.set("TIP_VS", type).write();
             etaDv.set("TIP_VS", type).set("NAZVANIE_DVIGATELIA", QString::fromUtf8(t.engine)).write();
@@ -197,7 +208,8 @@ private:
             }
             if (t.apu) {
                 etaVsu.set("TIP_VS", type).set("NAZVANIE", QStringLiteral("АИ-9В")).write();
-                etaAgrVsu.set("TIP_VS", type).write();
+                etaAgrVsu.set("TIP_VS", type).set("ID_NAME", QStringLiteral("1")).set("NAME", QStringLiteral("Стартер ВСУ"))
+                    .set("CHERT_NOMER", QStringLiteral("СТ-117")).write();
             }
             etaSh.set("TIP_VS", type).write();
         }
@@ -246,7 +258,7 @@ private:
                 .set("EXPLUATANT", a.op).set("SOBSTVENNOST", a.owner)
                 .set(6, a.made).set(7, QString::fromUtf8(kPlants[i % 4])).set(8, a.overhauled).set(9, a.overhauls)
                 .set(11, QStringLiteral("СЛГ №%1").arg(1000 + i)).set(12, certUntil)
-                .set(13, QStringLiteral("%1").arg(m_rng.range(70, 99))).set(14, m_rng.range(7200, 7900)).set(15, QStringLiteral("%1").arg(m_rng.range(100, 300)))
+                .set(13, QStringLiteral("%1").arg(m_rng.range(70, 99))).set(14, m_rng.range(7200, 7900)).set(15, m_rng.range(-40, 160) / 10000.0)
                 .set(16, t.lifeHours).set(17, QStringLiteral("35.00")).set(18, t.tboHours).set(19, QStringLiteral("10.00"))
                 .set(20, hm(a.sne)).set(21, a.landingsSne).set(22, hm(a.ppr)).set(23, a.landingsPpr)
                 .set(27, stateCode).set(28, formDate).set(29, daysAgo(m_rng.range(1, 20)))
@@ -272,7 +284,7 @@ private:
     }
 
     void engineLike(TableWriter& w, const char* table, const TypeSpec& t, const QString& gde, const QString& store,
-                    const QString& model, const QString& pos, int k)
+                    const QString& owner, const QString& model, const QString& pos, int k)
     {
         const int repairs = (k % 3 == 0) ? 0 : m_rng.range(1, 3);
         const int limit = repairs ? t.engineTbo : t.engineFirst;
@@ -280,11 +292,14 @@ private:
         const int sne = repairs ? ppr + repairs * t.engineTbo * 60 - m_rng.range(0, 3000) : ppr;
         const QDate made = m_today.addDays(-m_rng.range(3 * 365, 20 * 365));
         w.set("TIP_VS", QString::fromUtf8(t.type)).set("GDE_STOIT", gde).set("TEKUSHEE_RASPOLOGENIE", store)
+            .set("SOBSTVENNOST", owner)
             .set(2, model).set(3, serial(table[0] == 'D' ? "Д" : "Р")).set(5, made)
             .set(7, QString::fromUtf8(kPlants[k % 4])).set(8, repairs ? m_today.addDays(-m_rng.range(100, 2000)) : QVariant())
-            .set(9, repairs).set(10, 1).set(11, hm(std::max(sne, ppr))).set(12, hm(ppr))
+            .set(4, QStringLiteral("АО «Климов»")).set(9, repairs).set(10, daysAgo(m_rng.range(40, 900)))
+            .set(11, hm(std::max(sne, ppr))).set(12, hm(ppr))
             .set(14, t.engineFirst).set(15, QStringLiteral("8.00")).set(16, t.engineTbo).set(17, QStringLiteral("6.00"))
-            .set(18, t.engineTbo * 4).set(23, pos).set(33, k % 10 == 3 ? 1 : 0)
+            .set(18, t.engineTbo * 4).set(19, QStringLiteral("25.00")).set(23, pos)
+            .set("DATA_POSTUPLENIYA_V_PRED", m_today.addDays(-m_rng.range(365, 3 * 365))).set(33, k % 10 == 3 ? 1 : 0)
             .set(46, k % 4 == 1 ? 1 : 0).set(47, daysAgo(m_rng.range(10, 200))).set(48, m_rng.range(0, 3));
         w.write();
     }
@@ -298,22 +313,26 @@ private:
         auto place = [&](int idx, const Aircraft* a, QString* store) {
             // Installed, or in one of the four store words with or without a store location.
             if (a) { *store = QString(); return a->board; }
-            *store = QString::fromUtf8(kStores[idx % 4]);
+            // The store names run across the store words so that each word
+            // is seen with several stores and "Склад" also without one.
+            *store = QString::fromUtf8(kStores[(idx / 4 * 3 + idx) % 4]);
             return QString::fromUtf8(kStoreWords[idx % 4]);
         };
         auto all = [&](const Aircraft* a, const TypeSpec& t, int idx) {
             QString store;
             const QString gde = place(idx, a, &store);
+            // Installed: the aircraft's owner; in store: own and leased spares.
+            const QString owner = a ? a->owner : m_aircraft[static_cast<size_t>(idx) % m_aircraft.size()].owner;
             const QString type = QString::fromUtf8(t.type);
             const QDate installed = daysAgo(m_rng.range(40, 900));
             for (int e = 0; e < (a ? t.engines : 1); ++e)
-                engineLike(dv, "DVIGATEL", t, gde, store, QString::fromUtf8(t.engine),
+                engineLike(dv, "DVIGATEL", t, gde, store, owner, QString::fromUtf8(t.engine),
                            t.engines == 1 ? QStringLiteral("0") : QString::number(e + 1), ++k);
-            engineLike(red, "REDUCTOR", t, gde, store, QString::fromUtf8(t.gearbox), QStringLiteral("0"), ++k);
+            engineLike(red, "REDUCTOR", t, gde, store, owner, QString::fromUtf8(t.gearbox), QStringLiteral("0"), ++k);
             auto blades = [&](const char* rotor, int count, int usedPos) {
                 for (int b = 0; b < (a ? count : 1); ++b) {
                     const int used = usedHours(t.bladeLife, ++k) * 60 + m_rng.range(0, 59);
-                    lop.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("TIP_VINTA", QString::fromUtf8(rotor))
+                    lop.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set("TIP_VINTA", QString::fromUtf8(rotor))
                         .set(3, QString::fromUtf8(std::string_view(rotor) == "Несущий" ? "8АТ-2710-00" : (std::string_view(rotor) == "Хвостовой" ? "246-3925-00" : "АВ-2")))
                         .set(4, QStringLiteral("%1_%2").arg(m_rng.range(10, 99)).arg(serial("Л")))
                         .set(6, m_today.addDays(-m_rng.range(2 * 365, 12 * 365)))
@@ -327,7 +346,7 @@ private:
             if (t.propeller) blades("Воздушный", 4, 26);
             if (t.mainBlades) {
                 const int repairs = m_rng.range(0, 2);
-                vt.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("ID_NAME", QStringLiteral("1"))
+                vt.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set("ID_NAME", QStringLiteral("1"))
                     .set("NAZVANIE", QStringLiteral("Втулка НВ")).set("CHERT_NOMER", QStringLiteral("8-1930-000"))
                     .set("TIP_VINTA", QStringLiteral("Несущий")).set("SMAZKA", QStringLiteral("1")).set("MESTO_USTANOVKI", QStringLiteral("НВ"))
                     .set(4, serial("В")).set(6, m_today.addDays(-m_rng.range(3 * 365, 15 * 365)))
@@ -337,7 +356,7 @@ private:
             }
             if (t.tailBlades) {
                 const int repairs = m_rng.range(0, 2);
-                hv.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("TIP_VINTA", QStringLiteral("Хвостовой"))
+                hv.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set("TIP_VINTA", QStringLiteral("Хвостовой"))
                     .set(2, QStringLiteral("246-3904-000")).set(3, serial("РВ")).set(4, m_today.addDays(-m_rng.range(3 * 365, 15 * 365)))
                     .set("ZAVODSKOY_NOMER_VTULKA", serial("ВРВ"))
                     .set(12, repairs ? daysAgo(m_rng.range(300, 2000)) : QVariant()).set(13, repairs)
@@ -347,29 +366,29 @@ private:
             if (t.propeller) {
                 const int repairs = m_rng.range(0, 2);
                 const int used = usedHours(repairs ? 1000 : 800, ++k) * 60;
-                vv.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("TIP_VINTA", QStringLiteral("Воздушный"))
+                vv.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set("TIP_VINTA", QStringLiteral("Воздушный"))
                     .set(2, QStringLiteral("АВ-2")).set(3, serial("ВВ")).set(9, m_today.addDays(-m_rng.range(3 * 365, 15 * 365)))
                     .set(14, QString::fromUtf8(kPlants[1])).set(15, repairs ? daysAgo(m_rng.range(300, 2000)) : QVariant()).set(16, repairs)
                     .set(19, QStringLiteral("0")).set(21, 4000).set(23, 1000).set(29, hm(used + repairs * 60000)).set(30, hm(used)).set(47, 800)
-                    .write();
+                    .set("DATA_USTANOVKI", installed).write();
             }
             if (!t.propeller) {
                 const int repairs = m_rng.range(0, 1);
-                leb.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set(2, QStringLiteral("ЛПГ-150М"))
+                leb.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set(2, QStringLiteral("ЛПГ-150М"))
                     .set(3, serial("ЛБ")).set(8, m_today.addDays(-m_rng.range(2 * 365, 10 * 365)))
                     .set(12, repairs ? daysAgo(m_rng.range(300, 2000)) : QVariant()).set(13, repairs)
                     .set(21, 1000).set(25, k % 2).set(28, hm(usedHours(repairs ? 1000 : 800, ++k) * 60)).set(36, 800)
                     .set("DATA_USTANOVKI", installed).write();
             }
             for (int z = 1; z <= 2; ++z)
-                zcu.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set(3, QString::number(z))
+                zcu.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set(3, QString::number(z))
                     .set(6, serial("З")).set(8, m_today.addDays(-m_rng.range(2 * 365, 10 * 365))).set(16, z == 2 ? 1 : 0)
                     .set(19, 0).set(20, 3000).set(22, hm(usedHours(2000, ++k) * 60)).set(27, 2000)
                     .set("DATA_USTANOVKI", installed).write();
             for (int u = 0; u < kUnitCount; ++u) {
                 const Unit& un = kUnits[u];
                 const int repairs = m_rng.range(0, 1);
-                agr.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("ID_NAME", QString::number(u + 1))
+                agr.set("TIP_VS", type).set("GDE_STOIT", gde).set("SKLAD_ARZ", store).set("SOBSTVENNOST", owner).set("ID_NAME", QString::number(u + 1))
                     .set("NAIMENOVANIE", QString::fromUtf8(un.name)).set("NAZVANIE", QString::fromUtf8(un.name))
                     .set("CHERT_NOMER", QString::fromUtf8(un.drawing)).set("SYSTEMA", QString::fromUtf8(un.system))
                     .set("TIP_OBORUDOVANIA", QStringLiteral("0")).set("PRINADLEGNOST", un.engine ? "1" : "0")
@@ -383,7 +402,8 @@ private:
             }
             if (t.apu) {
                 vsu.set("TIP_VS", type).set("GDE_STOIT", gde).set("NAZVANIE", QStringLiteral("АИ-9В")).set("NAIMENOVANIE", QStringLiteral("ВСУ"))
-                    .set("ID_NAME", QStringLiteral("1")).set("ZAVODSKOY_NOMER", serial("ВСУ")).set("MESTO_USTANOVKI", QStringLiteral("отсек ВСУ"))
+                    .set("ID_NAME", QStringLiteral("1")).set("ZAVODSKOY_NOMER", serial("ВСУ")).set("MESTO_USTANOVKI", gde)
+                    .set("DATA_USTANOVKI", installed).set("OBSHAIA_NAZN", 6000).set("ZAPUSKI_NAZN", 15000).set("OTBORY_NAZN", 12000)
                     .set("IZGOTOVLEN_DATA", m_today.addDays(-m_rng.range(3 * 365, 15 * 365))).set("REMONT_ZAVOD", QString::fromUtf8(kPlants[2]))
                     .set("VSEGO_REMONTOV", 1).set("REMONT_DATA", daysAgo(m_rng.range(300, 2000))).set("DATA_POSTUPLENIA", daysAgo(m_rng.range(300, 3000)))
                     .set("OBSHAIA_SNE", hm(m_rng.range(800, 2000) * 60)).set("OBSHAIA_PPR", hm(m_rng.range(50, 400) * 60))
@@ -394,7 +414,8 @@ private:
                     .set("OTBORY_SNE", m_rng.range(1000, 4000)).set("OTBORY_PPR", m_rng.range(100, 800)).set("OTBORY_MEGREMONTNY", 1000)
                     .set("GENERATORNY_SNE", hm(m_rng.range(300, 900) * 60)).set("GENERATORNY_PPR", hm(m_rng.range(30, 200) * 60))
                     .set("GENERAT_MEZHREMONTNY", 500).write();
-                agrVsu.set("TIP_VS", type).set("GDE_STOIT", gde).set("DATA_USTANOVKI", installed).write();
+                agrVsu.set("TIP_VS", type).set("GDE_STOIT", gde).set("ID_NAME", QStringLiteral("1"))
+                    .set("ZAVODSKOY_NOMER", serial("АВ")).set("DATA_USTANOVKI", installed).write();
             }
             for (int s = 0; s < 2; ++s)
                 sh.set("TIP_VS", type).set("GDE_STOIT", gde).set("SYSTEMA", s ? QStringLiteral("Гидросистема") : QStringLiteral("Топливная система"))
@@ -424,14 +445,19 @@ private:
                 const QDate date = daysAgo(d);
                 const int air = m_rng.range(20, 330);
                 const int ground = m_rng.chance(35) ? m_rng.range(5, 40) : 0;
+                const int landings = m_rng.range(1, 6);
                 sp.set("TIP_VS", type).set("BORTOVOI_NOMER", a.board).set("DATA_POLETA", date)
-                    .set("V_VOZDUHE", tod(air)).set("NA_ZEMLE", tod(ground)).set("KOL_VO_POSADOK", m_rng.range(1, 6));
+                    .set("V_VOZDUHE", tod(air)).set("NA_ZEMLE", tod(ground)).set("KOL_VO_POSADOK", landings)
+                    .set("KOL_VO_ZAPUSKOV", 1);
                 for (int e = 1; e <= 3; ++e) {
-                    const QByteArray va = "V_VOZDUHE_" + QByteArray::number(e), ng = "NA_ZEMLE_" + QByteArray::number(e);
-                    sp.set(va.constData(), e <= a.t->engines ? QVariant(tod(air)) : QVariant(tod(0)))
-                        .set(ng.constData(), e <= a.t->engines ? QVariant(tod(ground)) : QVariant(tod(0)));
+                    const QByteArray n = QByteArray::number(e);
+                    const bool has = e <= a.t->engines;
+                    sp.set(("V_VOZDUHE_" + n).constData(), has ? QVariant(tod(air)) : QVariant(tod(0)))
+                        .set(("NA_ZEMLE_" + n).constData(), has ? QVariant(tod(ground)) : QVariant(tod(0)))
+                        .set(("KOL_VO_ZAPUSKOV_" + n).constData(), has ? 1 : 0)
+                        .set(("KOL_VO_CIKLOV_" + n).constData(), has ? landings : 0);
                 }
-                sp.set("V_VOZDUHE_RED", tod(air)).set("NA_ZEMLE_RED", tod(ground));
+                sp.set("V_VOZDUHE_RED", tod(air)).set("NA_ZEMLE_RED", tod(ground)).set("KOL_VO_CIKLOV_RED", landings);
                 if (a.t->apu)
                     sp.set("VSU_POLNOE_VREMYA", tod(ground + 12)).set("VSU_V_GENERATORNOM", tod(ground + 5))
                         .set("VSU_KOL_VO_ZAPUSKOV", m_rng.range(1, 3)).set("VSU_KOL_VO_OTBOROV", m_rng.range(0, 2));
@@ -459,8 +485,10 @@ private:
             }
             for (int f = 0; f < m_o.years * 4; ++f)
                 vf.set("TIP_VS", type).set("BORTOVOY_NOMER", a.board).set("DATA_TO", daysAgo(f * 90 + m_rng.range(0, 30))).write();
-            akb.set("TIP_VS", type).set("BORTOVOY_NOMER", a.board).write();
-            sez.set("TIP_VS", type).set("BORTOVOY_NOMER", a.board).write();
+            akb.set("TIP_VS", type).set("BORTOVOY_NOMER", a.board).set("DATA_TO", daysAgo(m_rng.range(10, 300)))
+                .set("ZAVODSKOY_NOMER", serial("АКБ")).write();
+            sez.set("TIP_VS", type).set("BORTOVOY_NOMER", a.board).set("VID_TO", static_cast<int>(i % 2))
+                .set("DATA_TO", daysAgo(m_rng.range(10, 300))).write();
             if (i % 4 == 2)
                 mv.set("DATA_PEREVODA", daysAgo(m_rng.range(10, 700))).set("OTKUDA", QString::fromUtf8(kOperators[(i + 1) % 2].code))
                     .set("KUDA", a.op).set("SOBSTVENNOST", a.owner).set("NAIMENOVANIE", a.board).set("VSU", QStringLiteral("0")).write();

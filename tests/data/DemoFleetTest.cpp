@@ -93,4 +93,9 @@ TEST_F(DemoFleetTest, ValuesAgreeWithEachOther)
     EXPECT_EQ(queryScalar(c.get(), "SELECT COUNT(*) FROM SPRAVKA WHERE DATA_POLETA > '12,5,2026'"), "0");
     EXPECT_EQ(queryScalar(c.get(), "SELECT COUNT(*) FROM SPRAVKA WHERE V_VOZDUHE_1 <> V_VOZDUHE OR V_VOZDUHE_RED <> V_VOZDUHE"), "0");
     EXPECT_NE(queryScalar(c.get(), "SELECT COUNT(*) FROM SPRAVKA WHERE NA_ZEMLE > '00:00'"), "0");
+    EXPECT_EQ(queryScalar(c.get(), "SELECT COUNT(*) FROM SPRAVKA WHERE KOL_VO_CIKLOV_1 <> KOL_VO_POSADOK"), "0");
+    // The sheets find an APU by its installation place and count flying from the installation dates.
+    EXPECT_NE(queryScalar(c.get(), "SELECT COUNT(*) FROM VSU V JOIN REESTR R ON R.BORTOVOI_NOMER = V.MESTO_USTANOVKI"), "0");
+    EXPECT_EQ(queryScalar(c.get(), "SELECT COUNT(*) FROM DVIGATEL WHERE DATA_KALENDAR IS NULL OR DATA_KALENDAR > '12,5,2026'"), "0");
+    EXPECT_EQ(queryScalar(c.get(), "SELECT COUNT(*) FROM TIPOVYE_DANNYE_VS WHERE KOD_VS NOT IN (0, 1)"), "0");
 }

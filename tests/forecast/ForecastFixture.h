@@ -15,6 +15,9 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+// Texts in failure messages as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace forecasttest {
 
 class ForecastTest : public ::testing::Test {

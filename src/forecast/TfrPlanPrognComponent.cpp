@@ -1,0 +1,367 @@
+#include "forecast/TfrPlanPrognComponent.h"
+
+#include "forecast/BasisControls.h"
+#include "forecast/FlyingBasis.h"
+#include "forecast/ForecastMath.h"
+#include "platform/Clock.h"
+#include "platform/Dataset.h"
+#include "platform/DbError.h"
+#include "platform/IniFile.h"
+#include "platform/ReportCycle.h"
+#include "rarozidi/Flying.h"
+#include "rarozidi/Func.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+namespace plan::forecast {
+namespace {
+
+const char* const kNotOnEngine =
+    "And ((NUMER_DVIG_VSU Is Null) Or (NUMER_DVIG_VSU='') Or (NUMER_DVIG_VSU='0')) ";
+// Separates the name from the value that selects in the items of the
+// drawing-number and rotor lists: the two characters backslash and n.
+const QString kItemSeparator = QStringLiteral("\\n");
+
+// The eleven frames. Queries are written as the database receives them; the
+// filter condition and the ownership condition go where the frame's queries
+// leave a gap.
+const ComponentFrameSpec kFrames[] = {
+    {.frameClass = "TfrPlanPrognDvig", .member = MemberKind::Dvigatel, .table = "DVIGATEL",
+     .filterControl = "cboDvigatel", .filter = FilterKind::Model, .allItem = "Все типы двигателей",
+     .listQuery = "Select Distinct NAZVANIE_DVIGATELYA From DVIGATEL Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
+                  "Order By TIP_VS, NAZVANIE_DVIGATELYA, ID;",
+     .conditionHead = "And NAZVANIE_DVIGATELYA='", .conditionTail = "'", .installedOrder = "ZAVODSKOI_NOMER, ID",
+     .storeColumn = "TEKUSHEE_RASPOLOGENIE", .storesTitle = "!Двигатели на складах",
+     .storeOrder = "NAZVANIE_DVIGATELYA, ZAVODSKOI_NOMER, ID", .zcuMark = true, .templateCode = "rep02"},
+    {.frameClass = "TfrPlanPrognRed", .member = MemberKind::Reductor, .table = "REDUCTOR",
+     .filterControl = "cboReductor", .filter = FilterKind::Model, .allItem = "Все типы главных редукторов",
+     .listQuery = "Select Distinct NAZVANIE_REDUCTORA From REDUCTOR Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
+                  "Order By TIP_VS, NAZVANIE_REDUCTORA, ID;",
+     .conditionHead = "And NAZVANIE_REDUCTORA='", .conditionTail = "'", .installedOrder = "ZAVODSKOI_NOMER, ID",
+     .storeColumn = "TEKUSHEE_RASPOLOGENIE", .storesTitle = "!Редукторы на складах",
+     .storeOrder = "NAZVANIE_REDUCTORA, ZAVODSKOI_NOMER, ID", .templateCode = "rep03"},
+    {.frameClass = "TfrPlanPrognLopNV", .member = MemberKind::LopastNV, .table = "LOPAST",
+     .filterControl = "cboLopast", .filter = FilterKind::Names,
+     .listQuery = "Select Distinct NAZVANIE From LOPAST Where Upper(TIP_VS) Not Like Upper('%HIDE%') And "
+                  "TIP_VINTA='Несущий' Order By TIP_VS, NAZVANIE, ID;",
+     .conditionHead = "And NAZVANIE='", .conditionTail = "'", .installedOrder = "ZAVODSKOY_NOMER, ID",
+     .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лопасти на складах", .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID",
+     .templateCode = "rep04"},
+    {.frameClass = "TfrPlanPrognLopRV", .member = MemberKind::LopastHV, .table = "LOPAST",
+     .filterControl = "cboLopast", .filter = FilterKind::Names,
+     .listQuery = "Select Distinct NAZVANIE From LOPAST Where Upper(TIP_VS) Not Like Upper('%HIDE%') And "
+                  "TIP_VINTA='Хвостовой' Order By TIP_VS, NAZVANIE, ID;",
+     .conditionHead = "And NAZVANIE='", .conditionTail = "'", .installedOrder = "ZAVODSKOY_NOMER, ID",
+     .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лопасти на складах", .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID",
+     .templateCode = "rep04"},
+    {.frameClass = "TfrPlanPrognLopVV", .member = MemberKind::LopastVV, .table = "LOPAST",
+     .filterControl = "cboLopast", .filter = FilterKind::Names,
+     .listQuery = "Select Distinct NAZVANIE From LOPAST Where Upper(TIP_VS) Not Like Upper('%HIDE%') And "
+                  "TIP_VINTA='Воздушный' Order By TIP_VS, NAZVANIE, ID;",
+     .conditionHead = "And NAZVANIE='", .conditionTail = "'", .installedOrder = "ZAVODSKOY_NOMER, ID",
+     .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лопасти на складах", .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID",
+     .templateCode = "rep04"},
+    {.frameClass = "TfrPlanPrognRV", .member = MemberKind::VintHV, .table = "HVOSTOVOY_VINT",
+     .filterControl = "cboVint", .filter = FilterKind::Vint, .allItem = "Все рулевые винты",
+     .listQuery = "Select Distinct NAZVANIE_VINTA From ETA_HVOST_VINT Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
+                  "Order By TIP_VS, NAZVANIE_VINTA, ID;",
+     .itemPrefix = "Рулевой винт ", .conditionHead = " And NAZVANIE_VINT='", .conditionTail = "'",
+     .installedExtra = "And ZAVODSKOY_NOMER_VTULKA Is Not Null ",
+     .installedOrder = "GDE_STOIT, ZAVODSKOY_NOMER_VTULKA, ID", .storeColumn = "SKLAD_ARZ",
+     .storesTitle = "!Рулевые винты на складах", .storeOrder = "SKLAD_ARZ, NAZVANIE_VINT, ID", .prefixed = true,
+     .templateCode = "rep05"},
+    {.frameClass = "TfrPlanPrognVV", .member = MemberKind::VintVV, .table = "VOZDUSHNY_VINT",
+     .filterControl = "cboVint", .filter = FilterKind::Vint, .allItem = "Все воздушные винты",
+     .listQuery = "Select Distinct NAZVANIE_VINTA From ETA_VOZD_VINT Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
+                  "Order By TIP_VS, NAZVANIE_VINTA, ID;",
+     .itemPrefix = "Воздушный винт ", .conditionHead = " And NAZVANIE_VINTA='", .conditionTail = "'",
+     .installedExtra = "And ZAVODSKOY_NOMER Is Not Null ", .installedOrder = "GDE_STOIT, ZAVODSKOY_NOMER, ID",
+     .storeColumn = "SKLAD_ARZ", .storesTitle = "!Воздушные винты на складах",
+     .storeOrder = "SKLAD_ARZ, NAZVANIE_VINTA, ID", .prefixed = true, .templateCode = "rep05"},
+    {.frameClass = "TfrPlanPrognVtulkaNV", .member = MemberKind::VtulkaNV, .table = "VTULKA_NV",
+     .filterControl = "cboAgregat", .filter = FilterKind::Drawing,
+     .listQuery = "Select Distinct CHERT_NOMER, NAZVANIE From ETA_VTULKA_NV Order By NAZVANIE, CHERT_NOMER, ID;",
+     .drawingQuery = "Select ID_NAME From ETA_VTULKA_NV Where (UPPER(CHERT_NOMER)=UPPER('",
+     .drawingQueryTail = "')) Order By ID;", .nameReference = "Select * From ETA_VTULKA_NV Order By ID_NAME;",
+     .installedOrder = "ZAVODSKOY_NOMER, ID", .storeColumn = "SKLAD_ARZ", .storesTitle = "!Втулки на складах",
+     .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07"},
+    {.frameClass = "TfrPlanPrognLebedka", .member = MemberKind::Lebedka, .table = "LEBEDKA",
+     .filterControl = "cboAgregat", .filter = FilterKind::Plain,
+     .listQuery = "Select Distinct CHERT_NOMER_LEBEDKA From ETA_LEBEDKA Order By CHERT_NOMER_LEBEDKA, ID;",
+     .conditionHead = "And NAZVANIE_LEBEDKA='", .conditionTail = "' ", .installedOrder = "ZAVODSKOY_NOMER_LEBEDKA, ID",
+     .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лебедки на складах",
+     .storeOrder = "NAZVANIE_LEBEDKA, ZAVODSKOY_NOMER_LEBEDKA, ID", .prefixed = true, .templateCode = "rep07"},
+    {.frameClass = "TfrPlanPrognZCU", .member = MemberKind::Zcu, .table = "ZCU", .filterControl = "cboAgregat",
+     .filter = FilterKind::Drawing, .listQuery = "Select Distinct CHERT_NOMER, NAME From ETA_ZCU Where ",
+     .listByTypes = true, .listTail = "Order By NAME, CHERT_NOMER, ID;",
+     .drawingQuery = "Select ID_NAME From ETA_ZCU Where (UPPER(CHERT_NOMER) Like UPPER('",
+     .drawingQueryTail = "')) Order By ID;", .nameReference = "Select * From ETA_ZCU Order By ID_NAME;",
+     .installedOrder = "ZAVOD_NOMER, ID", .storeColumn = "SKLAD_ARZ", .storesTitle = "!Агрегаты на складах",
+     .storeOrder = "ID_NAME, ZAVOD_NOMER, ID", .templateCode = "rep06"},
+    {.frameClass = "TfrPlanPrognAgregat", .member = MemberKind::Agregat, .table = "AGREGAT",
+     .filterControl = "cboAgregat", .filter = FilterKind::Drawing,
+     .listQuery = "Select Distinct CHERT_NOMER, NAZVANIE From ETAAGREGAT Where ((ED_IZMARENIA)='0') "
+                  "Order By PRINADLEGNOST, NAZVANIE, CHERT_NOMER, ID;",
+     .listQueryResurs = "Select Distinct CHERT_NOMER, NAZVANIE From ETAAGREGAT Where (((IND_UCHET)=1) And "
+                        "((ED_IZMARENIA)='0')) Order By PRINADLEGNOST, NAZVANIE, CHERT_NOMER, ID;",
+     .drawingQuery = "Select ID_NAME From ETAAGREGAT Where (UPPER(CHERT_NOMER) Like UPPER('",
+     .drawingQueryTail = "')) Order By ID;", .nameReference = "Select * From ETAAGREGAT Order By ID_NAME;",
+     .installedOrder = "ZAVODSKOY_NOMER, ID", .storeColumn = "SKLAD_ARZ", .storesTitle = "!Агрегаты на складах",
+     .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07"},
+};
+
+std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql)
+{
+    auto ds = std::make_unique<Dataset>(c);
+    ds->setCommandText(sql);
+    ds->open();
+    return ds;
+}
+
+} // namespace
+
+const ComponentFrameSpec* componentFrame(const QString& frameClass)
+{
+    for (const ComponentFrameSpec& s : kFrames)
+        if (frameClass == QLatin1String(s.frameClass)) return &s;
+    return nullptr;
+}
+
+TfrPlanPrognComponent::TfrPlanPrognComponent(const ComponentFrameSpec& spec)
+    : TPlanFrame(QStringLiteral("frmPlanPrognoz")), m_spec(spec)
+{
+    auto* panel = new QGridLayout(this);
+    panel->setContentsMargins(4, 4, 4, 4);
+    m_basis = new BasisControls(this);
+    m_filter = new QComboBox(this);
+    m_filter->setObjectName(QLatin1String(spec.filterControl));
+    cmdReport = new QPushButton(QStringLiteral("Показать"), this);
+    cmdReport->setObjectName(QStringLiteral("cmdReport"));
+    int row = 0;
+    panel->addWidget(m_basis->lblNalet, row++, 0);
+    panel->addWidget(m_basis->row, row++, 0);
+    panel->addWidget(m_filter, row++, 0);
+    if (!spec.listQueryResurs.isEmpty()) {
+        chkResurs = new QCheckBox(QStringLiteral("Агрегаты с индивидуальным учетом ресурса"), this);
+        chkResurs->setObjectName(QStringLiteral("chkResurs"));
+        panel->addWidget(chkResurs, row++, 0);
+        connect(chkResurs, &QCheckBox::toggled, this, [this] { guarded([this] { fillFilterList(); }); });
+    }
+    panel->addWidget(cmdReport, row++, 0);
+    bindShowButton(cmdReport);
+}
+
+TfrPlanPrognComponent::~TfrPlanPrognComponent() = default;
+
+void TfrPlanPrognComponent::FunStart()
+{
+    fillFilterList();
+    setFixedHeight(sizeHint().height());
+}
+
+QStringList TfrPlanPrognComponent::typesNotHidden()
+{
+    auto ds = openQuery(ADOConPdo, QStringLiteral("Select TIP_VS From TIPOVYE_DANNYE_VS Where Not Upper(TIP_VS) Like "
+                                                  "Upper('%Hide%') Order By TIP_VS, ID;"));
+    QStringList t;
+    for (; !ds->eof(); ds->next()) t << ds->str(0);
+    return t;
+}
+
+void TfrPlanPrognComponent::fillFilterList()
+{
+    QString sql = chkResurs && chkResurs->isChecked() ? m_spec.listQueryResurs : m_spec.listQuery;
+    if (m_spec.listByTypes) {
+        // "(TIP_VS='A' Or TIP_VS='B')" over the types not hidden.
+        const QStringList types = typesNotHidden();
+        QString c;
+        for (const QString& t : types) c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) +
+                                            QStringLiteral("TIP_VS='") + t + QLatin1Char('\'');
+        sql = m_spec.listQuery + (types.isEmpty() ? QStringLiteral("TIP_VS='!'") : c + QLatin1Char(')')) +
+              m_spec.listTail;
+    }
+    m_filter->clear();
+    if (!m_spec.allItem.isEmpty()) m_filter->addItem(m_spec.allItem);
+    auto ds = openQuery(ADOConPdo, sql);
+    for (; !ds->eof(); ds->next()) {
+        switch (m_spec.filter) {
+        case FilterKind::Drawing:
+            m_filter->addItem(ds->str(1) + QLatin1Char(' ') + kItemSeparator + ds->str(0));
+            break;
+        case FilterKind::Vint: m_filter->addItem(m_spec.itemPrefix + kItemSeparator + ds->str(0)); break;
+        default: m_filter->addItem(ds->str(0)); break;
+        }
+    }
+    m_filter->setCurrentIndex(0);
+}
+
+QString TfrPlanPrognComponent::filterCondition()
+{
+    const QString item = m_filter->currentText();
+    const bool all = !m_spec.allItem.isEmpty() && m_filter->currentIndex() == 0;
+    switch (m_spec.filter) {
+    case FilterKind::Model:
+    case FilterKind::Vint:
+        if (all) return {};
+        [[fallthrough]];
+    case FilterKind::Names:
+    case FilterKind::Plain: {
+        const int sep = item.indexOf(kItemSeparator);
+        const QString value = m_spec.filter == FilterKind::Vint && sep >= 0 ? item.mid(sep + 2) : item;
+        return m_spec.conditionHead + value + m_spec.conditionTail;
+    }
+    case FilterKind::Drawing: break;
+    }
+    const int sep = item.indexOf(kItemSeparator);
+    const QString drawing = sep >= 0 ? item.mid(sep + 2) : item;
+    auto ids = openQuery(ADOConPdo, m_spec.drawingQuery + drawing + m_spec.drawingQueryTail);
+    QString c;
+    for (; !ids->eof(); ids->next())
+        c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) + QStringLiteral("ID_NAME='") + ids->str(0) +
+             QLatin1Char('\'');
+    return QStringLiteral("And ") + (c.isEmpty() ? QStringLiteral("(ID_NAME='0')") : c + QLatin1Char(')'));
+}
+
+QString TfrPlanPrognComponent::ownershipCondition()
+{
+    const bool onlyOwn = IniFile(settingsPath()).readBool(QStringLiteral("MAIN"), QStringLiteral("MOVE_ONLY_OWN"), true);
+    return onlyOwn ? rarozidi::FunOnlyOwn(*ADOConPdo, QStringLiteral("And "))
+                   : rarozidi::FunSobst(*ADOConPdo, QStringLiteral("And "));
+}
+
+double TfrPlanPrognComponent::FunLastMonth(const QString& board, const QString& type)
+{
+    FlyingBasis basis(*ADOConPdo, 0, QString(), Clock::today());
+    const rarozidi::GroundRule rule = readAirframeGroundRule(*ADOConPdo, type);
+    return basis.FunLastMonth(board, rule.counts, rule.share);
+}
+
+void TfrPlanPrognComponent::FunReport()
+{
+    const Thresholds t = readThresholds(settingsPath());
+    const QDate today = Clock::today();
+    const int basisIndex = m_basis->basis();
+    FlyingBasis basis(*ADOConPdo, basisIndex, m_basis->plannedText(), today);
+    // The planned basis gives every aircraft the same flying; the actual one
+    // marks the titles "!" and gives each aircraft its own.
+    const QString monthly = basisIndex == 1
+                                ? monthlyFlyingText(plannedDailyRate(FlyingBasis::plannedHours(m_basis->plannedText())))
+                                : QStringLiteral("!");
+    ForecastMember m = member(m_spec.member);
+    m.zcuMark = m_spec.zcuMark;
+    const QString T = QLatin1String(m_spec.table);
+    const QString G = m_spec.storeColumn;
+
+    runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
+                    QLatin1String(m_spec.templateCode), [&](StagingWriter& w) {
+                        const ReadTransaction reads(ADOConPdo);
+                        const rarozidi::FlightCache flights;
+                        const QString condition = filterCondition();
+                        const QString own = ownershipCondition();
+                        std::unique_ptr<Dataset> reference;
+                        if (!m_spec.nameReference.isEmpty()) reference = openQuery(ADOConPdo, m_spec.nameReference);
+                        const TypeGroundRules noRules; // the rate below takes the airframe rule itself
+
+                        // Installed, type by type and aircraft by aircraft.
+                        const QStringList types = typesNotHidden();
+                        progressStart(static_cast<int>(types.size()) + 1);
+                        bool titled = false;
+                        for (const QString& type : types) {
+                            progressStep();
+                            const rarozidi::GroundRule airframe = readAirframeGroundRule(*ADOConPdo, type);
+                            auto aircraft = openQuery(
+                                ADOConPdo, QStringLiteral("Select * From REESTR Where TIP_VS='") + type +
+                                               QStringLiteral("' And ") +
+                                               QStringLiteral("(Not Upper(TIP_VS) Like Upper('%Hide%')) ") + own +
+                                               QStringLiteral("Order By BORTOVOI_NOMER, ID;"));
+                            for (; !aircraft->eof(); aircraft->next()) {
+                                const QString board = aircraft->str(3);
+                                const QString who = aircraft->str(1) + QLatin1Char(' ') + board;
+                                try {
+                                    const double rate = basis.rate(board, airframe);
+                                    const QString own30 = basisIndex == 1 ? monthly : monthlyFlyingText(rate);
+                                    auto rows = openQuery(ADOConPdo, QStringLiteral("Select * From ") + T +
+                                                                         QStringLiteral(" Where (GDE_STOIT='") + board +
+                                                                         QStringLiteral("') ") + m_spec.installedExtra +
+                                                                         condition + QStringLiteral(" Order By ") +
+                                                                         m_spec.installedOrder + QLatin1Char(';'));
+                                    const RateOf rateOf = [rate](const rarozidi::GroundRule&) { return rate; };
+                                    for (; !rows->eof(); rows->next()) {
+                                        const ForecastLine l =
+                                            workLine(m, *ADOConPdo, *rows, lineName(m, *rows, reference.get()),
+                                                     m_spec.prefixed, noRules, rateOf, t, today);
+                                        if (!titled) {
+                                            w.addRow({QStringLiteral("!Установленные на ВС"), QString(), monthly,
+                                                      basisIndex, l.name});
+                                            titled = true;
+                                        }
+                                        w.addRow(QVariantList{aircraft->str(1) + QStringLiteral(" <b>") + board +
+                                                                  QStringLiteral("</b>"),
+                                                              aircraft->str(22), own30, basisIndex} +
+                                                 l.cells());
+                                    }
+                                } catch (const ConversionError& e) {
+                                    throw ConversionError(QStringLiteral("Aircraft ") + who + QStringLiteral(", ") +
+                                                          e.message());
+                                }
+                            }
+                        }
+
+                        // The stores: "Склад" only, store by store, then those without a store.
+                        progressStep();
+                        const QString extra = m_spec.installedExtra +
+                                              (m_spec.notOnEngine ? QLatin1String(kNotOnEngine) : QLatin1String(""));
+                        const QString inStore = QStringLiteral("(Not Upper(TIP_VS) Like Upper('%HIDE%') And "
+                                                               "((GDE_STOIT)='Склад')");
+                        bool storesTitled = false;
+                        const RateOf noRate = [](const rarozidi::GroundRule&) { return 0.0; };
+                        auto writeStored = [&](const QString& store, Dataset& rows) {
+                            for (; !rows.eof(); rows.next()) {
+                                try {
+                                    ForecastLine l = workLine(m, *ADOConPdo, rows, lineName(m, rows, reference.get()),
+                                                              m_spec.prefixed, noRules, noRate, t, today);
+                                    l.date = QStringLiteral("-");
+                                    if (!storesTitled) {
+                                        w.addRow({m_spec.storesTitle, QString(), monthly, basisIndex});
+                                        storesTitled = true;
+                                    }
+                                    w.addRow(QVariantList{store, QStringLiteral("-"), monthly, basisIndex} + l.cells());
+                                } catch (const ConversionError& e) {
+                                    throw ConversionError(QStringLiteral("Store ") + store + QStringLiteral(", ") +
+                                                          e.message());
+                                }
+                            }
+                        };
+                        auto stores = openQuery(ADOConPdo, QStringLiteral("SELECT DISTINCT ") + G +
+                                                               QStringLiteral(" FROM ") + T + QStringLiteral(" WHERE ") +
+                                                               inStore + QStringLiteral(" And ") + G +
+                                                               QStringLiteral("<>'') ") + extra + condition + own +
+                                                               QStringLiteral(" Order By ") + G + QLatin1Char(';'));
+                        for (; !stores->eof(); stores->next()) {
+                            const QString store = stores->str(0);
+                            auto rows = openQuery(ADOConPdo, QStringLiteral("SELECT * FROM ") + T +
+                                                                 QStringLiteral(" WHERE ") + inStore +
+                                                                 QStringLiteral(" And ") + G + QStringLiteral("='") +
+                                                                 store + QStringLiteral("') ") + extra + condition +
+                                                                 own + QStringLiteral(" Order By ") +
+                                                                 m_spec.storeOrder + QLatin1Char(';'));
+                            writeStored(store, *rows);
+                        }
+                        auto unnamed = openQuery(ADOConPdo, QStringLiteral("SELECT * FROM ") + T +
+                                                                QStringLiteral(" WHERE ") + inStore +
+                                                                QStringLiteral(") And (((") + G +
+                                                                QStringLiteral(")='') Or ((") + G +
+                                                                QStringLiteral(") Is Null)) ") + extra + condition +
+                                                                own + QStringLiteral(" Order By ") + m_spec.storeOrder +
+                                                                QLatin1Char(';'));
+                        writeStored(QStringLiteral("Расположение не указано"), *unnamed);
+                    });
+}
+
+} // namespace plan::forecast
