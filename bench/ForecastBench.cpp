@@ -19,6 +19,7 @@
 #include "shell/PlanPrognoz.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -97,7 +98,12 @@ int main(int argc, char** argv)
         DemoFleet::Options o;
         o.aircraft = p.value(0).toInt();
         o.years = p.value(1, QStringLiteral("3")).toInt();
-        const QString db = dir + QStringLiteral("/fleet-%1-%2.fdb").arg(o.aircraft).arg(o.years);
+        // A fleet is kept per size and per schema: a changed schema builds it anew.
+        QFile schemaFile(QStringLiteral(PLAN_SOURCE_DIR "/src/data/schema.sql"));
+        schemaFile.open(QIODevice::ReadOnly);
+        const QString stamp = QString::fromLatin1(
+            QCryptographicHash::hash(schemaFile.readAll(), QCryptographicHash::Sha1).toHex().left(8));
+        const QString db = dir + QStringLiteral("/fleet-%1-%2-%3.fdb").arg(o.aircraft).arg(o.years).arg(stamp);
         if (!QFile::exists(db)) {
             QElapsedTimer t;
             t.start();

@@ -116,14 +116,6 @@ const ComponentFrameSpec kFrames[] = {
      .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07"},
 };
 
-std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql)
-{
-    auto ds = std::make_unique<Dataset>(c);
-    ds->setCommandText(sql);
-    ds->open();
-    return ds;
-}
-
 } // namespace
 
 const ComponentFrameSpec* componentFrame(const QString& frameClass)

@@ -387,17 +387,6 @@ void TfrPlanPrognVS::FunAddLebedka(const QString& board, int countGround, double
                  board, countGround, groundShare);
 }
 
-namespace {
-// Opens a query of the frame's connection.
-std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql)
-{
-    auto ds = std::make_unique<Dataset>(c);
-    ds->setCommandText(sql);
-    ds->open();
-    return ds;
-}
-} // namespace
-
 void TfrPlanPrognVS::FunAddVtNV(Dataset& R, const QString& board, int countGround, double groundShare)
 {
     const QString type = R.str(1);

@@ -342,6 +342,14 @@ void Dataset::commitRows()
         throw DbError(QStringLiteral("Cannot write the rows of %1: %2").arg(tableName(), describeSqlError(d.lastError())));
 }
 
+std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql)
+{
+    auto ds = std::make_unique<Dataset>(c);
+    ds->setCommandText(sql);
+    ds->open();
+    return ds;
+}
+
 QString queryScalar(Connection* c, const QString& sql)
 {
     Dataset ds(c);

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTime>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 namespace plan {
@@ -127,5 +128,8 @@ private:
 // Runs a query and returns the first column of the first row as text ("" when
 // there is no row); a convenience for counts and single values.
 QString queryScalar(Connection* c, const QString& sql);
+
+// A new dataset on the connection, opened on the query (sent as given).
+std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql);
 
 } // namespace plan

@@ -1,6 +1,7 @@
 #include "rarozidi/Flying.h"
 
 #include <QHash>
+#include <QSqlRecord>
 
 #include "rarozidi/RunningTime.h"
 #include "platform/Connection.h"
@@ -71,7 +72,14 @@ std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& b
 }
 
 struct FlightCache::Store {
-    QHash<QString, std::vector<FlightEntry>> flights; // by connection, columns and board
+    // By connection, columns and board: the records from a date on (all of
+    // them when the date is not valid), read once for every later request
+    // that starts on or after it.
+    struct Read {
+        QDate from;
+        std::vector<FlightEntry> flights;
+    };
+    QHash<QString, Read> reads;
 };
 
 namespace {
@@ -96,10 +104,11 @@ std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, 
     if (!g_cache) return readFlightsFromDb(c, board, from, to, cols);
     const QString key = QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') +
                         QString::number(static_cast<int>(cols)) + QLatin1Char('/') + board;
-    auto it = g_cache->flights.find(key);
-    if (it == g_cache->flights.end()) it = g_cache->flights.insert(key, readFlightsFromDb(c, board, {}, {}, cols));
+    auto it = g_cache->reads.find(key);
+    const bool covered = it != g_cache->reads.end() && (!it->from.isValid() || (from.isValid() && from >= it->from));
+    if (!covered) it = g_cache->reads.insert(key, {from, readFlightsFromDb(c, board, from, {}, cols)});
     std::vector<FlightEntry> out;
-    for (const FlightEntry& e : *it)
+    for (const FlightEntry& e : it->flights)
         if ((!from.isValid() || e.date >= from) && (!to.isValid() || e.date <= to)) out.push_back(e);
     return out;
 }
@@ -116,7 +125,17 @@ std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& b
     case FlightColumns::Engine3: air += QStringLiteral("_3"); ground += QStringLiteral("_3"); break;
     case FlightColumns::Gearbox: air += QStringLiteral("_RED"); ground += QStringLiteral("_RED"); break;
     }
-    QString sql = QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") + board + QStringLiteral("'");
+    // Only the columns counted: a flight record is wide, and a component's
+    // history can run to thousands of records.
+    static QHash<QString, bool> apuColumns; // by database: does SPRAVKA keep the APU counters
+    auto known = apuColumns.find(c.connectionString());
+    if (known == apuColumns.end())
+        known = apuColumns.insert(c.connectionString(),
+                                  c.database().record(QStringLiteral("SPRAVKA")).indexOf(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0);
+    QString sql = QStringLiteral("Select ID, DATA_POLETA, KOL_VO_POSADOK, ") + air + QStringLiteral(", ") + ground +
+                  (*known ? QStringLiteral(", VSU_POLNOE_VREMYA, VSU_V_GENERATORNOM, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV")
+                          : QString()) +
+                  QStringLiteral(" From SPRAVKA Where BORTOVOI_NOMER='") + board + QStringLiteral("'");
     if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
     if (to.isValid()) sql += QStringLiteral(" And DATA_POLETA<='") + sqlDate(to) + QStringLiteral("'");
     sql += QStringLiteral(" Order By DATA_POLETA, ID;");

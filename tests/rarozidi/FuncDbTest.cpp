@@ -263,3 +263,31 @@ TEST_F(FuncDbTest, ConnectionFailureNamesTheTarget)
     FunConnection(c);
     EXPECT_TRUE(c.isOpen());
 }
+
+namespace {
+// Inside a flight cache every window of dates gives what the database gives,
+// whichever window was asked first.
+TEST_F(FuncDbTest, FlightCacheServesEveryWindowAsTheDatabaseDoes)
+{
+    auto dates = [](const std::vector<FlightEntry>& f) {
+        QStringList d;
+        for (const auto& e : f) d << e.date.toString("dd.MM");
+        return d.join(',');
+    };
+    const QDate late(2024, 1, 10), early(2024, 1, 1), end(2024, 1, 15);
+    const QString lateAll = dates(readFlights(*conn, "22001", late, QDate()));
+    const QString earlyAll = dates(readFlights(*conn, "22001", early, QDate()));
+    const QString bounded = dates(readFlights(*conn, "22001", early, end));
+    ASSERT_EQ(earlyAll, "05.01,10.01,20.01");
+    FlightCache cache;
+    EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
+    EXPECT_EQ(dates(readFlights(*conn, "22001", early, QDate())), earlyAll); // earlier than the first read
+    EXPECT_EQ(dates(readFlights(*conn, "22001", early, end)), bounded);
+    EXPECT_EQ(dates(readFlights(*conn, "31001", QDate(), QDate())), "20.01"); // another board
+    {
+        FlightCache inner; // nested: the same cache
+        EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
+    }
+    EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
+}
+} // namespace
