@@ -1,4 +1,6 @@
 #include "tuning/TuneGrid.h"
+#include "platform/MessageService.h"
+#include <QKeyEvent>
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -61,6 +63,42 @@ bool tuneGridChecked(const QTableWidget* grid, int row)
 {
     const QTableWidgetItem* item = grid->item(row, 1);
     return item && item->checkState() == Qt::Checked;
+}
+
+namespace {
+class ArrowMoves : public QObject {
+public:
+    ArrowMoves(QTableWidget* grid, std::function<void(bool)> moved) : QObject(grid), m_grid(grid), m_moved(std::move(moved))
+    {
+        grid->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_grid || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() != Qt::Key_Up && k->key() != Qt::Key_Down) return false;
+        if (event->type() == QEvent::KeyPress)
+            m_rowAtKeyPress = m_grid->currentRow();
+        else if (!k->isAutoRepeat() && m_rowAtKeyPress != m_grid->currentRow())
+            m_moved(k->key() == Qt::Key_Up);
+        return false;
+    }
+
+private:
+    QTableWidget* m_grid;
+    std::function<void(bool)> m_moved;
+    int m_rowAtKeyPress = -1;
+};
+} // namespace
+
+void watchArrowMoves(QTableWidget* grid, std::function<void(bool up)> moved) { new ArrowMoves(grid, std::move(moved)); }
+
+void askToSaveOnClose(QWidget* window, bool changed, const std::function<void()>& save)
+{
+    if (changed && MessageService::show(QStringLiteral("Перечень был изменен. Сохранить изменения?"),
+                                        MessageService::Kind::Question, window, QStringLiteral("Внимание!")))
+        save();
 }
 
 } // namespace plan::tuning

@@ -31,4 +31,12 @@ void fillTuneGrid(QTableWidget* grid, const std::vector<TuneRow>& rows, const st
 // The check box of a grid row.
 bool tuneGridChecked(const QTableWidget* grid, int row);
 
+// Watches the up and down arrows of a lines grid: on the key's release, when
+// the cursor did move, `moved(up)` runs (the line the cursor left follows it).
+void watchArrowMoves(QTableWidget* grid, std::function<void(bool up)> moved);
+
+// The close question of an editor: with unsaved changes, "Перечень был
+// изменен. Сохранить изменения?"; `save` runs on yes.
+void askToSaveOnClose(QWidget* window, bool changed, const std::function<void()>& save);
+
 } // namespace plan::tuning

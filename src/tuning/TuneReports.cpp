@@ -173,7 +173,7 @@ TfrmTuneReports::TfrmTuneReports(QWidget* parent) : TPlanWindow(parent), m_model
                   scale());
     GridReport->setItemDelegate(new ComboDelegate(this));
     GridReport->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked);
-    GridReport->installEventFilter(this);
+    watchArrowMoves(GridReport, [this](bool up) { runHandler([&] { GridReportKeyUp(up); }); });
 
     connect(cboTipVS, &QComboBox::activated, this, [this] { cboTipVSChange(); });
     connect(cboTipReport, &QComboBox::activated, this, [this] { cboTipReportChange(); });
@@ -355,28 +355,9 @@ void TfrmTuneReports::GridReportComboChange(int row, int column, const QString& 
     });
 }
 
-bool TfrmTuneReports::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == GridReport && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            if (event->type() == QEvent::KeyPress) {
-                m_rowAtKeyPress = GridReport->currentRow();
-            } else if (!static_cast<QKeyEvent*>(event)->isAutoRepeat() && m_rowAtKeyPress != GridReport->currentRow()) {
-                // Only when the cursor did move: the line it left follows it.
-                runHandler([&] { GridReportKeyUp(key == Qt::Key_Up); });
-            }
-        }
-    }
-    return TPlanWindow::eventFilter(watched, event);
-}
-
 bool TfrmTuneReports::FormCloseQuery()
 {
-    if (cmdSave->isEnabled() &&
-        MessageService::show(QStringLiteral("Перечень был изменен. Сохранить изменения?"), MessageService::Kind::Question, this,
-                             QStringLiteral("Внимание!")))
-        runHandler([this] { FunSave(); });
+    askToSaveOnClose(this, cmdSave->isEnabled(), [this] { runHandler([this] { FunSave(); }); });
     return true;
 }
 

@@ -76,7 +76,6 @@ protected:
     void FormClose() override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fillLines(int selectRow = -1);
@@ -91,7 +90,6 @@ private:
     TuneActivation* m_activation = nullptr;
     bool m_filling = false;
     int m_selectedRow = -1; // the row last selected in GridReport
-    int m_rowAtKeyPress = -1;
 };
 
 } // namespace plan::tuning

@@ -117,7 +117,7 @@ TfrmTuneSpravka::TfrmTuneSpravka(QWidget* parent) : TPlanWindow(parent), m_model
     setupTuneGrid(GridReport, gridColumns(), scale());
     GridAgregat->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridReport->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GridReport->installEventFilter(this);
+    watchArrowMoves(GridReport, [this](bool up) { runHandler([&] { GridReportKeyUp(up); }); });
 
     connect(cboTipReport, &QComboBox::activated, this, [this] { cboTipReportChange(); });
     connect(cmdAdd, &QPushButton::clicked, this, [this] { runHandler([this] { cmdAddClick(); }); });
@@ -245,27 +245,9 @@ void TfrmTuneSpravka::GridReportKeyUp(bool up)
     setChanged();
 }
 
-bool TfrmTuneSpravka::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == GridReport && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            if (event->type() == QEvent::KeyPress) {
-                m_rowAtKeyPress = GridReport->currentRow();
-            } else if (!static_cast<QKeyEvent*>(event)->isAutoRepeat() && m_rowAtKeyPress != GridReport->currentRow()) {
-                runHandler([&] { GridReportKeyUp(key == Qt::Key_Up); });
-            }
-        }
-    }
-    return TPlanWindow::eventFilter(watched, event);
-}
-
 bool TfrmTuneSpravka::FormCloseQuery()
 {
-    if (cmdSave->isEnabled() &&
-        MessageService::show(QStringLiteral("Перечень был изменен. Сохранить изменения?"), MessageService::Kind::Question, this,
-                             QStringLiteral("Внимание!")))
-        runHandler([this] { FunSave(); });
+    askToSaveOnClose(this, cmdSave->isEnabled(), [this] { runHandler([this] { FunSave(); }); });
     return true;
 }
 

@@ -63,7 +63,6 @@ protected:
     void FormClose() override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fillAvailable();
@@ -78,7 +77,6 @@ private:
     TuneActivation* m_activation = nullptr;
     bool m_filling = false;
     int m_selectedRow = -1;
-    int m_rowAtKeyPress = -1;
 };
 
 } // namespace plan::tuning
