@@ -41,7 +41,7 @@ const char* const kStoreWords[] = {"Склад", "Ремфонд", "Ремонт
 const char* const kStores[] = {"Склад №1", "Склад АТБ", "Склад АРЗ-12", ""};
 const char* const kPlants[] = {"АО «УЗГА»", "АО «12 АРЗ»", "АО «356 АРЗ»", "АО «Редуктор-ПМ»"};
 
-struct TypeSpec {
+struct TypeData {
     const char* type;
     const char* code;
     int engines;
@@ -60,7 +60,7 @@ struct TypeSpec {
     double groundShare;
 };
 
-const TypeSpec kTypes[] = {
+const TypeData kTypes[] = {
     {"Ми-8АМТ", "8АМТ", 2, "ТВ3-117ВМ", "ВР-14", 5, 3, true, false, 32000, 2000, 1500, 1500, 2000, 1, 0.5},
     {"Ми-8МТВ-1", "8МТВ", 2, "ТВ3-117ВМ", "ВР-14", 5, 3, true, false, 32000, 2000, 1500, 1500, 2000, 1, 0.5},
     {"Ми-8Т", "8Т", 2, "ТВ2-117А", "ВР-8А", 5, 3, false, false, 28000, 1500, 1000, 1000, 1500, 0, 0.0},
@@ -80,7 +80,7 @@ const Operator kOperators[] = {
 const char* const kLessors[] = {"ГТЛК", "ПСБ Авиализинг"};
 
 struct Aircraft {
-    const TypeSpec* t;
+    const TypeData* t;
     QString board;
     QString op;
     QString owner;
@@ -166,7 +166,7 @@ private:
             etaVt(m_db, "ETA_VTULKA_NV"), etaHv(m_db, "ETA_HVOST_VINT"), etaVv(m_db, "ETA_VOZD_VINT"), etaLeb(m_db, "ETA_LEBEDKA"),
             etaZcu(m_db, "ETA_ZCU"), etaAgr(m_db, "ETAAGREGAT"), etaAgrVsu(m_db, "ETA_AGR_VSU"), etaVsu(m_db, "ETAVSU"),
             etaSh(m_db, "ETASHLANG");
-        for (const TypeSpec& t : kTypes) {
+        for (const TypeData& t : kTypes) {
             const QString type = QString::fromUtf8(t.type);
             const QString g = t.groundCounts ? QStringLiteral("1") : QStringLiteral("0");
             td.set("TIP_VS", type).set("KOD_VS", t.propeller ? 0 : 1).set("ODIN_DVA", t.engines > 1 ? "2" : "1")
@@ -235,7 +235,7 @@ private:
         const int n = m_o.aircraft;
         for (int i = 0; i < n; ++i) {
             // The last aircraft is of the hidden type; the rest cycle through the visible ones.
-            const TypeSpec& t = (i == n - 1 && n > 1) ? kTypes[kTypeCount - 1] : kTypes[i % (kTypeCount - 1)];
+            const TypeData& t = (i == n - 1 && n > 1) ? kTypes[kTypeCount - 1] : kTypes[i % (kTypeCount - 1)];
             Aircraft a;
             a.t = &t;
             a.board = t.propeller ? QStringLiteral("RA-%1").arg(40000 + i) : QStringLiteral("RA-%1").arg(22000 + i * 7);
@@ -286,7 +286,7 @@ private:
         return m_rng.range(limit / 20, limit * 8 / 10);
     }
 
-    void engineLike(TableWriter& w, const char* table, const TypeSpec& t, const QString& gde, const QString& store,
+    void engineLike(TableWriter& w, const char* table, const TypeData& t, const QString& gde, const QString& store,
                     const QString& owner, const QString& model, const QString& pos, int k)
     {
         const int repairs = (k % 3 == 0) ? 0 : m_rng.range(1, 3);
@@ -321,7 +321,7 @@ private:
             *store = QString::fromUtf8(kStores[(idx / 4 * 3 + idx) % 4]);
             return QString::fromUtf8(kStoreWords[idx % 4]);
         };
-        auto all = [&](const Aircraft* a, const TypeSpec& t, int idx) {
+        auto all = [&](const Aircraft* a, const TypeData& t, int idx) {
             QString store;
             const QString gde = place(idx, a, &store);
             // Installed: the aircraft's owner; in store: own and leased spares.

@@ -31,7 +31,7 @@ const QString kItemSeparator = QStringLiteral("\\n");
 // The eleven frames. Queries are written as the database receives them; the
 // filter condition and the ownership condition go where the frame's queries
 // leave a gap.
-const ComponentFrameSpec kFrames[] = {
+const ComponentFrameRow kFrames[] = {
     {.frameClass = "TfrPlanPrognDvig", .member = MemberKind::Dvigatel, .table = "DVIGATEL",
      .filterControl = "cboDvigatel", .filter = FilterKind::Model, .allItem = "Все типы двигателей",
      .listQuery = "Select Distinct NAZVANIE_DVIGATELYA From DVIGATEL Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
@@ -118,34 +118,34 @@ const ComponentFrameSpec kFrames[] = {
 
 } // namespace
 
-const ComponentFrameSpec* componentFrame(const QString& frameClass)
+const ComponentFrameRow* componentFrame(const QString& frameClass)
 {
-    for (const ComponentFrameSpec& s : kFrames)
+    for (const ComponentFrameRow& s : kFrames)
         if (frameClass == QLatin1String(s.frameClass)) return &s;
     return nullptr;
 }
 
-TfrPlanPrognComponent::TfrPlanPrognComponent(const ComponentFrameSpec& spec)
-    : TPlanFrame(QStringLiteral("frmPlanPrognoz")), m_spec(spec)
+TfrPlanPrognComponent::TfrPlanPrognComponent(const ComponentFrameRow& row)
+    : TPlanFrame(QStringLiteral("frmPlanPrognoz")), m_row(row)
 {
     auto* panel = new QGridLayout(this);
     panel->setContentsMargins(4, 4, 4, 4);
     m_basis = new BasisControls(this);
     m_filter = new QComboBox(this);
-    m_filter->setObjectName(QLatin1String(spec.filterControl));
+    m_filter->setObjectName(QLatin1String(row.filterControl));
     cmdReport = new QPushButton(QStringLiteral("Показать"), this);
     cmdReport->setObjectName(QStringLiteral("cmdReport"));
-    int row = 0;
-    panel->addWidget(m_basis->lblNalet, row++, 0);
-    panel->addWidget(m_basis->row, row++, 0);
-    panel->addWidget(m_filter, row++, 0);
-    if (!spec.listQueryResurs.isEmpty()) {
+    int line = 0;
+    panel->addWidget(m_basis->lblNalet, line++, 0);
+    panel->addWidget(m_basis->row, line++, 0);
+    panel->addWidget(m_filter, line++, 0);
+    if (!row.listQueryResurs.isEmpty()) {
         chkResurs = new QCheckBox(QStringLiteral("Агрегаты с индивидуальным учетом ресурса"), this);
         chkResurs->setObjectName(QStringLiteral("chkResurs"));
-        panel->addWidget(chkResurs, row++, 0);
+        panel->addWidget(chkResurs, line++, 0);
         connect(chkResurs, &QCheckBox::toggled, this, [this] { guarded([this] { fillFilterList(); }); });
     }
-    panel->addWidget(cmdReport, row++, 0);
+    panel->addWidget(cmdReport, line++, 0);
     bindShowButton(cmdReport);
 }
 
@@ -168,25 +168,25 @@ QStringList TfrPlanPrognComponent::typesNotHidden()
 
 void TfrPlanPrognComponent::fillFilterList()
 {
-    QString sql = chkResurs && chkResurs->isChecked() ? m_spec.listQueryResurs : m_spec.listQuery;
-    if (m_spec.listByTypes) {
+    QString sql = chkResurs && chkResurs->isChecked() ? m_row.listQueryResurs : m_row.listQuery;
+    if (m_row.listByTypes) {
         // "(TIP_VS='A' Or TIP_VS='B')" over the types not hidden.
         const QStringList types = typesNotHidden();
         QString c;
         for (const QString& t : types) c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) +
                                             QStringLiteral("TIP_VS='") + t + QLatin1Char('\'');
-        sql = m_spec.listQuery + (types.isEmpty() ? QStringLiteral("TIP_VS='!'") : c + QLatin1Char(')')) +
-              m_spec.listTail;
+        sql = m_row.listQuery + (types.isEmpty() ? QStringLiteral("TIP_VS='!'") : c + QLatin1Char(')')) +
+              m_row.listTail;
     }
     m_filter->clear();
-    if (!m_spec.allItem.isEmpty()) m_filter->addItem(m_spec.allItem);
+    if (!m_row.allItem.isEmpty()) m_filter->addItem(m_row.allItem);
     auto ds = openQuery(ADOConPdo, sql);
     for (; !ds->eof(); ds->next()) {
-        switch (m_spec.filter) {
+        switch (m_row.filter) {
         case FilterKind::Drawing:
             m_filter->addItem(ds->str(1) + QLatin1Char(' ') + kItemSeparator + ds->str(0));
             break;
-        case FilterKind::Vint: m_filter->addItem(m_spec.itemPrefix + kItemSeparator + ds->str(0)); break;
+        case FilterKind::Vint: m_filter->addItem(m_row.itemPrefix + kItemSeparator + ds->str(0)); break;
         default: m_filter->addItem(ds->str(0)); break;
         }
     }
@@ -196,8 +196,8 @@ void TfrPlanPrognComponent::fillFilterList()
 QString TfrPlanPrognComponent::filterCondition()
 {
     const QString item = m_filter->currentText();
-    const bool all = !m_spec.allItem.isEmpty() && m_filter->currentIndex() == 0;
-    switch (m_spec.filter) {
+    const bool all = !m_row.allItem.isEmpty() && m_filter->currentIndex() == 0;
+    switch (m_row.filter) {
     case FilterKind::Model:
     case FilterKind::Vint:
         if (all) return {};
@@ -205,14 +205,14 @@ QString TfrPlanPrognComponent::filterCondition()
     case FilterKind::Names:
     case FilterKind::Plain: {
         const int sep = item.indexOf(kItemSeparator);
-        const QString value = m_spec.filter == FilterKind::Vint && sep >= 0 ? item.mid(sep + 2) : item;
-        return m_spec.conditionHead + value + m_spec.conditionTail;
+        const QString value = m_row.filter == FilterKind::Vint && sep >= 0 ? item.mid(sep + 2) : item;
+        return m_row.conditionHead + value + m_row.conditionTail;
     }
     case FilterKind::Drawing: break;
     }
     const int sep = item.indexOf(kItemSeparator);
     const QString drawing = sep >= 0 ? item.mid(sep + 2) : item;
-    auto ids = openQuery(ADOConPdo, m_spec.drawingQuery + drawing + m_spec.drawingQueryTail);
+    auto ids = openQuery(ADOConPdo, m_row.drawingQuery + drawing + m_row.drawingQueryTail);
     QString c;
     for (; !ids->eof(); ids->next())
         c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) + QStringLiteral("ID_NAME='") + ids->str(0) +
@@ -245,19 +245,19 @@ void TfrPlanPrognComponent::FunReport()
     const QString monthly = basisIndex == 1
                                 ? monthlyFlyingText(plannedDailyRate(FlyingBasis::plannedHours(m_basis->plannedText())))
                                 : QStringLiteral("!");
-    ForecastMember m = member(m_spec.member);
-    m.zcuMark = m_spec.zcuMark;
-    const QString T = QLatin1String(m_spec.table);
-    const QString G = m_spec.storeColumn;
+    ForecastMember m = member(m_row.member);
+    m.zcuMark = m_row.zcuMark;
+    const QString T = QLatin1String(m_row.table);
+    const QString G = m_row.storeColumn;
 
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
-                    QLatin1String(m_spec.templateCode), [&](StagingWriter& w) {
+                    QLatin1String(m_row.templateCode), [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
                         const rarozidi::FlightCache flights;
                         const QString condition = filterCondition();
                         const QString own = ownershipCondition();
                         std::unique_ptr<Dataset> reference;
-                        if (!m_spec.nameReference.isEmpty()) reference = openQuery(ADOConPdo, m_spec.nameReference);
+                        if (!m_row.nameReference.isEmpty()) reference = openQuery(ADOConPdo, m_row.nameReference);
                         const TypeGroundRules noRules; // the rate below takes the airframe rule itself
 
                         // Installed, type by type and aircraft by aircraft.
@@ -280,14 +280,14 @@ void TfrPlanPrognComponent::FunReport()
                                     const QString own30 = basisIndex == 1 ? monthly : monthlyFlyingText(rate);
                                     auto rows = openQuery(ADOConPdo, QStringLiteral("Select * From ") + T +
                                                                          QStringLiteral(" Where (GDE_STOIT='") + board +
-                                                                         QStringLiteral("') ") + m_spec.installedExtra +
+                                                                         QStringLiteral("') ") + m_row.installedExtra +
                                                                          condition + QStringLiteral(" Order By ") +
-                                                                         m_spec.installedOrder + QLatin1Char(';'));
+                                                                         m_row.installedOrder + QLatin1Char(';'));
                                     const RateOf rateOf = [rate](const rarozidi::GroundRule&) { return rate; };
                                     for (; !rows->eof(); rows->next()) {
                                         const ForecastLine l =
                                             workLine(m, *ADOConPdo, *rows, lineName(m, *rows, reference.get()),
-                                                     m_spec.prefixed, noRules, rateOf, t, today);
+                                                     m_row.prefixed, noRules, rateOf, t, today);
                                         if (!titled) {
                                             w.addRow({QStringLiteral("!Установленные на ВС"), QString(), monthly,
                                                       basisIndex, l.name});
@@ -307,8 +307,8 @@ void TfrPlanPrognComponent::FunReport()
 
                         // The stores: "Склад" only, store by store, then those without a store.
                         progressStep();
-                        const QString extra = m_spec.installedExtra +
-                                              (m_spec.notOnEngine ? QLatin1String(kNotOnEngine) : QLatin1String(""));
+                        const QString extra = m_row.installedExtra +
+                                              (m_row.notOnEngine ? QLatin1String(kNotOnEngine) : QLatin1String(""));
                         const QString inStore = QStringLiteral("(Not Upper(TIP_VS) Like Upper('%HIDE%') And "
                                                                "((GDE_STOIT)='Склад')");
                         bool storesTitled = false;
@@ -317,10 +317,10 @@ void TfrPlanPrognComponent::FunReport()
                             for (; !rows.eof(); rows.next()) {
                                 try {
                                     ForecastLine l = workLine(m, *ADOConPdo, rows, lineName(m, rows, reference.get()),
-                                                              m_spec.prefixed, noRules, noRate, t, today);
+                                                              m_row.prefixed, noRules, noRate, t, today);
                                     l.date = QStringLiteral("-");
                                     if (!storesTitled) {
-                                        w.addRow({m_spec.storesTitle, QString(), monthly, basisIndex});
+                                        w.addRow({m_row.storesTitle, QString(), monthly, basisIndex});
                                         storesTitled = true;
                                     }
                                     w.addRow(QVariantList{store, QStringLiteral("-"), monthly, basisIndex} + l.cells());
@@ -342,7 +342,7 @@ void TfrPlanPrognComponent::FunReport()
                                                                  QStringLiteral(" And ") + G + QStringLiteral("='") +
                                                                  store + QStringLiteral("') ") + extra + condition +
                                                                  own + QStringLiteral(" Order By ") +
-                                                                 m_spec.storeOrder + QLatin1Char(';'));
+                                                                 m_row.storeOrder + QLatin1Char(';'));
                             writeStored(store, *rows);
                         }
                         auto unnamed = openQuery(ADOConPdo, QStringLiteral("SELECT * FROM ") + T +
@@ -350,7 +350,7 @@ void TfrPlanPrognComponent::FunReport()
                                                                 QStringLiteral(") And (((") + G +
                                                                 QStringLiteral(")='') Or ((") + G +
                                                                 QStringLiteral(") Is Null)) ") + extra + condition +
-                                                                own + QStringLiteral(" Order By ") + m_spec.storeOrder +
+                                                                own + QStringLiteral(" Order By ") + m_row.storeOrder +
                                                                 QLatin1Char(';'));
                         writeStored(QStringLiteral("Расположение не указано"), *unnamed);
                     });

@@ -37,7 +37,7 @@ enum class FilterKind {
     Plain,   // the list's values; the choice always selects
 };
 
-struct ComponentFrameSpec {
+struct ComponentFrameRow {
     const char* frameClass;
     MemberKind member;
     const char* table;
@@ -66,15 +66,15 @@ struct ComponentFrameSpec {
 };
 
 // The row of the table for a frame class; nullptr for another class.
-const ComponentFrameSpec* componentFrame(const QString& frameClass);
+const ComponentFrameRow* componentFrame(const QString& frameClass);
 
 class TfrPlanPrognComponent : public shell::TPlanFrame {
     Q_OBJECT
 public:
-    explicit TfrPlanPrognComponent(const ComponentFrameSpec& spec);
+    explicit TfrPlanPrognComponent(const ComponentFrameRow& row);
     ~TfrPlanPrognComponent() override;
 
-    const ComponentFrameSpec& spec() const { return m_spec; }
+    const ComponentFrameRow& frameRow() const { return m_row; }
     void FunStart() override;
     void FunReport() override;
     // Fills the filter list (FunCboDvigatel, FunCboReductor, FunCboLopast,
@@ -92,7 +92,7 @@ private:
     QString ownershipCondition();
     QStringList typesNotHidden();
 
-    const ComponentFrameSpec& m_spec;
+    const ComponentFrameRow& m_row;
     BasisControls* m_basis = nullptr;
     QComboBox* m_filter = nullptr;
     QCheckBox* chkResurs = nullptr;
