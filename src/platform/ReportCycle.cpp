@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <stdexcept>
+#include <string>
 
 namespace plan {
 namespace {
@@ -75,6 +76,41 @@ void StagingWriter::addRow(const QVariantList& values)
     m_ds.post();
     m_ds.updateBatch();
     ++m_rows;
+}
+
+void StagingWriter::addRow(const StagingRow& row)
+{
+    m_ds.append();
+    for (int pos = 1; pos <= row.size(); ++pos)
+        if (row.has(pos)) m_ds.setField(pos, row.at(pos));
+    m_ds.post();
+    m_ds.updateBatch();
+    ++m_rows;
+}
+
+// ---------------------------------------------------------------- StagingRow
+
+StagingRow& StagingRow::set(int pos, const QVariant& value)
+{
+    if (pos < 1) throw std::out_of_range("staging positions start at 1, not " + std::to_string(pos));
+    if (pos >= static_cast<int>(m_values.size())) {
+        m_values.resize(pos + 1);
+        m_set.resize(pos + 1, false);
+    }
+    m_values[pos] = value;
+    m_set[pos] = true;
+    return *this;
+}
+
+bool StagingRow::has(int pos) const { return pos >= 1 && pos < static_cast<int>(m_set.size()) && m_set[pos]; }
+
+QVariant StagingRow::at(int pos) const { return has(pos) ? m_values[pos] : QVariant(); }
+
+QStringList StagingRow::texts() const
+{
+    QStringList out;
+    for (int pos = 1; pos <= size(); ++pos) out << (has(pos) ? m_values[pos].toString() : QString());
+    return out;
 }
 
 // ---------------------------------------------------------------- BusyScope

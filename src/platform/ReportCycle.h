@@ -13,13 +13,39 @@
 
 #include <QString>
 #include <QVariant>
+#include <QStringList>
 #include <QVariantList>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace plan {
 
 class Dataset;
+
+// One row of a staging table as a frame builds it: values by position
+// (1 = the first column after the key), in any order, positions not set
+// left null. Sparse layouts read as their tables do:
+//
+//     StagingRow r;
+//     r.set(F34::GroupName, type).set(F34::Ownership, 0).set(F34::RegisterDays, days);
+//     writer.addRow(r);
+class StagingRow {
+public:
+    // Sets position pos (>= 1); a later set of the same position wins.
+    StagingRow& set(int pos, const QVariant& value);
+    // The value at pos; an invalid QVariant when it is not set.
+    QVariant at(int pos) const;
+    bool has(int pos) const;
+    // The highest position set (0 for an empty row).
+    int size() const { return static_cast<int>(m_values.size()) - 1; }
+    // Text of every position from 1 to size(), "" where not set.
+    QStringList texts() const;
+
+private:
+    std::vector<QVariant> m_values{QVariant()};
+    std::vector<bool> m_set{false};
+};
 
 // Finds the template of a report: (window key, report code) -> path of a
 // file the cycle may delete.
@@ -44,6 +70,8 @@ public:
     // the database fills); the row is posted and the batch updated at once.
     void addRow(std::initializer_list<QVariant> values);
     void addRow(const QVariantList& values);
+    // Appends a row of the positions set in it.
+    void addRow(const StagingRow& row);
     int rowsWritten() const { return m_rows; }
     Dataset& dataset() { return m_ds; }
 

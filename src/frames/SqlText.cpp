@@ -1,0 +1,27 @@
+#include "frames/SqlText.h"
+
+namespace plan::frames {
+
+QString sqlEscape(const QString& value)
+{
+    QString v = value;
+    return v.replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+QString sqlText(const QString& value) { return QLatin1Char('\'') + sqlEscape(value) + QLatin1Char('\''); }
+
+QString sqlDate(const QDate& date)
+{
+    return QStringLiteral("'%1,%2,%3'").arg(date.month()).arg(date.day()).arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString orCondition(const QString& column, const QStringList& values, const QString& fallback)
+{
+    if (values.isEmpty()) return column + QLatin1Char('=') + sqlText(fallback);
+    QStringList parts;
+    parts.reserve(values.size());
+    for (const QString& v : values) parts << column + QLatin1Char('=') + sqlText(v);
+    return parts.join(QStringLiteral(" Or "));
+}
+
+} // namespace plan::frames
