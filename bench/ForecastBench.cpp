@@ -8,6 +8,7 @@
 // Defaults: the demo fleet (40:3) and a large one (1000:10); every forecast
 // of frmPlanPrognoz whose frame is built.
 #include "data/DemoFleet.h"
+#include "data/FleetCheck.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
@@ -114,6 +115,19 @@ int main(int argc, char** argv)
         const int n = aircraftCount(db);
         const QStringList types = typesWithAircraft(db);
         say(QStringLiteral("fleet %1 aircraft, %2 years").arg(n).arg(o.years));
+        {
+            // The fleet data check reads the whole fleet.
+            Connection c;
+            c.open(db);
+            QElapsedTimer t;
+            t.start();
+            const std::size_t found = data::checkFleet(c).size();
+            const double s = t.elapsed() / 1000.0;
+            say(QStringLiteral("  fleet data check: %1 s, %2 s per aircraft, %3 records to check")
+                    .arg(s, 0, 'f', 2)
+                    .arg(n ? s / n : 0.0, 0, 'f', 4)
+                    .arg(found));
+        }
         for (const QString& item : items) {
             shell::RunRequest r;
             r.window = QStringLiteral("frmPlanPrognoz");

@@ -38,7 +38,8 @@ void usage()
         "  tune-reports --type TYPE --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO | --repair) [--save]\n"
         "                                                     the unit list of an application document\n"
         "  tune-sheets --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO) [--save]\n"
-        "                                                     the list of a tuned sheet"));
+        "                                                     the list of a tuned sheet\n"
+        "  check                                              the records of the fleet the reports cannot trust"));
 }
 } // namespace
 
@@ -92,6 +93,7 @@ int runDriver(const QStringList& argsIn)
         if (cmd == QLatin1String("nalet")) return cmdNalet(ctx, rest);
         if (cmd == QLatin1String("tune-reports")) return cmdTuneReports(ctx, rest);
         if (cmd == QLatin1String("tune-sheets")) return cmdTuneSheets(ctx, rest);
+        if (cmd == QLatin1String("check")) return cmdCheck(ctx, rest);
     } catch (const DbError& e) {
         err(e.message());
         return 1;

@@ -32,7 +32,7 @@ int cmdRun(const DriverContext& ctx, const QStringList& args)
     if (!error.isEmpty()) {
         err(error);
         err(QStringLiteral("usage: plan run WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT] [--press NAME]\n"
-                           "                [--pdf FILE] [--png-dir DIR] [--staging FILE.csv] [--template-dir DIR]"));
+                           "                [--pdf FILE] [--png-dir DIR] [--staging FILE.csv] [--template-dir DIR] [--strict]"));
         return 2;
     }
     if (Connection::defaultConnectionString().isEmpty()) {
@@ -40,6 +40,10 @@ int cmdRun(const DriverContext& ctx, const QStringList& args)
         return 2;
     }
     const shell::RunResult result = shell::runItem(request);
+    if (!result.doubts.isEmpty()) {
+        err(QStringLiteral("Данные требуют проверки (%1):").arg(result.doubts.size()));
+        for (const QString& d : result.doubts) err(QStringLiteral("  ") + d);
+    }
     for (const QString& e : result.errors) err(e);
     for (const QString& f : result.written) out(f);
     return result.status;

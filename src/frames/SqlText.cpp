@@ -1,12 +1,10 @@
 #include "frames/SqlText.h"
 
+#include "platform/SqlQuote.h"
+
 namespace plan::frames {
 
-QString sqlEscape(const QString& value)
-{
-    QString v = value;
-    return v.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
+QString sqlEscape(const QString& value) { return sqlQuotesDoubled(value); }
 
 QString sqlText(const QString& value) { return QLatin1Char('\'') + sqlEscape(value) + QLatin1Char('\''); }
 

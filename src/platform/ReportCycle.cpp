@@ -6,15 +6,25 @@
 #include "platform/TemplateStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 #include <string>
 
 namespace plan {
 namespace {
-QString resolve(const TemplateResolver& resolver, const QString& windowKey, const QString& code)
+// The template copy; when there is none, the component is told why, so
+// that the host can say it (the empty report is shown all the same).
+QString resolve(const TemplateResolver& resolver, const QString& windowKey, const QString& code, ReportComponent& rc)
 {
-    return resolver ? resolver(windowKey, code) : freshTemplateCopy(windowKey, code);
+    QString problem;
+    const QString path = resolver ? resolver(windowKey, code) : freshTemplateCopy(windowKey, code, &problem);
+    if (problem.isEmpty() && !QFileInfo::exists(path))
+        problem = QStringLiteral("Шаблон отчета %1/%2 не найден: %3").arg(windowKey, code, path);
+    if (!problem.isEmpty()) rc.addProblem(problem);
+    return path;
 }
+
+QString templateName(const ReportHost& host, const QString& code) { return host.windowKey() + QLatin1Char('/') + code; }
 
 ReportComponent& component(ReportHost& host)
 {
@@ -133,11 +143,12 @@ void showStagedReport(ReportHost& host, Dataset& ds, const QString& code, const 
 {
     CycleEnd end(ds);
     ReportComponent& rc = component(host);
+    rc.clearProblems();
     host.progressReset();
     rc.setDataset(&ds);
-    const QString path = resolve(resolver, host.windowKey(), code);
+    const QString path = resolve(resolver, host.windowKey(), code, rc);
     end.setTemplate(path);
-    rc.loadFromFile(path);
+    rc.loadFromFile(path, templateName(host, code));
     rc.prepareReport(true);
     rc.showPreparedReport();
 }
@@ -164,6 +175,7 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
     BusyScope busy(host);
     CycleEnd end(ds);
     ReportComponent& rc = component(host);
+    rc.clearProblems();
     rc.setDataset(&ds);
     host.progressStart(count);
     for (int i = 0; i < count; ++i) {
@@ -172,8 +184,8 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
             if (fill) fill(i, writer);
             writer.finish();
         }
-        if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code));
-        rc.loadFromFile(end.templatePath());
+        if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code, rc));
+        rc.loadFromFile(end.templatePath(), templateName(host, code));
         rc.prepareReport(i == 0);
         host.progressStep();
     }

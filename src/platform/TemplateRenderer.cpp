@@ -1,12 +1,14 @@
 #include "platform/TemplateRenderer.h"
 
 #include "platform/Clock.h"
+#include "platform/Connection.h"
 #include "platform/Dataset.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSqlDatabase>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <kainjow/mustache.hpp>
@@ -240,10 +242,104 @@ PageSetup TemplateRenderer::pageSetup(const QString& templateText)
     return setups.isEmpty() ? PageSetup() : PageSetup::parse(setups.last());
 }
 
-QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection)
+bool TemplateRenderer::isSingleSelect(const QString& sql, QString* why)
 {
+    // The text outside comments and string literals.
+    QString bare;
+    bool endSeen = false;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('-') && i + 1 < sql.size() && sql[i + 1] == QLatin1Char('-')) {
+            while (i < sql.size() && sql[i] != QLatin1Char('\n')) ++i;
+            bare += QLatin1Char(' ');
+            continue;
+        }
+        if (c == QLatin1Char('/') && i + 1 < sql.size() && sql[i + 1] == QLatin1Char('*')) {
+            const int end = sql.indexOf(QStringLiteral("*/"), i + 2);
+            i = end < 0 ? sql.size() : end + 1;
+            bare += QLatin1Char(' ');
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            const int end = sql.indexOf(c, i + 1);
+            i = end < 0 ? sql.size() : end;
+            bare += QStringLiteral(" '' ");
+            continue;
+        }
+        if (endSeen && !c.isSpace()) {
+            if (why) *why = QStringLiteral("после \";\" идет еще одна команда");
+            return false;
+        }
+        if (c == QLatin1Char(';')) { endSeen = true; continue; }
+        bare += c;
+    }
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression generator(QStringLiteral("\\bgen_id\\b|\\bnext\\s+value\\s+for\\b"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (!select.match(bare).hasMatch()) {
+        if (why) *why = QStringLiteral("разрешен только запрос SELECT");
+        return false;
+    }
+    if (generator.match(bare).hasMatch()) {
+        if (why) *why = QStringLiteral("запрос меняет генератор");
+        return false;
+    }
+    return true;
+}
+
+QString TemplateRenderer::insertUnderHeading(const QString& html, const QString& paragraph)
+{
+    static const QRegularExpression body(QStringLiteral("<body\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression block(QStringLiteral("</(h[1-6]|table|p|div)\\s*>"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const auto b = body.match(html);
+    const int from = b.hasMatch() ? b.capturedEnd() : 0;
+    const auto m = block.match(html, from);
+    const int at = m.hasMatch() ? m.capturedEnd() : from;
+    return html.left(at) + paragraph + html.mid(at);
+}
+
+namespace {
+// The rows of a further table, read in a transaction of its own that is
+// rolled back: whatever the statement did (a selectable procedure that
+// writes), the records stay as they were.
+TableRows readOnlyRows(Connection* connection, const QString& sql)
+{
+    std::unique_ptr<Connection> own;
+    Connection* c = connection;
+    QSqlDatabase db = c->database();
+    if (!db.transaction()) {
+        // The connection is inside a transaction of its own: read on a fresh one.
+        own = std::make_unique<Connection>();
+        own->open(connection->connectionString(), connection->user(), connection->password());
+        c = own.get();
+        db = c->database();
+        db.transaction();
+    }
+    struct Rollback {
+        QSqlDatabase& db;
+        ~Rollback() { db.rollback(); }
+    } rollback{db};
+    Dataset ds(c);
+    ds.setCommandText(sql);
+    ds.open();
+    return TableRows::fromDataset(ds);
+}
+} // namespace
+
+QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
+                                 const QString& doubts, QString* error)
+{
+    QStringList errors;
+    auto done = [&](const QString& html) {
+        if (error) *error = errors.join(QStringLiteral("; "));
+        return html;
+    };
     mu::mustache tmpl(utf8(templateText));
-    if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
+    if (!tmpl.is_valid()) {
+        errors << QStringLiteral("ошибка шаблона: ") + QString::fromStdString(tmpl.error_message());
+        return done(errorPage(QString::fromStdString(tmpl.error_message())));
+    }
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
     mu::data data;
@@ -251,19 +347,30 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     data.set("rowcount", std::to_string(rows.rows.size()));
     data.set("hasrows", !rows.rows.empty());
     data.set("today", utf8(Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
+    data.set("doubts", utf8(doubts));
     if (connection) {
         for (const auto& [name, sql] : tableQueries(templateText)) {
-            Dataset ds(connection);
-            ds.setCommandText(sql);
-            ds.open();
-            const TableRows t = TableRows::fromDataset(ds);
+            TableRows t;
+            QString why;
+            if (!isSingleSelect(sql, &why))
+                errors << QStringLiteral("запрос plan-table «%1» отклонен (%2): %3").arg(name, why, sql.left(200));
+            else
+                t = readOnlyRows(connection, sql);
             data.set(utf8(name), rowList(t));
             data.set(utf8(name + QStringLiteral("_rowcount")), std::to_string(t.rows.size()));
         }
     }
     const std::string html = tmpl.render(data);
-    if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
-    return QString::fromUtf8(html.c_str(), static_cast<qsizetype>(html.size()));
+    if (!tmpl.is_valid()) {
+        errors << QStringLiteral("ошибка шаблона: ") + QString::fromStdString(tmpl.error_message());
+        return done(errorPage(QString::fromStdString(tmpl.error_message())));
+    }
+    QString page = QString::fromUtf8(html.c_str(), static_cast<qsizetype>(html.size()));
+    static const QRegularExpression namesDoubts(QStringLiteral("\\{\\{\\s*[#^{&]?\\s*doubts\\b"));
+    if (!doubts.isEmpty() && !namesDoubts.match(templateText).hasMatch())
+        page = insertUnderHeading(page, QStringLiteral("<p style=\"color: #a00000;\"><b>") + htmlEscape(doubts) +
+                                            QStringLiteral("</b></p>"));
+    return done(page);
 }
 
 // ---------------------------------------------------------------- PagedDocument

@@ -13,7 +13,12 @@
 //     index         1, 2, ... the row's number in its table
 //   rowcount, hasrows, today (dd.mm.yyyy)
 //   <NAME>          a further table named by <meta name="plan-table" content="NAME=SELECT ...">,
-//                   with rows of the same shape, and NAME_rowcount
+//                   with rows of the same shape, and NAME_rowcount; the statement must be
+//                   one SELECT and runs in a transaction that is rolled back, so that a
+//                   template can never change the records
+//   doubts          "Данные требуют проверки: ..." when the report met doubtful data
+//                   (platform/DataDoubts.h), "" otherwise; a template that does not name
+//                   it gets the line under its heading
 // {{value}} shows a value with its <b>, </b>, <i>, </i> marks and line breaks
 // rendered and everything else escaped; {{{value}}} inserts it unchanged.
 #include <QImage>
@@ -67,8 +72,20 @@ public:
 
     // Renders the template with the given rows; further tables are read
     // through the connection (skipped when there is none). A template that
-    // Mustache cannot parse renders as a page that names the error.
-    static QString render(const QString& templateText, const TableRows& rows, Connection* connection);
+    // Mustache cannot parse renders as a page that names the error. `doubts`
+    // is the line of doubtful data ("" for none). `error`, when given,
+    // receives what went wrong with the template ("" when nothing did): a
+    // Mustache error, or a further table that was refused (its section is
+    // then empty).
+    static QString render(const QString& templateText, const TableRows& rows, Connection* connection,
+                          const QString& doubts = QString(), QString* error = nullptr);
+    // True when the text is one SELECT statement (comments and a final ";"
+    // allowed); "why" gets the reason otherwise.
+    static bool isSingleSelect(const QString& sql, QString* why = nullptr);
+    // Puts the paragraph under the heading of a rendered page: after the
+    // first heading, table, paragraph or block that closes in the body (at
+    // the start of the body when none does).
+    static QString insertUnderHeading(const QString& html, const QString& paragraph);
 };
 
 // One prepared document laid out in pages. Layout works at a fixed

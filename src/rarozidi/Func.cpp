@@ -5,6 +5,7 @@
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
+#include "platform/SqlQuote.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
 
@@ -106,7 +107,7 @@ QString ownerListFragment(const QString& connector, const QStringList& codes)
 {
     if (codes.isEmpty()) return connector + QStringLiteral("(SOBSTVENNOST='!')");
     QStringList parts;
-    for (const QString& c : codes) parts << QStringLiteral("SOBSTVENNOST='") + c + QStringLiteral("'");
+    for (const QString& c : codes) parts << QStringLiteral("SOBSTVENNOST='") + plan::sqlQuotesDoubled(c) + QStringLiteral("'");
     return connector + QStringLiteral("(") + parts.join(QStringLiteral(" Or ")) + QStringLiteral(")");
 }
 
@@ -115,7 +116,7 @@ QString ownFragment(const QString& connector, const QStringList& ownCodes) { ret
 QString leasedFragment(const QString& connector, const QStringList& ownCodes)
 {
     QString s = connector + QStringLiteral("(SOBSTVENNOST<>''");
-    for (const QString& c : ownCodes) s += QStringLiteral(" And SOBSTVENNOST<>'") + c + QStringLiteral("'");
+    for (const QString& c : ownCodes) s += QStringLiteral(" And SOBSTVENNOST<>'") + plan::sqlQuotesDoubled(c) + QStringLiteral("'");
     return s + QStringLiteral(")");
 }
 
@@ -185,10 +186,8 @@ bool FunIsBN(const plan::Dataset& ds, int pos)
     const QString t = ds.str(pos).trimmed();
     if (t.isEmpty() || isStoreWord(t)) return false;
     if (!ds.connection()) return true;
-    QString quoted = t;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
     return plan::queryScalar(ds.connection(), QStringLiteral("Select Count(*) From REESTR Where BORTOVOI_NOMER='") +
-                                                  quoted + QStringLiteral("';"))
+                                                  plan::sqlQuotesDoubled(t) + QStringLiteral("';"))
                .toInt() > 0;
 }
 
@@ -205,7 +204,7 @@ QString continuousRunning(plan::Connection& c, const plan::Dataset& ds, int used
     if (!installed.isValid()) return formatRunningTime(stored);
     QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     if (type.isEmpty())
-        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
+        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
                                          QStringLiteral("';"));
     const GroundRule rule = readGroundRule(c, type, kind);
     const auto flights = readFlights(c, board, installed, QDate());
@@ -272,7 +271,7 @@ QString plannedSinceOverhaul(plan::Connection& c, const plan::Dataset& ds, int u
     if (!date.isValid() || date == today) return formatRunningTime(stored);
     QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     if (type.isEmpty())
-        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
+        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
                                          QStringLiteral("';"));
     const GroundRule rule = readGroundRule(c, type, kind);
     if (date < today) {
@@ -388,7 +387,7 @@ FormIntervals readIntervals(plan::Connection& c, const plan::Dataset& ds)
     FormIntervals iv;
     const QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     plan::Dataset p(&c);
-    p.setCommandText(QStringLiteral("Select * From PTO_FORMY Where TIP_VS='") + type + QStringLiteral("' Order By ID;"));
+    p.setCommandText(QStringLiteral("Select * From PTO_FORMY Where TIP_VS='") + plan::sqlQuotesDoubled(type) + QStringLiteral("' Order By ID;"));
     p.open();
     if (p.isEmpty()) return iv;
     iv.found = true;

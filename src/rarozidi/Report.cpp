@@ -5,6 +5,7 @@
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/ReportCycle.h"
+#include "platform/SqlQuote.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -106,7 +107,7 @@ Component findComponent(plan::Connection& c, const QString& table, const QString
 {
     plan::Dataset ds(&c);
     ds.setCommandText(QStringLiteral("Select * From ") + table + QStringLiteral(" Where ") + serialColumn +
-                      QStringLiteral("='") + serial + QStringLiteral("' Order By ID;"));
+                      QStringLiteral("='") + plan::sqlQuotesDoubled(serial) + QStringLiteral("' Order By ID;"));
     ds.open();
     Component comp;
     if (ds.isEmpty()) return comp;
@@ -155,7 +156,7 @@ std::vector<QVariantList> naletRowsPlaner(plan::Connection& c, const QString& bo
     const QDate from = parseReportDate(fromText, QStringLiteral("начало периода"));
     const QDate to = parseReportDate(toText, QStringLiteral("конец периода"));
     const QString type = plan::queryScalar(
-        &c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board + QStringLiteral("' Order By ID;"));
+        &c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) + QStringLiteral("' Order By ID;"));
     const QString title = QStringLiteral("Наработка планера ВС ") + type + QLatin1Char(' ') + board + periodText(from, to);
     const GroundRule rule = readGroundRule(c, type, GroundKind::Planer);
     return naletRows(title, readFlights(c, board, from, to), from, to, rule, NaletMeasure::Flying);

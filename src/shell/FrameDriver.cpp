@@ -1,6 +1,7 @@
 #include "shell/FrameDriver.h"
 
 #include "platform/Connection.h"
+#include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/MessageService.h"
 #include "platform/ReportComponent.h"
@@ -114,7 +115,7 @@ void FrameDriver::set(const QString& name, const QString& value)
     }
     if (auto* date = qobject_cast<QDateEdit*>(w)) {
         const QDate d = QDate::fromString(value, QStringLiteral("dd.MM.yyyy"));
-        if (!d.isValid()) fail(QStringLiteral("%1: \"%2\" is not a date dd.mm.yyyy").arg(name, value));
+        if (!d.isValid()) fail(QStringLiteral("%1: «%2» — не дата дд.мм.гггг").arg(name, value));
         date->setDate(d);
         emit date->editingFinished();
         return;
@@ -122,7 +123,7 @@ void FrameDriver::set(const QString& name, const QString& value)
     if (auto* spin = qobject_cast<QSpinBox*>(w)) {
         bool ok = false;
         const int v = value.toInt(&ok);
-        if (!ok) fail(QStringLiteral("%1: \"%2\" is not a whole number").arg(name, value));
+        if (!ok) fail(QStringLiteral("%1: «%2» — не целое число").arg(name, value));
         spin->setValue(v);
         emit spin->editingFinished();
         return;
@@ -220,7 +221,9 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
             return true;
         };
         QString v;
-        if (a.startsWith(QLatin1String("--"))) {
+        if (a == QLatin1String("--strict")) {
+            r.strict = true;
+        } else if (a.startsWith(QLatin1String("--"))) {
             if (!value(&v)) return QStringLiteral("%1 needs a value").arg(a);
             if (a == QLatin1String("--set")) {
                 const int eq = v.indexOf(QLatin1Char('='));
@@ -321,6 +324,8 @@ RunResult runItem(const RunRequest& req)
         }
 
         ReportComponent* rc = w->frxReport;
+        res.doubts = DataDoubts::texts();
+        res.templateProblems = rc->problems();
         if (!req.pdf.isEmpty()) {
             rc->exportPdf(req.pdf);
             res.written << req.pdf;
@@ -348,6 +353,14 @@ RunResult runItem(const RunRequest& req)
                 throw std::runtime_error("cannot write " + path.toStdString());
             f.write(rc->templateText().toUtf8());
             res.written << path;
+        }
+        // A template that was missing, in error or refused: the empty report
+        // was shown, and the run says why.
+        if (!res.templateProblems.isEmpty()) {
+            res.status = 1;
+            res.errors << res.templateProblems;
+        } else if (req.strict && !res.doubts.isEmpty()) {
+            res.status = 3;
         }
     } catch (const std::exception& e) {
         res.status = 1;

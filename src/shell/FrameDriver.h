@@ -52,6 +52,7 @@ struct RunRequest {
     QString pngDir;      // --png-dir DIR
     QString staging;     // --staging FILE.csv
     QString templateDir; // --template-dir DIR
+    bool strict = false; // --strict: doubtful data ends the run with status 3
 };
 
 // Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
@@ -63,6 +64,8 @@ struct RunResult {
     int status = 0;       // 0 when the run went through and no message box came up
     QStringList errors;   // what went wrong, and the text of every message box
     QStringList written;  // files written
+    QStringList doubts;   // records of doubtful data the report met (platform/DataDoubts.h)
+    QStringList templateProblems; // a template missing, in error or refused
 };
 
 // Opens the window on the process's default database, opens the item,
