@@ -129,8 +129,9 @@ public:
         for (; !ds->eof(); ds->next())
             for (int i : cols)
                 if (const QString why = shareFault(ds->field(i).value()); !why.isEmpty())
-                    add("TIPOVYE_DANNYE_VS", QStringLiteral("тип ") + ds->str(QStringLiteral("TIP_VS")),
-                        ds->fieldName(i).toUpper(), ds->str(i), why);
+                    m_out.push_back({QStringLiteral("TIPOVYE_DANNYE_VS"),
+                                     QStringLiteral("тип ") + ds->str(QStringLiteral("TIP_VS")),
+                                     ds->fieldName(i).toUpper(), ds->str(i), why});
     }
 
     void flights()

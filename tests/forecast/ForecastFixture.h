@@ -12,6 +12,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,11 @@ protected:
                                  "Прогноз на замену ЗЧУ", "Прогноз на замену агрегатов"})
             ini += QString::fromUtf8(item) + QStringLiteral("=1\n");
         plantest::writeFile(base + QStringLiteral("/home/reports.ini"), ini);
+        // The forecast templates of the installation: a missing one would end the run with its message.
+        const QString templates = QStringLiteral(PLAN_SOURCE_DIR "/templates/frmPlanPrognoz");
+        QDir().mkpath(base + QStringLiteral("/home/templates/frmPlanPrognoz"));
+        for (const QString& f : QDir(templates).entryList(QDir::Files))
+            QFile::copy(templates + QLatin1Char('/') + f, base + QStringLiteral("/home/templates/frmPlanPrognoz/") + f);
         plan::MessageService::setHeadless(true);
         plan::MessageService::clear();
         conn = plantest::connect(dbPath());

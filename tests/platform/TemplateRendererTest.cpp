@@ -101,3 +101,23 @@ TEST(TemplateRenderer, RowsFlagsAndTopLevelValues)
     EXPECT_TRUE(broken.contains(QStringLiteral("rows"))) << broken.toStdString();
     Clock::reset();
 }
+
+TEST(TemplateRenderer, OnlyOneSelectIsAFurtherTable)
+{
+    struct Case { const char* sql; bool ok; };
+    const Case cases[] = {
+        {"SELECT * FROM REPORT_T_P2 ORDER BY ID", true},
+        {"  select 1 from rdb$database;  ", true},
+        {"-- the second part\n/* of the lessor */ Select * From REPORT_LIZING_PSB_P2", true},
+        {"SELECT ';DELETE' FROM RDB$DATABASE", true},
+        {"DELETE FROM REESTR", false},
+        {"UPDATE REESTR SET TIP_VS='x'", false},
+        {"EXECUTE BLOCK AS BEGIN DELETE FROM REESTR; END", false},
+        {"SELECT 1 FROM RDB$DATABASE; DELETE FROM REESTR", false},
+        {"/* SELECT */ INSERT INTO REESTR (ID) VALUES (1)", false},
+        {"SELECT GEN_ID(G, 1) FROM RDB$DATABASE", false},
+        {"SELECT NEXT VALUE FOR G FROM RDB$DATABASE", false},
+        {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TemplateRenderer::isSingleSelect(QString::fromUtf8(c.sql)), c.ok) << c.sql;
+}
