@@ -21,6 +21,7 @@ struct ReportComponent::Impl {
     QString templatePath;
     QString templateText;
     QString templateName;
+    ReportValues values;
     bool loaded = false;
     QStringList problems;
     std::vector<std::unique_ptr<PagedDocument>> docs;
@@ -50,6 +51,9 @@ ReportComponent::~ReportComponent()
 void ReportComponent::setDataset(Dataset* ds) { d->dataset = ds; }
 Dataset* ReportComponent::dataset() const { return d->dataset; }
 void ReportComponent::setConnection(Connection* c) { d->connection = c; }
+void ReportComponent::setValues(const ReportValues& values) { d->values = values; }
+ReportValues ReportComponent::values() const { return d->values; }
+void ReportComponent::clearValues() { d->values.clear(); }
 
 bool ReportComponent::loadFromFile(const QString& path, const QString& name)
 {
@@ -91,10 +95,11 @@ bool ReportComponent::prepareReport(bool clearPrevious)
             }
         }
         QString error;
-        const QString html = TemplateRenderer::render(d->templateText, rows, conn, DataDoubts::line(), &error);
+        const QString html =
+            TemplateRenderer::render(d->templateText, rows, conn, d->values, QString(), DataDoubts::line(), &error);
         if (!error.isEmpty())
             addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
-        auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(d->templateText));
+        auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(html));
         const int docIndex = static_cast<int>(d->docs.size());
         for (int i = 0; i < doc->pageCount(); ++i) d->pages.push_back({docIndex, i});
         d->docs.push_back(std::move(doc));

@@ -38,15 +38,16 @@ protected:
         QFile::remove(copy);
         ASSERT_TRUE(QFile::copy(pristine, copy));
         plan::Connection::setDefaultTarget(copy);
-        fleet = plantest::connect(copy);
+        conn = plantest::connect(copy); // the staging rows are read from the copy too
+        fleet = conn.get();
         // Every owner counts, so that every aircraft of the demo is forecast.
         writeSettings(QStringLiteral("[MAIN]\nMOVE_ONLY_OWN=0\n"));
-        board = plan::queryScalar(fleet.get(), QStringLiteral("Select First 1 R.BORTOVOI_NOMER From REESTR R Where Exists "
+        board = plan::queryScalar(fleet, QStringLiteral("Select First 1 R.BORTOVOI_NOMER From REESTR R Where Exists "
                                                               "(Select 1 From DVIGATEL D Where D.GDE_STOIT=R.BORTOVOI_NOMER) "
                                                               "And Not Upper(R.TIP_VS) Like '%HIDE%' Order By R.ID"));
-        type = plan::queryScalar(fleet.get(), QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
+        type = plan::queryScalar(fleet, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
                                                   QStringLiteral("'"));
-        engine = plan::queryScalar(fleet.get(), QStringLiteral("Select First 1 ID From DVIGATEL Where GDE_STOIT='") + board +
+        engine = plan::queryScalar(fleet, QStringLiteral("Select First 1 ID From DVIGATEL Where GDE_STOIT='") + board +
                                                     QStringLiteral("' Order By ID"));
     }
 
@@ -74,7 +75,7 @@ protected:
     }
 
     QString copy, board, type, engine;
-    std::unique_ptr<plan::Connection> fleet;
+    plan::Connection* fleet = nullptr;
 };
 
 struct Defect {
@@ -158,7 +159,8 @@ TEST_F(DoubtfulDataTest, EngineForecastSaysWhenItsDataWasDoubtful)
 
 TEST_F(DoubtfulDataTest, ComplexForecastSaysWhenItsDataWasDoubtful)
 {
-    const char* met[] = {"type missing", "type twice", "negative running time", "limit beyond life", "ground share",
+    // (An aircraft of a type missing from TIPOVYE_DANNYE_VS is not in the grid at all.)
+    const char* met[] = {"type twice", "negative running time", "limit beyond life", "ground share",
                          "flight without time"};
     for (const char* name : met) {
         const Defect* d = nullptr;
@@ -169,7 +171,7 @@ TEST_F(DoubtfulDataTest, ComplexForecastSaysWhenItsDataWasDoubtful)
         inject(d->statements);
         QString expected = QString::fromUtf8(d->expected);
         expected.replace(QStringLiteral("ENGINE"), engine);
-        if (QLatin1String(name) == QLatin1String("type missing")) expected = QStringLiteral("нет строки типа");
+        if (QLatin1String(name) == QLatin1String("type twice")) expected = QStringLiteral("взята первая строка");
         const auto res = runForecast(QStringLiteral("Комплексный прогноз для выбранных ВС"),
                                      {{plan::shell::RunStep::Tick, type + QLatin1Char(' ') + board, {}}});
         EXPECT_EQ(res.status, 0) << res.errors.join(QLatin1Char('\n')).toStdString();
@@ -216,7 +218,7 @@ TEST_F(DoubtfulDataTest, PageNamesTheDoubtfulRecord)
 // condition finds its own aircraft only.
 TEST_F(DoubtfulDataTest, BoardNumbersWithQuotesAreOrdinaryValues)
 {
-    const int engines = plan::queryScalar(fleet.get(), QStringLiteral("Select Count(*) From DVIGATEL Where GDE_STOIT='") +
+    const int engines = plan::queryScalar(fleet, QStringLiteral("Select Count(*) From DVIGATEL Where GDE_STOIT='") +
                                                            board + QStringLiteral("'"))
                             .toInt();
     ASSERT_GT(engines, 0);
