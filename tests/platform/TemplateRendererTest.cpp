@@ -122,6 +122,7 @@ TEST(TemplateRenderer, OnlyOneSelectIsAFurtherTable)
         {"", false},
     };
     for (const Case& c : cases) EXPECT_EQ(TemplateRenderer::isSingleSelect(QString::fromUtf8(c.sql)), c.ok) << c.sql;
+}
 
 TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
 {
