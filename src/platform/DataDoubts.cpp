@@ -46,8 +46,14 @@ QString DataDoubts::line(int shown) { return line(collector().texts, shown); }
 
 QString DataDoubts::line(const QStringList& texts, int shown)
 {
-    if (texts.isEmpty()) return {};
-    QString l = QStringLiteral("Данные требуют проверки: ") + texts.mid(0, shown).join(QStringLiteral("; "));
+    return texts.isEmpty() ? QString() : prefix() + listText(texts, shown);
+}
+
+QString DataDoubts::listText(int shown) { return listText(collector().texts, shown); }
+
+QString DataDoubts::listText(const QStringList& texts, int shown)
+{
+    QString l = texts.mid(0, shown).join(QStringLiteral("; "));
     if (texts.size() > shown) l += QStringLiteral(" и еще %1").arg(texts.size() - shown);
     return l;
 }

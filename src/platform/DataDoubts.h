@@ -40,6 +40,11 @@ public:
     // then "и еще N"; "" when there are none.
     static QString line(int shown = 10);
     static QString line(const QStringList& texts, int shown = 10);
+    // The same without the words in front ("a; b; ... и еще N"), as the
+    // heading of a page prints it after them.
+    static QString listText(int shown = 10);
+    static QString listText(const QStringList& texts, int shown = 10);
+    static QString prefix() { return QStringLiteral("Данные требуют проверки: "); }
 };
 
 } // namespace plan

@@ -96,7 +96,7 @@ bool ReportComponent::prepareReport(bool clearPrevious)
         }
         QString error;
         const QString html =
-            TemplateRenderer::render(d->templateText, rows, conn, d->values, QString(), DataDoubts::line(), &error);
+            TemplateRenderer::render(d->templateText, rows, conn, d->values, QString(), DataDoubts::listText(), &error);
         if (!error.isEmpty())
             addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
         auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(html));

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Connection.h"
+#include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/Paths.h"
 
@@ -439,7 +440,14 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
         return failed(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
     for (const auto& [name, text] : parts) data.set(utf8(name), mu::data(utf8(text)));
     data.set("report_title", utf8(templateTitle(templateText)));
-    for (auto it = values.begin(); it != values.end(); ++it) {
+    // The doubtful data of the run joins the doubts a frame may have set.
+    ReportValues all = values;
+    if (!doubts.isEmpty()) {
+        QStringList list = all.value(QStringLiteral("doubts")).toStringList();
+        list << doubts;
+        all.insert(QStringLiteral("doubts"), list);
+    }
+    for (auto it = all.begin(); it != all.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
         data.set(utf8(it.key()), valueData(it.value()));
     }
@@ -447,7 +455,6 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     data.set("rowcount", std::to_string(rows.rows.size()));
     data.set("hasrows", !rows.rows.empty());
     data.set("today", utf8(Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
-    data.set("doubts", utf8(doubts));
     if (connection) {
         for (const auto& [name, sql] : tableQueries(templateText)) {
             TableRows t;
@@ -468,8 +475,8 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     bool placed = namesDoubts.match(templateText).hasMatch();
     for (const auto& [name, text] : parts) placed = placed || namesDoubts.match(text).hasMatch();
     if (!doubts.isEmpty() && !placed)
-        page = insertUnderHeading(page, QStringLiteral("<p style=\"color: #a00000;\"><b>") + htmlEscape(doubts) +
-                                            QStringLiteral("</b></p>"));
+        page = insertUnderHeading(page, QStringLiteral("<p style=\"color: #a00000;\"><b>") +
+                                            htmlEscape(DataDoubts::prefix() + doubts) + QStringLiteral("</b></p>"));
     return done(page);
 }
 

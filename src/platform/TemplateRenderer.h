@@ -17,9 +17,10 @@
 //                   with rows of the same shape, and NAME_rowcount; the statement must be
 //                   one SELECT and runs in a transaction that is rolled back, so that a
 //                   template can never change the records
-//   doubts          "Данные требуют проверки: ..." when the report met doubtful data
-//                   (platform/DataDoubts.h), "" otherwise; a template (or shared part)
-//                   that does not name it gets the line under its heading
+//   doubts          (a report value, list of texts) with the doubtful data of the run
+//                   (platform/DataDoubts.h) as one more item; a template (or shared
+//                   part) that does not name it gets "Данные требуют проверки: ..."
+//                   under its heading
 //   report_title    the frame's title of the report, else the template's <title>
 //   the report values a frame sets (ReportValues below): the heading, legend
 //   and signature block the shared parts of the templates print
@@ -94,7 +95,8 @@ public:
     // read through the connection (skipped when there is none); shared parts
     // come from partDir (partialDir() when empty). A template that Mustache
     // cannot parse, or that names a missing part, renders as a page that
-    // names the error. `doubts` is the line of doubtful data ("" for none).
+    // names the error. `doubts` is the list of doubtful records of the run
+    // as DataDoubts::listText() gives it ("" for none).
     // `error`, when given, receives what went wrong with the template (""
     // when nothing did): a Mustache error, a missing part, or a further table
     // that was refused (its section is then empty).

@@ -462,11 +462,12 @@ TEST_F(ReportCycleTest, TemplateProblemsAreReportedAndTemplatesCannotWrite)
 }
 
 // Doubtful data of the run is printed under the heading of the page, unless
-// the template places {{doubts}} itself; clean data leaves the page alone.
+// the template places the doubts itself; clean data leaves the page alone.
 TEST_F(ReportCycleTest, DoubtsLineUnderTheHeading)
 {
     writeTemplate("doubt", "<html><body><h3>Прогноз</h3><p>строки</p></body></html>");
-    writeTemplate("placed", "<html><body><h3>Прогноз</h3><p>строки</p><p class=\"d\">{{doubts}}</p></body></html>");
+    writeTemplate("placed", "<html><body><h3>Прогноз</h3><p>строки</p>"
+                            "{{#doubts}}<p class=\"d\">Данные требуют проверки: {{text}}</p>{{/doubts}}</body></html>");
     FakeHost host;
     DataDoubts::begin();
     runSingleReport(host, *ds, Query, "doubt", [](StagingWriter& w) { w.addRow({"a"}); });
@@ -481,6 +482,10 @@ TEST_F(ReportCycleTest, DoubtsLineUnderTheHeading)
     runSingleReport(host, *ds, Query, "placed", [](StagingWriter& w) { w.addRow({"a"}); });
     const QString placed = host.rc.preparedHtml().value(0);
     EXPECT_EQ(placed.count("требуют проверки"), 1);
-    EXPECT_TRUE(placed.contains("<p class=\"d\">Данные требуют проверки")) << placed.toStdString();
+    EXPECT_TRUE(placed.contains("<p class=\"d\">Данные требуют проверки: DVIGATEL, ID 7")) << placed.toStdString();
+    // Clean data: the slot stays empty.
+    DataDoubts::begin();
+    runSingleReport(host, *ds, Query, "placed", [](StagingWriter& w) { w.addRow({"a"}); });
+    EXPECT_FALSE(host.rc.preparedHtml().value(0).contains("требуют проверки"));
     DataDoubts::begin();
 }
