@@ -531,6 +531,9 @@ private:
         return p.a ? flown(*p.a, p.installed.addDays(-1), ground, share) : 0;
     }
 
+    // A day drawn from first to last (first when the span is empty).
+    QDate between(const QDate& first, const QDate& last) { return first.addDays(m_rng.range(0, static_cast<int>(first.daysTo(last)))); }
+
     // A life of firstH hours to the first overhaul and tboH between
     // overhauls, used as the counter k spreads it; k also decides whether the
     // unit was ever repaired. Dates: made before repaired before installed.
@@ -550,13 +553,13 @@ private:
         if (l.repairs) {
             // Repaired within the calendar time between overhauls (6 years), a few close to its end.
             l.repaired = (k % 8 == 5) ? m_today.addYears(-6).addMonths(m_rng.range(1, 5))
-                                      : std::max(p.installed.addDays(-m_rng.range(10, 4 * 365)), daysAgo(5 * 365 + 200));
+                                      : between(std::max(p.installed.addDays(-4 * 365), daysAgo(5 * 365 + 200)), p.installed.addDays(-10));
             if (l.repaired > p.installed) l.repaired = p.installed;
             l.made = l.repaired.addDays(-m_rng.range(2 * 365, 15 * 365));
         } else {
             // New: within the calendar time to the first overhaul (8 years), a few close to its end.
             l.made = (k % 8 == 5) ? m_today.addYears(-8).addMonths(m_rng.range(1, 5))
-                                  : std::max(p.installed.addDays(-m_rng.range(10, 5 * 365)), m_today.addYears(-7).addMonths(-6));
+                                  : between(std::max(p.installed.addDays(-5 * 365), m_today.addYears(-7).addMonths(-6)), p.installed.addDays(-10));
             if (l.made > p.installed) l.made = p.installed.addDays(-m_rng.range(10, 60));
         }
         return l;
@@ -587,7 +590,7 @@ private:
         p.owner = a.owner;
         p.mayBePast = a.grounded;
         const bool recent = recentAllowed && m_rng.chance(30);
-        p.installed = recent ? daysAgo(m_rng.range(15, 700)) : daysAgo(m_rng.range(731, 6 * 365));
+        p.installed = recent ? daysAgo(m_rng.range(15, 700)) : daysAgo(m_rng.range(731, 4 * 365));
         if (a.lastFlight.isValid() && recent && p.installed > a.lastFlight) p.installed = a.lastFlight.addDays(-m_rng.range(1, 30));
         const Written on = w(p, ++m_k);
         if (!recent) return;
