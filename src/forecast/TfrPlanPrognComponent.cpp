@@ -251,7 +251,8 @@ QString TfrPlanPrognComponent::filterChoiceText() const
     if (sep < 0) return item;
     const QString name = item.left(sep).trimmed();
     const QString value = item.mid(sep + kItemSeparator.size()).trimmed();
-    if (m_row.filter == FilterKind::Drawing) return name + QStringLiteral(", чертежный № ") + value;
+    if (m_row.filter == FilterKind::Drawing)
+        return (name.isEmpty() ? QString() : name + QStringLiteral(", ")) + QStringLiteral("чертежный № ") + value;
     return name + QLatin1Char(' ') + value;
 }
 
