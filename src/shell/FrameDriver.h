@@ -30,10 +30,16 @@ public:
     void select(const QString& text);
     // Clicks a button by object name; a hidden or disabled button is an error.
     void press(const QString& name);
+    // What the steps left aside: a value for a hidden or disabled control is
+    // not set, and said so here.
+    QStringList notices() const { return m_notices; }
+    // The object names of the controls --set and --press can reach.
+    QStringList controlNames() const;
 
 private:
     QWidget* find(const QString& name) const;
     QWidget* m_root;
+    QStringList m_notices;
 };
 
 // One `plan run`: a host window, a bar item, steps on its frame, outputs.
@@ -66,6 +72,8 @@ struct RunResult {
     QStringList written;  // files written
     QStringList doubts;   // records of doubtful data the report met (platform/DataDoubts.h)
     QStringList templateProblems; // a template missing, in error or refused
+    QStringList notices;  // values left aside (see FrameDriver::notices)
+    QStringList html;     // the rendered documents of the report, in order
 };
 
 // Opens the window on the process's default database, opens the item,
