@@ -148,6 +148,17 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
     for (const Case& c : cases)
         EXPECT_EQ(TemplateRenderer::render(c.tmpl, t, nullptr, c.values, dir), c.shown) << c.what;
 
+    // A two-line value is split at its first "!" only; the "!" mark of a
+    // title row is not taken for a line break.
+    TableRows two;
+    two.columns = QStringList{"ID", "C1", "C2"};
+    two.rows = {{1, QStringLiteral("!Заголовок"), QStringLiteral("1500 / 500!120 / 0!x")},
+                {2, QStringLiteral("a"), QStringLiteral("- / -")},
+                {3, QStringLiteral("b"), QStringLiteral("!12")}};
+    EXPECT_EQ(TemplateRenderer::render(QStringLiteral("{{#rows}}[{{c1_part1}}|{{c1_part2}}|{{c2_part1}}|{{c2_part2}}]{{/rows}}"),
+                                       two, nullptr, {}, dir),
+              QStringLiteral("[Заголовок||1500 / 500|120 / 0!x][a||- / -|][b|||12]"));
+
     // The page set-up a part carries is that of the rendered document.
     const QString html = TemplateRenderer::render(QStringLiteral("{{> head}}"), t, nullptr, {}, dir);
     EXPECT_EQ(TemplateRenderer::pageSetup(html).orientation, QPageLayout::Landscape);
