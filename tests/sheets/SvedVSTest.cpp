@@ -9,6 +9,7 @@
 #include "shell/FrameDriver.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace frametest;
 
@@ -152,9 +153,10 @@ TEST_F(SvedVS, StandardSheetRowByRow)
         "8;Лопасть НВ ;8АТ ;12 345 ; ;- ;- ;- ;1005;-;1000 / -!-5 / -",
         "9;Лопасть НВ  ;8АТ  ;12 346  ;  ;-  ;-  ;-  ;100;-;1000 / -!900 / -",
         "10;Лопасть НВ   ;8АТ   ;12 347   ;   ;-   ;-   ;-   ;12;-;1000 / -!987 / -",
-        // Units by hours, by landings (" пос."), then by the calendar.
-        "11;Генератор;ГС-18 ;U-1 ; ;- ;- ;- ;700;-;3000 / 1000!2300 / 300",
-        "12;Колесо;ШН-1  ;U-2  ;  ;-  ;-  ;-  ;500;-;3000 / 1000 пос.!2500 / 880 пос.",
+        // Units by hours or landings (" пос.") in the order of their systems,
+        // then by the calendar.
+        "11;Колесо;ШН-1 ;U-2 ; ;- ;- ;- ;500;-;3000 / 1000 пос.!2500 / 880 пос.",
+        "12;Генератор;ГС-18  ;U-1  ;  ;-  ;-  ;-  ;700;-;3000 / 1000!2300 / 300",
         "13;Огнетушитель;УБШ   ;U-3   ;10.01.20   ;-   ;-   ;-   ;6г. 0м.;-;10л. 0м. / 5л. 0м.!4л. 0м. / 0",
     };
     EXPECT_EQ(rows, expected);
@@ -197,11 +199,18 @@ TEST_F(SvedVS, TunedSheetAndSizeRemakeTheSheetAtOnce)
     for (const QString& row : sheet("Ми-8Т RA-1", {set("chkTune", "1")})) names << row.section(QLatin1Char(';'), 1, 2);
     EXPECT_EQ(names, (QStringList{"Первый двигатель;ТВ2-117", "Второй двигатель;ТВ2-117", "ВС;Ми-8Т", "Колесо;ШН-1 ",
                                   "Первый двигатель;ТВ2-117", "Второй двигатель;ТВ2-117"}));
-    EXPECT_TRUE(settingsText().contains(QStringLiteral("SVEDENIA_O_VS=true"))) << settingsText().toStdString();
+    EXPECT_TRUE(settingsText().contains(QStringLiteral("SVEDENIA_O_VS=1"))) << settingsText().toStdString();
 
+    // The shipped templates of the sheet, so that the template used can be seen.
+    for (const QString& dir : {QStringLiteral("/templates"), QStringLiteral("/templates/frmPlanSpravka")}) {
+        QDir().mkpath(base + QStringLiteral("/home") + dir);
+        const QDir from(QStringLiteral(PLAN_SOURCE_DIR) + dir);
+        for (const QString& f : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(f), base + QStringLiteral("/home") + dir + QLatin1Char('/') + f);
+    }
     // A4 until another size is kept; a click on the other size remakes the
     // sheet on its template at once and is kept.
-    for (const auto& [button, code, saved] : {std::tuple{"rbtA5", "rep11", "A4=false"}, std::tuple{"rbtA4", "rep01", "A4=true"}}) {
+    for (const auto& [button, code, saved] : {std::tuple{"rbtA5", "rep11", "A4=0"}, std::tuple{"rbtA4", "rep01", "A4=1"}}) {
         plan::shell::RunRequest r;
         r.window = kWindow;
         r.item = kItem;
