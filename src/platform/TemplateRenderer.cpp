@@ -172,6 +172,17 @@ QString loadParts(const QString& text, const QString& dir, std::map<QString, QSt
     return {};
 }
 
+// Shared parts are kept under names of their own, so that a report value
+// named as a part (the list "signatures" of the part {{> signatures}}, the
+// list "legend" of {{> legend}}) does not hide the part.
+QString partKey(const QString& name) { return QStringLiteral("_part_") + name; }
+QString withPartKeys(const QString& text)
+{
+    static const QRegularExpression tag(QStringLiteral("\\{\\{>\\s*([^}\\s]+)\\s*\\}\\}"));
+    QString out = text;
+    return out.replace(tag, QStringLiteral("{{> _part_\\1}}"));
+}
+
 QString errorPage(const QString& what)
 {
     return QStringLiteral("<html><body><p><b>Шаблон отчёта содержит ошибку</b></p><p>%1</p></body></html>")
@@ -335,7 +346,7 @@ QString TemplateRenderer::partialDir() { return QDir(Paths::home()).filePath(QSt
 QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
                                  const ReportValues& values, const QString& partDir)
 {
-    mu::mustache tmpl(utf8(templateText));
+    mu::mustache tmpl(utf8(withPartKeys(templateText)));
     if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
@@ -345,7 +356,7 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     const QString missing = loadParts(templateText, dir, parts);
     if (!missing.isEmpty())
         return errorPage(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
-    for (const auto& [name, text] : parts) data.set(utf8(name), mu::data(utf8(text)));
+    for (const auto& [name, text] : parts) data.set(utf8(partKey(name)), mu::data(utf8(withPartKeys(text))));
     data.set("report_title", utf8(templateTitle(templateText)));
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;

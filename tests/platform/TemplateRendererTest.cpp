@@ -135,6 +135,8 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
     ReportValues empty;
     empty.insert(QStringLiteral("operator"), QString());
     empty.insert(QStringLiteral("signatures"), QVariantList());
+    ReportValues shadow = full;
+    shadow.insert(QStringLiteral("inner"), QStringLiteral("значение"));
     struct Case { const char* what; QString tmpl; ReportValues values; QString shown; };
     const Case cases[] = {
         {"the frame's values through nested parts", QStringLiteral("<title>Т&amp;Т</title>{{> head}}"), full,
@@ -144,6 +146,9 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
         {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+        // A value named as a part does not hide the part.
+        {"a value of a part's name", QStringLiteral("{{> inner}}"), shadow,
+         QStringLiteral("Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateRenderer::render(c.tmpl, t, nullptr, c.values, dir), c.shown) << c.what;
