@@ -2,6 +2,7 @@
 
 #include "frames/AircraftGrid.h"
 #include "frames/AircraftTree.h"
+#include "frames/SqlText.h"
 
 #include "forecast/BasisControls.h"
 #include "forecast/FlyingBasis.h"
@@ -359,13 +360,7 @@ void TfrPlanPrognVS::FunAddZCU(Dataset& R, const QString& board, int countGround
 
 QString TfrPlanPrognVS::drawingCondition(const QStringList& idNames)
 {
-    if (idNames.isEmpty()) return QStringLiteral("ID_NAME=0");
-    QString c = QStringLiteral("(");
-    for (int i = 0; i < idNames.size(); ++i) {
-        if (i) c += QStringLiteral(" Or ");
-        c += QStringLiteral("ID_NAME=") + idNames[i];
-    }
-    return c + QLatin1Char(')');
+    return frames::idCondition(QStringLiteral("ID_NAME"), idNames);
 }
 
 void TfrPlanPrognVS::FunAddAgregat(Dataset& R, const QString& board, const QString& unitName, const QString& drawing,

@@ -22,4 +22,17 @@ QString orCondition(const QString& column, const QStringList& values, const QStr
     return parts.join(QStringLiteral(" Or "));
 }
 
+QString idCondition(const QString& column, const QStringList& ids)
+{
+    if (ids.isEmpty()) return column + QStringLiteral("=0");
+    QStringList parts;
+    parts.reserve(ids.size());
+    for (const QString& id : ids) {
+        bool number = false;
+        id.trimmed().toLongLong(&number);
+        parts << column + QLatin1Char('=') + (number ? id.trimmed() : sqlText(id));
+    }
+    return QLatin1Char('(') + parts.join(QStringLiteral(" Or ")) + QLatin1Char(')');
+}
+
 } // namespace plan::frames

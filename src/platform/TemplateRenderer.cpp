@@ -102,6 +102,11 @@ mu::data rowList(const TableRows& t)
             obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
+            // A two-line value keeps its lines apart with "!" (limits ! remainders,
+            // title ! its second line): {{cN_part1}} before the first "!", {{cN_part2}} after it.
+            const int bang = text.indexOf(QLatin1Char('!'));
+            obj.set(c + "_part1", utf8(bang < 0 ? text : text.left(bang)));
+            obj.set(c + "_part2", utf8(bang < 0 ? QString() : text.mid(bang + 1)));
         }
         obj.set("title", title);
         obj.set("section", section);

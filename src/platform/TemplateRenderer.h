@@ -10,6 +10,7 @@
 //     title         column 1 starts with "!"   (the mark is not shown)
 //     section       column 1 starts with "|"   (the mark is not shown)
 //     plain         neither
+//     cN_part1, cN_part2  a value split at its first "!" (a two-line value)
 //     index         1, 2, ... the row's number in its table
 //     first, last   the first / the last row
 //   rowcount, hasrows, today (dd.mm.yyyy)

@@ -209,11 +209,15 @@ plan::ReportValues FunReportValues(plan::Connection& c, const QString& operatorC
 
 QString FunOstatChas(const plan::Dataset& ds, int limitPos, int usedPos)
 {
-    const plan::Field limit = ds.field(limitPos);
     const plan::Field used = ds.field(usedPos);
-    if (emptyField(limit) || emptyField(used)) return {};
-    return formatRunningTime(limitMinutes(limit, columnLabel(ds, limitPos)) -
-                             parseRunningTime(used.asString(), columnLabel(ds, usedPos)));
+    return FunOstatChas(ds, limitPos, used.isNull() ? QString() : used.asString(), columnLabel(ds, usedPos));
+}
+
+QString FunOstatChas(const plan::Dataset& ds, int limitPos, const QString& used, const QString& usedWhat)
+{
+    const plan::Field limit = ds.field(limitPos);
+    if (emptyField(limit) || used.trimmed().isEmpty()) return {};
+    return formatRunningTime(limitMinutes(limit, columnLabel(ds, limitPos)) - parseRunningTime(used, usedWhat));
 }
 
 QString FunOstatLet(const plan::Dataset& ds, int limitPos, int datePos, const QDate& asOf)

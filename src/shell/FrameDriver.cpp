@@ -326,7 +326,12 @@ RunResult runItem(const RunRequest& req)
             case RunStep::Press: driver.press(s.name); pressed = true; break;
             }
         }
-        if (!pressed) driver.press(QStringLiteral("cmdReport"));
+        // A frame without a show button (a sheet made as soon as a row is
+        // picked) has run with its --select steps.
+        bool picked = false;
+        for (const RunStep& s : req.steps) picked = picked || s.kind == RunStep::Select;
+        if (!pressed && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport"))))
+            driver.press(QStringLiteral("cmdReport"));
         res.notices << driver.notices();
         // A message box ends the run: its text is the outcome, nothing is written.
         if (!MessageService::recorded().isEmpty()) {
