@@ -8,6 +8,7 @@
 #include "frames/SqlText.h"
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
+#include "platform/ReportComponent.h"
 #include "rarozidi/Flying.h"
 #include "rarozidi/Func.h"
 
@@ -288,7 +289,7 @@ void TfrPlanZaiavSLGActOtcenkiTS::cboTipVSChange()
     if (cboTipVS->currentText().isEmpty()) return;
     auto boards = openQuery(ADOConPdo, QStringLiteral("Select Distinct BORTOVOI_NOMER From REESTR Where TIP_VS=") +
                                            sqlText(cboTipVS->currentText()) +
-                                           QStringLiteral(" Order By BORTOVOI_NOMER;"));
+                                           QStringLiteral(" Order By BORTOVOI_NOMER, ID;"));
     for (; !boards->eof(); boards->next()) cboNumVS->addItem(boards->str(0));
     cboNumVS->setCurrentIndex(-1);
 }

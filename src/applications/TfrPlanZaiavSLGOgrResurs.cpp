@@ -5,6 +5,7 @@
 #include "frames/OperatorHeader.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
+#include "platform/ReportComponent.h"
 #include "rarozidi/Flying.h"
 #include "rarozidi/Func.h"
 

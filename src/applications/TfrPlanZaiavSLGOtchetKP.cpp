@@ -4,6 +4,7 @@
 #include "data/Positions.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
+#include "platform/ReportComponent.h"
 #include "rarozidi/Flying.h"
 #include "rarozidi/Func.h"
 

@@ -5,6 +5,7 @@
 #include "frames/LaterFlights.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
+#include "platform/ReportComponent.h"
 #include "rarozidi/Func.h"
 
 namespace plan::applications {
