@@ -14,9 +14,9 @@
 //             value stands for each type that has aircraft (the argument pair
 //             before it is repeated per type), "@aircraft" for the first
 //             aircraft as "type board", "@board" for its board number,
-//             "@everyaircraft" for every aircraft as "type board" in turn
-//             (the argument before it repeated per aircraft: a batch of
-//             one-aircraft sheets in one run)
+//             "@type" for its type, "@everyaircraft" for every aircraft as
+//             "type board" in turn (the argument before it repeated per
+//             aircraft: a batch of one-aircraft sheets in one run)
 //   baseline: an SQL query of the rows the report reads (repeated)
 // Defaults: the demo fleet (40:3) and a large one (1000:10).
 #include "data/DemoFleet.h"
@@ -102,7 +102,8 @@ QStringList expand(const QStringList& args, const QStringList& types, const QStr
         }
         out << QString(arg)
                    .replace(QLatin1String("@aircraft"), type + QLatin1Char(' ') + board)
-                   .replace(QLatin1String("@board"), board);
+                   .replace(QLatin1String("@board"), board)
+                   .replace(QLatin1String("@type"), type);
     }
     return out;
 }
