@@ -330,7 +330,12 @@ QString TemplateRenderer::partialDir() { return QDir(Paths::home()).filePath(QSt
 QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
                                  const ReportValues& values, const QString& partDir)
 {
-    mu::mustache tmpl(utf8(templateText));
+    // Parts are kept under names of their own ("part_signatures"), so that
+    // a part and a value of the same name (the part "signatures" and the
+    // frame's list "signatures") do not hide each other.
+    static const QRegularExpression partTag(QStringLiteral("\\{\\{>\\s*([^}\\s]+)\\s*\\}\\}"));
+    const QString partName = QStringLiteral("{{> part_\\1}}");
+    mu::mustache tmpl(utf8(QString(templateText).replace(partTag, partName)));
     if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
@@ -340,7 +345,8 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     const QString missing = loadParts(templateText, dir, parts);
     if (!missing.isEmpty())
         return errorPage(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
-    for (const auto& [name, text] : parts) data.set(utf8(name), mu::data(utf8(text)));
+    for (const auto& [name, text] : parts)
+        data.set(utf8(QStringLiteral("part_") + name), mu::data(utf8(QString(text).replace(partTag, partName))));
     data.set("report_title", utf8(templateTitle(templateText)));
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;

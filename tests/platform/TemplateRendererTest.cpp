@@ -115,6 +115,7 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text.toUtf8());
     };
+    write(QStringLiteral("signatures"), QStringLiteral("{{#signatures}}{{post}} {{name}}{{/signatures}}|Дата"));
     write(QStringLiteral("head"), QStringLiteral("<meta name=\"plan-page\" content=\"A4 landscape\">[{{> inner}}]"));
     write(QStringLiteral("inner"), QStringLiteral("{{report_title}}|{{operator}}|{{#covers}}{{#first}}:{{/first}}{{text}}{{^last}},{{/last}}{{/covers}}"
                                                   "{{#signatures}}<{{post}}={{name}}>{{/signatures}}{{^signatures}}-{{/signatures}}"));
@@ -144,6 +145,8 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
         {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+        {"a part named like a value: both shown", QStringLiteral("{{> signatures}}"), full,
+         QStringLiteral("Начальник ИАС Иванов|Дата")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateRenderer::render(c.tmpl, t, nullptr, c.values, dir), c.shown) << c.what;
