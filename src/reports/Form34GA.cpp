@@ -172,58 +172,37 @@ std::vector<Group> groupsOf(const Form34Options& o, const QString& ownerCode, co
     return out;
 }
 
-// The state entries and flights of the quarter of one type, read once and
-// kept by board number.
-struct TypeDays {
-    QHash<QString, std::vector<StateEntry>> entries;
-    QHash<QString, QSet<QDate>> flown;
-};
-
-class DaysReader {
-public:
-    DaysReader(Connection* c, const frames::Period& q) : m_c(c), m_q(q) {}
-
-    const TypeDays& ofType(const QString& type)
-    {
-        const QString k = key(type);
-        if (auto it = m_types.find(k); it != m_types.end()) return *it->second;
-        auto t = std::make_unique<TypeDays>();
-        auto states = openQuery(m_c, QStringLiteral("Select * From SOSTOIANIE_PARKA Where TIP_VS='") + sqlEscape(type) +
-                                         QStringLiteral("' And DATA_STATUS<=") + sqlDate(m_q.last) +
-                                         QStringLiteral(" Order By BORTOVOY_NOMER, DATA_STATUS, ID;"));
-        for (; !states->eof(); states->next()) {
-            const Field code = states->field(pos::sostoianie_parka::KOD_STATUS);
-            t->entries[key(states->str(pos::sostoianie_parka::BORTOVOY_NOMER))].push_back(
-                {states->field(pos::sostoianie_parka::DATA_STATUS).asDate(), states->field(pos::sostoianie_parka::ID).asInteger(),
-                 code.isNull() ? 0 : code.asInteger()});
-        }
-        auto flights = openQuery(m_c, QStringLiteral("Select BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE, TIP_VS From SPRAVKA "
-                                                     "Where TIP_VS='") +
-                                          sqlEscape(type) + QStringLiteral("' And DATA_POLETA Between ") +
-                                          sqlDate(m_q.first) + QStringLiteral(" And ") + sqlDate(m_q.last) +
-                                          QStringLiteral(";"));
-        for (; !flights->eof(); flights->next()) {
-            const QString board = flights->str(0);
-            QTime time;
-            try {
-                time = flights->field(2).asTime();
-            } catch (const ConversionError&) {
-                throw ConversionError(QStringLiteral("ВС %1 %2, полет %3: в столбце V_VOZDUHE (время в воздухе) "
-                                                     "значение «%4» не является временем ч:мм. Исправьте запись в "
-                                                     "журнале полетов.")
-                                          .arg(type, board, flights->field(1).asString(), flights->str(2)));
-            }
-            if (time.isValid() && time.hour() * 60 + time.minute() > 0)
-                t->flown[key(board)].insert(flights->field(1).asDate());
-        }
-        return *m_types.emplace(k, std::move(t)).first->second;
+// The state entries of an aircraft up to the quarter's end and its flights
+// of the quarter, two queries per aircraft (both tables are indexed by board
+// number and date).
+void readDays(Connection* c, const frames::Period& q, const QString& type, const QString& board, AircraftDays& a)
+{
+    namespace sp = pos::sostoianie_parka;
+    auto states = openQuery(c, QStringLiteral("Select * From SOSTOIANIE_PARKA Where TIP_VS='") + sqlEscape(type) +
+                                   QStringLiteral("' And BORTOVOY_NOMER='") + sqlEscape(board) +
+                                   QStringLiteral("' And DATA_STATUS<=") + sqlDate(q.last) +
+                                   QStringLiteral(" Order By DATA_STATUS, ID;"));
+    for (; !states->eof(); states->next()) {
+        const Field code = states->field(sp::KOD_STATUS);
+        a.entries.push_back({states->field(sp::DATA_STATUS).asDate(), states->field(sp::ID).asInteger(),
+                             code.isNull() ? 0 : code.asInteger()});
     }
-
-private:
-    Connection* m_c;
-    frames::Period m_q;
-    std::map<QString, std::unique_ptr<TypeDays>> m_types;
-};
+    auto flights = openQuery(c, QStringLiteral("Select DATA_POLETA, V_VOZDUHE From SPRAVKA Where TIP_VS='") +
+                                    sqlEscape(type) + QStringLiteral("' And BORTOVOI_NOMER='") + sqlEscape(board) +
+                                    QStringLiteral("' And DATA_POLETA Between ") + sqlDate(q.first) +
+                                    QStringLiteral(" And ") + sqlDate(q.last) + QStringLiteral(";"));
+    for (; !flights->eof(); flights->next()) {
+        QTime time;
+        try {
+            time = flights->field(1).asTime();
+        } catch (const ConversionError&) {
+            throw ConversionError(QStringLiteral("ВС %1 %2, полет %3: в столбце V_VOZDUHE (время в воздухе) значение "
+                                                 "«%4» не является временем ч:мм. Исправьте запись в журнале полетов.")
+                                      .arg(type, board, flights->field(0).asString(), flights->str(1)));
+        }
+        if (time.isValid() && time.hour() * 60 + time.minute() > 0) a.flown.insert(flights->field(0).asDate());
+    }
+}
 
 // First register row of every board: DATE_REESTR_VVOD, DATE_REESTR_VYVOD.
 QHash<QString, std::pair<QDate, QDate>> registerPeriods(Connection* c)
@@ -252,7 +231,6 @@ std::vector<StagingRow> buildForm34GA(Connection* c, const Form34Options& o, con
         ownerCode = h.ownerCode();
     }
     const bool type1 = o.layout == Form34Options::Layout::OwnLeased;
-    DaysReader days(c, o.quarter);
     const auto periods = registerPeriods(c);
     std::array<int, 4> ages{};
     std::vector<StagingRow> rows;
@@ -289,10 +267,8 @@ std::vector<StagingRow> buildForm34GA(Connection* c, const Form34Options& o, con
                                           .arg(type, board, aircraft->str(3)));
             ++ages[ageBand(years)];
 
-            const TypeDays& td = days.ofType(g.type);
             AircraftDays a;
-            a.entries = td.entries.value(key(board));
-            a.flown = td.flown.value(key(board));
+            readDays(c, o.quarter, g.type, board, a);
             const auto period = periods.value(key(board));
             a.from = period.first;
             a.to = period.second;

@@ -8,15 +8,15 @@
 //
 // Reads:    REESTR (the aircraft of each group, and each aircraft's register
 //           period), SOSTOIANIE_PARKA (state entries up to the quarter's end),
-//           SPRAVKA (flights of the quarter), OBSHIE (header), once per type.
+//           SPRAVKA (flights of the quarter), OBSHIE (header).
 // Computes: per group the register days, the days of each category and their
 //           percentages; the running age counters over all groups.
 // Writes:   nothing itself: buildForm34GA gives the staging rows of
 //           REPORT_FORMA_34_GA; the frames write them.
 //
-// The days are classified in memory from one read of the entries and flights
-// of each type, with exactly the result of walking the quarter day by day
-// with a query for the state and one for the flights of every day.
+// The days are classified in memory from one read of each aircraft's state
+// entries and flights, with exactly the result of walking the quarter day by
+// day with a query for the state and one for the flights of every day.
 #include "frames/AircraftGrid.h"
 #include "frames/Period.h"
 #include "platform/ReportCycle.h"
