@@ -10,7 +10,6 @@
 
 #include <QHash>
 #include <map>
-#include <memory>
 
 namespace plan::reports {
 
