@@ -102,11 +102,17 @@ std::pair<long long, long long> LaterFlights::correctHours(const QString& board,
                                                            const QString& sinceOverhaul, FlightColumns cols,
                                                            const rarozidi::GroundRule& rule, const QString& what)
 {
-    const long long a = rarozidi::parseRunningTime(sinceNew, what);
-    const long long b = rarozidi::parseRunningTime(sinceOverhaul, what);
-    if (of(board).empty()) return {a, b};
+    return correctMinutes(board, rarozidi::parseRunningTime(sinceNew, what),
+                          rarozidi::parseRunningTime(sinceOverhaul, what), cols, rule);
+}
+
+std::pair<long long, long long> LaterFlights::correctMinutes(const QString& board, long long sinceNew,
+                                                             long long sinceOverhaul, FlightColumns cols,
+                                                             const rarozidi::GroundRule& rule)
+{
+    if (of(board).empty()) return {sinceNew, sinceOverhaul};
     const long long s = minutesAfter(board, cols, rule);
-    return {a - s, b - s};
+    return {sinceNew - s, sinceOverhaul - s};
 }
 
 std::pair<long long, long long> LaterFlights::correctCount(const QString& board, long long sinceNew,

@@ -69,6 +69,10 @@ public:
     std::pair<long long, long long> correctHours(const QString& board, const QString& sinceNew,
                                                  const QString& sinceOverhaul, FlightColumns cols,
                                                  const rarozidi::GroundRule& rule, const QString& what);
+    // Two totals kept in whole minutes (the register's airframe minutes) as
+    // of the date; unchanged without later flights.
+    std::pair<long long, long long> correctMinutes(const QString& board, long long sinceNew, long long sinceOverhaul,
+                                                   FlightColumns cols, const rarozidi::GroundRule& rule);
     // Two whole counts (landings) as of the date.
     std::pair<long long, long long> correctCount(const QString& board, long long sinceNew, long long sinceOverhaul);
 
