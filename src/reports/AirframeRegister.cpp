@@ -31,6 +31,32 @@ const rarozidi::GroundRule& AirframeRules::of(const QString& type)
     return *m_rules.insert(type, rule);
 }
 
+QStringList AirframeRules::doubts() const
+{
+    QStringList out;
+    for (const QString& t : m_missing)
+        out << QStringLiteral("тип %1 не найден в типовых данных ВС (TIPOVYE_DANNYE_VS): наземная работа после даты "
+                              "составления не учтена")
+                   .arg(t);
+    return out;
+}
+
+QStringList headerDoubts(bool headerFound, const QString& operatorCode)
+{
+    if (headerFound || operatorCode == QLatin1String("-1")) return {};
+    return {QStringLiteral("для эксплуатанта %1 нет общих сведений (OBSHIE): шапка и подписи формы не заполнены")
+                .arg(operatorCode)};
+}
+
+QStringList repairDateDoubts(const Dataset& R)
+{
+    const int repairs = R.field(R::VSEGO_REMONTOV).asInteger();
+    if (repairs <= 0 || !R.field(R::REMONT_DATA).isNull()) return {};
+    return {QStringLiteral("ВС %1: при числе ремонтов %2 не указана дата последнего ремонта (REMONT_DATA)")
+                .arg(aircraftName(R))
+                .arg(repairs)};
+}
+
 QString aircraftName(const Dataset& R)
 {
     return (R.str(R::TIP_VS).trimmed() + QLatin1Char(' ') + R.str(R::BORTOVOI_NOMER).trimmed()).trimmed();

@@ -46,6 +46,8 @@ public:
     explicit AirframeRules(Connection* c) : m_c(c) {}
     const rarozidi::GroundRule& of(const QString& type);
     QStringList missing() const { return m_missing; }
+    // The lines of data to check: one per type without a row.
+    QStringList doubts() const;
 
 private:
     Connection* m_c;
@@ -69,6 +71,13 @@ struct AirframeAsOf {
 // POSADKI_SNE / POSADKI_PPR less the flights after the date. An empty
 // minutes column raises ConversionError naming the aircraft and the column.
 AirframeAsOf airframeAsOf(const Dataset& R, frames::LaterFlights& later, const rarozidi::GroundRule& rule);
+
+// The line of data to check when an operator has no OBSHIE row (none for
+// "-1", a name not in the list).
+QStringList headerDoubts(bool headerFound, const QString& operatorCode);
+// The line of data to check when a register row has repairs but no date of
+// the last repair (none otherwise).
+QStringList repairDateDoubts(const Dataset& R);
 
 // "type board" of a register row, as messages name an aircraft.
 QString aircraftName(const Dataset& R);

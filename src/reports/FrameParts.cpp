@@ -2,7 +2,11 @@
 
 #include "frames/Period.h"
 #include "platform/Connection.h"
+#include "platform/ReportComponent.h"
+#include "platform/ReportCycle.h"
 #include "rarozidi/Func.h"
+#include "reports/AirframeRegister.h"
+#include "shell/PlanFrame.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,6 +41,17 @@ ReportValues headingValues(Connection* c, const QString& operatorCode, const QSt
     v.insert(QStringLiteral("covers"), covers);
     if (!doubts.isEmpty()) v.insert(QStringLiteral("doubts"), doubts);
     return v;
+}
+
+void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QStringList& covers, const std::function<StagedRows()>& build)
+{
+    runSingleReport(frame.reportHost(), *frame.reportDataset(1), query, code, [&](StagingWriter& w) {
+        const ReadTransaction reads(frame.connection());
+        const StagedRows staged = build();
+        frame.reportComponent()->setValues(headingValues(frame.connection(), operatorCode, title, covers, staged.doubts));
+        for (const StagingRow& r : staged.rows) w.addRow(r);
+    });
 }
 
 } // namespace plan::reports

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 
 class QComboBox;
@@ -21,7 +22,13 @@ namespace plan::frames {
 class ReportDateControl;
 }
 
+namespace plan::shell {
+class TPlanFrame;
+}
+
 namespace plan::reports {
+
+struct StagedRows;
 
 // Lays the frame's controls out top down: "Эксплуатант:" with cboExpl,
 // "Дата составления:" with picDate, the further controls (the last one takes
@@ -34,5 +41,13 @@ void layOutOptions(QWidget* frame, QComboBox* cboExpl, const frames::ReportDateC
 // form covers, and the data that needs checking when there is any.
 ReportValues headingValues(Connection* c, const QString& operatorCode, const QString& title, const QStringList& covers,
                            const QStringList& doubts);
+
+// The report of a frame through the host's report cycle: within one read
+// transaction build() gives the rows, the heading values are set (with the
+// rows' data to check) and the rows are written to the staging table of
+// the query; then the template of the code is shown. An error out of
+// build() ends the run before anything is shown.
+void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QStringList& covers, const std::function<StagedRows()>& build);
 
 } // namespace plan::reports

@@ -31,9 +31,7 @@ StagedRows buildF36(Connection* c, const F36Options& o)
     const auto h = [&header](int pos) { return header->eof() ? QString() : header->str(pos); };
     // The code of the chosen operator row; none when the name is not in the list.
     const QString operatorCode = o.operatorCode == QLatin1String("-1") ? QString() : o.operatorCode;
-    if (header->eof() && !operatorCode.isEmpty())
-        out.doubts << QStringLiteral("для эксплуатанта %1 нет общих сведений (OBSHIE): шапка и подписи формы не заполнены")
-                          .arg(operatorCode);
+    out.doubts << headerDoubts(!header->eof(), o.operatorCode);
 
     QStringList boards;
     for (const frames::AircraftRef& a : o.aircraft) boards << a.board.trimmed();
@@ -81,16 +79,10 @@ StagedRows buildF36(Connection* c, const F36Options& o)
         const QString limit = wholeOr(r, R::MEZHREM_POSADOK, QString());
         row.set(f36::LandingsLeft, limit.isEmpty() ? dash : QString::number(std::max(0LL, limit.toLongLong() - a.landingsOverhaul)));
         row.set(f36::DolgnostIas, h(11));
-        if (a.overhauled && r.field(R::REMONT_DATA).isNull())
-            out.doubts << QStringLiteral("ВС %1: при %2 ремонт(ах) не указана дата последнего ремонта (REMONT_DATA)")
-                              .arg(aircraftName(r))
-                              .arg(r.field(R::VSEGO_REMONTOV).asInteger());
+        out.doubts << repairDateDoubts(r);
         out.rows.push_back(row);
     }
-    for (const QString& t : rules.missing())
-        out.doubts << QStringLiteral("тип %1 не найден в типовых данных ВС (TIPOVYE_DANNYE_VS): наземная работа после даты "
-                                     "составления не учтена")
-                          .arg(t);
+    out.doubts << rules.doubts();
     return out;
 }
 
@@ -130,18 +122,11 @@ F36Options TfrPlanRepF36::options() const
 void TfrPlanRepF36::FunReport()
 {
     const F36Options o = options();
-    runSingleReport(reportHost(), *ADOQueryReport,
-                    QStringLiteral("SELECT * From REPORT_FORMA_36_GA ORDER BY Tip_VS, Nomer_VS;"), m_code,
-                    [&](StagingWriter& w) {
-                        const ReadTransaction reads(ADOConPdo);
-                        const StagedRows staged = buildF36(ADOConPdo, o);
-                        frxReport->setValues(headingValues(
-                            ADOConPdo, o.operatorCode, m_title,
-                            {QStringLiteral("По состоянию на ") + dateText(o.date),
-                             QStringLiteral("Выбрано ВС: %1").arg(o.aircraft.size())},
-                            staged.doubts));
-                        for (const StagingRow& r : staged.rows) w.addRow(r);
-                    });
+    runStagedReport(*this, QStringLiteral("SELECT * From REPORT_FORMA_36_GA ORDER BY Tip_VS, Nomer_VS;"), m_code,
+                    o.operatorCode, m_title,
+                    {QStringLiteral("По состоянию на ") + dateText(o.date),
+                     QStringLiteral("Выбрано ВС: %1").arg(o.aircraft.size())},
+                    [&] { return buildF36(ADOConPdo, o); });
 }
 
 } // namespace plan::reports

@@ -55,6 +55,7 @@ StagedRows buildPasr1(Connection* c, const PasrOptions& o)
     StagedRows out;
     const frames::OperatorHeader h = frames::OperatorHeader::ofOperator(c, o.operatorCode);
     const QString operatorCode = o.operatorCode == QLatin1String("-1") ? QString() : o.operatorCode;
+    out.doubts << headerDoubts(h.found(), o.operatorCode);
     AirframeRules rules(c);
     frames::LaterFlights later(c, o.date);
     for (const frames::AircraftRef& a : o.aircraft) {
@@ -105,10 +106,7 @@ StagedRows buildPasr1(Connection* c, const PasrOptions& o)
                               .arg(aircraftName(r));
         out.rows.push_back(row);
     }
-    for (const QString& t : rules.missing())
-        out.doubts << QStringLiteral("тип %1 не найден в типовых данных ВС (TIPOVYE_DANNYE_VS): наземная работа после даты "
-                                     "составления не учтена")
-                          .arg(t);
+    out.doubts << rules.doubts();
     return out;
 }
 
@@ -183,16 +181,10 @@ PasrOptions TfrPlanRepPASRPr1::options() const
 void TfrPlanRepPASRPr1::FunReport()
 {
     const PasrOptions o = options();
-    runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("SELECT * FROM REPORT_PASR_PRIL_1 ORDER BY ID;"),
-                    QStringLiteral("rep09"), [&](StagingWriter& w) {
-                        const ReadTransaction reads(ADOConPdo);
-                        const StagedRows staged = buildPasr1(ADOConPdo, o);
-                        frxReport->setValues(headingValues(
-                            ADOConPdo, o.operatorCode, QStringLiteral("Сведения о наработке ВС на ПАСР (Приложение 1)"),
-                            {QStringLiteral("Кому: ") + o.recipient, QStringLiteral("По состоянию на ") + dateText(o.date)},
-                            staged.doubts));
-                        for (const StagingRow& r : staged.rows) w.addRow(r);
-                    });
+    runStagedReport(*this, QStringLiteral("SELECT * FROM REPORT_PASR_PRIL_1 ORDER BY ID;"), QStringLiteral("rep09"),
+                    o.operatorCode, QStringLiteral("Сведения о наработке ВС на ПАСР (Приложение 1)"),
+                    {QStringLiteral("Кому: ") + o.recipient, QStringLiteral("По состоянию на ") + dateText(o.date)},
+                    [&] { return buildPasr1(ADOConPdo, o); });
 }
 
 } // namespace plan::reports

@@ -25,9 +25,7 @@ StagedRows buildPmtu(Connection* c, const PmtuOptions& o)
     StagedRows out;
     const frames::OperatorHeader h = frames::OperatorHeader::ofOperator(c, o.operatorCode);
     const QString operatorCode = o.operatorCode == QLatin1String("-1") ? QString() : o.operatorCode;
-    if (!h.found() && !operatorCode.isEmpty())
-        out.doubts << QStringLiteral("для эксплуатанта %1 нет общих сведений (OBSHIE): шапка и подписи формы не заполнены")
-                          .arg(operatorCode);
+    out.doubts << headerDoubts(h.found(), o.operatorCode);
 
     QStringList types;
     auto t = openQuery(c, QStringLiteral("Select TIP_VS From TIPOVYE_DANNYE_VS Where Not Upper(TIP_VS) Like "
@@ -84,10 +82,7 @@ StagedRows buildPmtu(Connection* c, const PmtuOptions& o)
             .set(pmtu::DolgnostIas, h.at(O::DOLGNOST_IAS))
             .set(pmtu::Preparer, h.at(O::NACH_PDO) + QStringLiteral(" тел.") + h.at(O::PHONE_PDO))
             .set(pmtu::Email, h.at(O::EMAIL_PREDPRIATIE));
-        if (a.overhauled && r.field(R::REMONT_DATA).isNull())
-            out.doubts << QStringLiteral("ВС %1: при %2 ремонт(ах) не указана дата последнего ремонта (REMONT_DATA)")
-                              .arg(aircraft)
-                              .arg(r.field(R::VSEGO_REMONTOV).asInteger());
+        out.doubts << repairDateDoubts(r);
         out.rows.push_back(row);
     }
     return out;
@@ -121,15 +116,9 @@ PmtuOptions TfrPlanRepPMTU::options() const
 void TfrPlanRepPMTU::FunReport()
 {
     const PmtuOptions o = options();
-    runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("SELECT * From REPORT_FORMA_OTCHET_PMTU ORDER BY ID;"),
-                    QStringLiteral("rep03"), [&](StagingWriter& w) {
-                        const ReadTransaction reads(ADOConPdo);
-                        const StagedRows staged = buildPmtu(ADOConPdo, o);
-                        frxReport->setValues(headingValues(ADOConPdo, o.operatorCode, QStringLiteral("Форма-отчет в ПМТУ"),
-                                                           {QStringLiteral("По состоянию на ") + dateText(o.date)},
-                                                           staged.doubts));
-                        for (const StagingRow& r : staged.rows) w.addRow(r);
-                    });
+    runStagedReport(*this, QStringLiteral("SELECT * From REPORT_FORMA_OTCHET_PMTU ORDER BY ID;"), QStringLiteral("rep03"),
+                    o.operatorCode, QStringLiteral("Форма-отчет в ПМТУ"),
+                    {QStringLiteral("По состоянию на ") + dateText(o.date)}, [&] { return buildPmtu(ADOConPdo, o); });
 }
 
 } // namespace plan::reports

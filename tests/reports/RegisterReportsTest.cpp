@@ -2,10 +2,11 @@
 // register form and the research institute's annex (REPORT_FORMA_36_GA),
 // the regional authority's form (REPORT_FORMA_OTCHET_PMTU) and the
 // search-and-rescue annex 1 (REPORT_PASR_PRIL_1), checked by position.
+#include "platform/DbError.h"
 #include "reports/AirframeRegister.h"
-#include "reports/TfrPlanRepPASRPr1.h"
 #include "shell/FrameDriver.h"
 #include "shell/HostWindow.h"
+#include "shell/PlanFrame.h"
 #include "shell/StartPlan.h"
 #include "support/FrameFixture.h"
 
