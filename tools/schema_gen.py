@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Writes src/data/schema.sql and docs/schema.md from the position layout below.
 
-Every table starts with ID (position 0). Positions not listed get filler
-columns F<pos> so that every listed position holds its column. Types:
-V = VARCHAR(100), L = VARCHAR(500), D = DATE, T = TIME, I = INTEGER,
-R = DOUBLE PRECISION, S = VARCHAR(300).
+Every table starts with ID (position 0), the identity key the database fills,
+unless its layout names position 0 itself: then its `ID` stands where the
+layout puts it (type K, the identity key, or I, a number the writer fills).
+Positions not listed get filler columns F<pos> so that every listed position
+holds its column. Types: V = VARCHAR(100), L = VARCHAR(500), D = DATE,
+T = TIME, I = INTEGER, R = DOUBLE PRECISION, S = VARCHAR(300),
+K = INTEGER identity primary key.
 
 A column is 'NAME:T' or a tuple ('NAME:T', meaning, read by): read by names the
 reports, sheets and documents that take the column by its position from a whole
@@ -291,6 +294,7 @@ table('VSU', {
     25: 'GDE_STOIT', 26: 'NAIMENOVANIE', 27: 'ID_NAME', 28: 'DATA_POSTUPLENIA:D',
     29: ('OBSHAIA_MEGREMONTNY:I', 'total hours between overhauls', 'aircraft information sheet'),
     30: 'SKLAD_ARZ', 31: 'DUBLICAT',
+    32: ('SOBSTVENNOST', 'owner code of the APU (form 37-GA filters the owner\'s APUs by it)'),
     40: ('CIKLY_SNE:I', 'cycles since new', 'aircraft information sheet'),
     41: ('CIKLY_PPR:I', 'cycles since the last repair', 'aircraft information sheet'),
     42: ('CIKLY_NAZN:I', 'assigned life, cycles', 'aircraft information sheet'),
@@ -309,7 +313,9 @@ table('VSU', {
     '`TIP_VS`, read by name only, stands at 3.',
     '9 is a date: the lessor report applies the engines\' installation-date rule to it.',
     'The lessor report takes the stored total of an APU from 16 ("H:MM"), and from 48 for the model "ТА-14-130"; '
-    'these are the total and the summed hours since new of the information sheet.'])
+    'these are the total and the summed hours since new of the information sheet.',
+    '`SOBSTVENNOST` (32), read by name only, carries the owner as it does for engines and gearboxes: form 37-GA '
+    'lists the APUs of the chosen owner with the same owner condition as the engines.'])
 table('AGR_VSU', {
     1: 'TIP_VS', 2: 'GDE_STOIT',
     3: ('NAZVANIE', 'name, printed when the reference row is missing', 'units installed in a period'),
@@ -472,9 +478,15 @@ for name in ['LOPAST', 'HVOSTOVOY_VINT', 'VOZDUSHNY_VINT', 'VTULKA_NV', 'AGREGAT
         cols[max(cols) + 1] = ('SOBSTVENNOST', 'owner code of the component (own or leased)', 'component forecasts')
 
 # Staging tables: text columns by position; the named ones hold the columns their queries sort on.
+# Forms 36-GA and 37-GA write position 0 (the authority's name) themselves: their key stands elsewhere.
 staging_named = {
-    'REPORT_FORMA_36_GA': {1: 'TIP_VS', 2: 'NOMER_VS'},
-    'REPORT_FORMA_37_GA': {1: 'GDE_STOIT'},
+    'REPORT_FORMA_36_GA': {0: ('IMIA_UGA:S', 'name of the civil aviation authority (written by the form)'),
+                           6: ('ID:K', 'row key, filled by the database (a position the form does not write)'),
+                           9: ('TIP_VS', 'type head, first sort column of the table\'s query'),
+                           10: ('NOMER_VS', 'board number without "RA-", second sort column of the table\'s query')},
+    'REPORT_FORMA_37_GA': {0: ('IMIA_UGA:S', 'name of the civil aviation authority (written by the form)'),
+                           3: ('ID:I', 'running number of the row, written by the form; first sort column'),
+                           18: ('GDE_STOIT', 'board number, or the store code "3", "4", "5"; second sort column')},
     'REPORT_PRODLENIE_OSN_AGREGATY': {1: 'NOMER_PP:I'}, 'REPORT_PRODLENIE_AIREO': {1: 'NOMER_PP:I'},
     'REPORT_PRODLENIE_DUBLICAT': {1: 'NOMER_PP:I'}, 'REPORT_SLG_OGR_RES': {1: 'NOMER_PP:I'},
 }
@@ -489,14 +501,33 @@ staging = ['REPORT_PROGNOZ', 'REPORT_FORMA_36_GA', 'REPORT_FORMA_37_GA', 'REPORT
            'REPORT_NARABOTKA_DVIGATEL', 'REPORT_NARABOTKA_REDUCTOR', 'REPORT_NARABOTKA_VSU', 'REPORT_PRODLENIE_AIREO',
            'REPORT_PRODLENIE_DUBLICAT', 'REPORT_SLG_OGR_RES', 'REPORT_SLG_KIP', 'REPORT_ACT_OTSEN_TS_P1',
            'REPORT_ACT_OTSEN_TS_P2', 'REPORT_UDOSHUM_ISH_INF', 'REPORT_SLG_PRIL_ZAIAVKA']
+staging_choices = {
+    'REPORT_FORMA_36_GA': [
+        'The form writes position 0 (the authority\'s name `Imia_UGA`), 1 (the operator) and 2 (`Adres_Predpr`), '
+        'and its query orders by `Tip_VS, Nomer_VS`: the type head it writes at 9 and the board number at 10 are '
+        'the columns that order can mean, so `TIP_VS` stands at 9 and `NOMER_VS` at 10.',
+        'Position 0 is therefore a text column, and the row key `ID` (identity, filled by the database) stands at 6, '
+        'which the form never writes (nor 21). Writers set position 0 with `StagingRow::set(0, ...)`.'],
+    'REPORT_FORMA_37_GA': [
+        'The form writes position 0 (`Imia_UGA`), 1 (the operator), 3 ("number of rows already in the staging table '
+        'plus 1") and 18 (the board number or the store code), and its query orders by `ID, Gde_stoit`: `ID` is '
+        'the running number the form writes at 3 (an INTEGER, so that 10 sorts after 9, and no identity) and '
+        '`GDE_STOIT` stands at 18.',
+        'Position 0 is a text column; writers set it with `StagingRow::set(0, ...)`.'],
+}
 for s in staging:
     c = {i: 'C%d:S' % i for i in range(1, 41)}
     for pos, name in staging_named.get(s, {}).items():
-        c[pos] = (name, 'sort column of the table\'s query')
-    table(s, c)
+        c[pos] = name if isinstance(name, tuple) else (name, 'sort column of the table\'s query')
+    table(s, c, staging_choices.get(s, ()))
 
 TYPES = {'V': 'VARCHAR(100)', 'L': 'VARCHAR(500)', 'D': 'DATE', 'T': 'TIME', 'I': 'INTEGER', 'R': 'DOUBLE PRECISION',
-         'S': 'VARCHAR(300)'}
+         'S': 'VARCHAR(300)', 'K': 'INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY'}
+
+
+def positions(cols):
+    """The positions of a table: from 0 when its layout names position 0, else from 1 after the key ID."""
+    return range(0 if 0 in cols else 1, max(cols) + 1)
 
 
 # What the columns of common names hold, where a table does not say more.
@@ -516,8 +547,8 @@ def column_at(cols, pos):
 out = ['-- Maintenance database of the planning module (Firebird 3, UTF8).',
        '-- Column order is part of the contract: reports read whole rows by position.', '']
 for name, (cols, _) in T.items():
-    lines = ['  ID INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY']
-    for pos in range(1, max(cols) + 1):
+    lines = [] if 0 in cols else ['  ID %s' % TYPES['K']]
+    for pos in positions(cols):
         cname, t, _, _ = column_at(cols, pos)
         lines.append('  %s %s' % (cname, TYPES[t]))
     out.append('CREATE TABLE %s (\n%s\n);' % (name, ',\n'.join(lines)))
@@ -540,7 +571,8 @@ if len(sys.argv) > 2:
            'a column with "-" is named in queries only. "Choices" record how a table\'s layout was settled where',
            'the frames describe a position differently.',
            'Staging tables (`REPORT_...`) hold text columns `C1`..`C40` unless a sort column is named; each report',
-           'writes its own positions from 1 on.', '',
+           'writes its own positions from 1 on, except forms 36-GA and 37-GA, which write position 0 too (their',
+           'key stands elsewhere; see their choices).', '',
            'Types: running times ("H:MM") and flags compared as text are VARCHAR; dates DATE; the flight times of',
            '`SPRAVKA` TIME; counts, limits in whole hours, state codes and 0/1 flags read as numbers INTEGER;',
            'weights, balance figures and ground-running shares DOUBLE PRECISION.', '']
@@ -551,12 +583,14 @@ if len(sys.argv) > 2:
         doc.append('')
         doc.append('| pos | column | type | meaning | read by |')
         doc.append('|---|---|---|---|---|')
-        doc.append('| 0 | ID | INTEGER identity | row key, filled by the database | - |')
-        for pos in range(1, max(cols) + 1):
+        if 0 not in cols:
+            doc.append('| 0 | ID | INTEGER identity | row key, filled by the database | - |')
+        for pos in positions(cols):
             cname, t, meaning, readers = column_at(cols, pos)
             if cname.startswith('F') and cname[1:].isdigit():
                 continue
-            doc.append('| %d | %s | %s | %s | %s |' % (pos, cname, TYPES[t], meaning, readers or '-'))
+            ctype = 'INTEGER identity' if t == 'K' else TYPES[t]
+            doc.append('| %d | %s | %s | %s | %s |' % (pos, cname, ctype, meaning, readers or '-'))
         doc.append('')
         if name in CHOICES:
             doc.append('Choices:')

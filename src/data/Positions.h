@@ -329,6 +329,7 @@ constexpr int DATA_POSTUPLENIA = 28;
 constexpr int OBSHAIA_MEGREMONTNY = 29;
 constexpr int SKLAD_ARZ = 30;
 constexpr int DUBLICAT = 31;
+constexpr int SOBSTVENNOST = 32;
 constexpr int CIKLY_SNE = 40;
 constexpr int CIKLY_PPR = 41;
 constexpr int CIKLY_NAZN = 42;

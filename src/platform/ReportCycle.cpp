@@ -83,7 +83,7 @@ void StagingWriter::addRow(const QVariantList& values)
 void StagingWriter::addRow(const StagingRow& row)
 {
     m_ds.append();
-    for (int pos = 1; pos <= row.size(); ++pos)
+    for (int pos = 0; pos <= row.size(); ++pos)
         if (row.has(pos)) m_ds.setField(pos, row.at(pos));
     m_ds.post();
     m_ds.updateBatch();
@@ -94,7 +94,7 @@ void StagingWriter::addRow(const StagingRow& row)
 
 StagingRow& StagingRow::set(int pos, const QVariant& value)
 {
-    if (pos < 1) throw std::out_of_range("staging positions start at 1, not " + std::to_string(pos));
+    if (pos < 0) throw std::out_of_range("staging positions start at 0, not " + std::to_string(pos));
     if (pos >= static_cast<int>(m_values.size())) {
         m_values.resize(pos + 1);
         m_set.resize(pos + 1, false);
@@ -104,7 +104,7 @@ StagingRow& StagingRow::set(int pos, const QVariant& value)
     return *this;
 }
 
-bool StagingRow::has(int pos) const { return pos >= 1 && pos < static_cast<int>(m_set.size()) && m_set[pos]; }
+bool StagingRow::has(int pos) const { return pos >= 0 && pos < static_cast<int>(m_set.size()) && m_set[pos]; }
 
 QVariant StagingRow::at(int pos) const { return has(pos) ? m_values[pos] : QVariant(); }
 
