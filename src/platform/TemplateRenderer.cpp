@@ -167,6 +167,16 @@ QString loadParts(const QString& text, const QString& dir, std::map<QString, QSt
     return {};
 }
 
+// Shared parts live in the data under names of their own ("{{> signatures}}"
+// finds "part:signatures"), so that a value of the same name (the list
+// `signatures` of the signature block) does not hide the part.
+QString partNamesApart(const QString& text)
+{
+    static const QRegularExpression tag(QStringLiteral("\\{\\{>\\s*"));
+    QString t = text;
+    return t.replace(tag, QStringLiteral("{{> part:"));
+}
+
 QString errorPage(const QString& what)
 {
     return QStringLiteral("<html><body><p><b>Шаблон отчёта содержит ошибку</b></p><p>%1</p></body></html>")
@@ -330,7 +340,7 @@ QString TemplateRenderer::partialDir() { return QDir(Paths::home()).filePath(QSt
 QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
                                  const ReportValues& values, const QString& partDir)
 {
-    mu::mustache tmpl(utf8(templateText));
+    mu::mustache tmpl(utf8(partNamesApart(templateText)));
     if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
@@ -340,7 +350,8 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     const QString missing = loadParts(templateText, dir, parts);
     if (!missing.isEmpty())
         return errorPage(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
-    for (const auto& [name, text] : parts) data.set(utf8(name), mu::data(utf8(text)));
+    for (const auto& [name, text] : parts)
+        data.set(utf8(QStringLiteral("part:") + name), mu::data(utf8(partNamesApart(text))));
     data.set("report_title", utf8(templateTitle(templateText)));
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;

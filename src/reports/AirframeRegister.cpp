@@ -57,6 +57,16 @@ QStringList repairDateDoubts(const Dataset& R)
                 .arg(repairs)};
 }
 
+QStringList asOfDoubts(const Dataset& R, long long minutesOverhaul, long long landingsOverhaul)
+{
+    if (minutesOverhaul >= 0 && landingsOverhaul >= 0) return {};
+    return {QStringLiteral("ВС %1: наработка после последнего ремонта на дату составления меньше нуля (%2 ч, %3 пос.): "
+                           "ремонт выполнен после этой даты или полеты введены неверно")
+                .arg(aircraftName(R))
+                .arg(minutesOverhaul / 60)
+                .arg(landingsOverhaul)};
+}
+
 QString aircraftName(const Dataset& R)
 {
     return (R.str(R::TIP_VS).trimmed() + QLatin1Char(' ') + R.str(R::BORTOVOI_NOMER).trimmed()).trimmed();

@@ -79,6 +79,11 @@ QStringList headerDoubts(bool headerFound, const QString& operatorCode);
 // the last repair (none otherwise).
 QStringList repairDateDoubts(const Dataset& R);
 
+// The line of data to check when the totals since the last overhaul come
+// out below zero on the date (the overhaul was after it, or flights were
+// entered wrongly); none otherwise.
+QStringList asOfDoubts(const Dataset& R, long long minutesOverhaul, long long landingsOverhaul);
+
 // "type board" of a register row, as messages name an aircraft.
 QString aircraftName(const Dataset& R);
 

@@ -5,11 +5,7 @@
 #include "frames/CodeSelector.h"
 #include "frames/SqlText.h"
 #include "frames/TypeSplit.h"
-#include "platform/Clock.h"
 #include "platform/Dataset.h"
-#include "platform/DbError.h"
-#include "platform/ReportComponent.h"
-#include "platform/ReportCycle.h"
 #include "reports/FrameParts.h"
 
 #include <QPushButton>
@@ -45,7 +41,7 @@ StagedRows buildF36(Connection* c, const F36Options& o)
         const QString type = r.str(R::TIP_VS);
         const AirframeAsOf a = airframeAsOf(r, later, rules.of(type));
         StagingRow row;
-        row.set(f36::Operator, operatorCode).set(f36::AdresPredpr, h(3));
+        row.set(f36::ImiaUga, h(1)).set(f36::Operator, operatorCode).set(f36::AdresPredpr, h(3));
         const frames::TypeSplit split = frames::splitTypeMi8(type);
         if (split.hasSuffix) row.set(f36::TypeSuffix, split.suffix);
         row.set(f36::ReportDate, dateText(o.date));
@@ -79,7 +75,7 @@ StagedRows buildF36(Connection* c, const F36Options& o)
         const QString limit = wholeOr(r, R::MEZHREM_POSADOK, QString());
         row.set(f36::LandingsLeft, limit.isEmpty() ? dash : QString::number(std::max(0LL, limit.toLongLong() - a.landingsOverhaul)));
         row.set(f36::DolgnostIas, h(11));
-        out.doubts << repairDateDoubts(r);
+        out.doubts << repairDateDoubts(r) << asOfDoubts(r, a.minutesOverhaul, a.landingsOverhaul);
         out.rows.push_back(row);
     }
     out.doubts << rules.doubts();

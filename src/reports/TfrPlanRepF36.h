@@ -30,7 +30,9 @@ class OperatorSelector;
 
 namespace plan::reports {
 
-// Positions of REPORT_FORMA_36_GA.
+// Positions of REPORT_FORMA_36_GA. Position 0 is a written column of this
+// table; its key ID stands at 6, which the form does not write (nor 21); the
+// query sorts on the type head (9) and the board number (10).
 namespace f36 {
 constexpr int ImiaUga = 0;         // OBSHIE.IMIA_UGA (the addressee authority)
 constexpr int Operator = 1;        // the operator's code (EXPLUATANTY position 1)

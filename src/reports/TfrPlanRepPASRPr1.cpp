@@ -7,8 +7,6 @@
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
-#include "platform/ReportComponent.h"
-#include "platform/ReportCycle.h"
 #include "rarozidi/Func.h"
 #include "rarozidi/RunningTime.h"
 #include "reports/FrameParts.h"
@@ -100,6 +98,7 @@ StagedRows buildPasr1(Connection* c, const PasrOptions& o)
             .set(pasr1::DolgnostIas, h.at(O::DOLGNOST_IAS))
             .set(pasr1::Preparer, h.at(O::NACH_PDO) + QStringLiteral(" тел.") + h.at(O::PHONE_PDO))
             .set(pasr1::Email, h.at(O::EMAIL_PREDPRIATIE));
+        out.doubts << asOfDoubts(r, ppr, 0);
         if (withdrawal.isEmpty())
             out.doubts << QStringLiteral("ВС %1: дата планового снятия не определяется — в реестре нет даты "
                                          "изготовления или календарных сроков службы")

@@ -7,8 +7,6 @@
 #include "frames/TypeSplit.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
-#include "platform/ReportComponent.h"
-#include "platform/ReportCycle.h"
 #include "reports/FrameParts.h"
 
 #include <QPushButton>
@@ -82,7 +80,7 @@ StagedRows buildPmtu(Connection* c, const PmtuOptions& o)
             .set(pmtu::DolgnostIas, h.at(O::DOLGNOST_IAS))
             .set(pmtu::Preparer, h.at(O::NACH_PDO) + QStringLiteral(" тел.") + h.at(O::PHONE_PDO))
             .set(pmtu::Email, h.at(O::EMAIL_PREDPRIATIE));
-        out.doubts << repairDateDoubts(r);
+        out.doubts << repairDateDoubts(r) << asOfDoubts(r, a.minutesOverhaul, a.landingsOverhaul);
         out.rows.push_back(row);
     }
     return out;

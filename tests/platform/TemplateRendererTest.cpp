@@ -118,6 +118,7 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
     write(QStringLiteral("head"), QStringLiteral("<meta name=\"plan-page\" content=\"A4 landscape\">[{{> inner}}]"));
     write(QStringLiteral("inner"), QStringLiteral("{{report_title}}|{{operator}}|{{#covers}}{{#first}}:{{/first}}{{text}}{{^last}},{{/last}}{{/covers}}"
                                                   "{{#signatures}}<{{post}}={{name}}>{{/signatures}}{{^signatures}}-{{/signatures}}"));
+    write(QStringLiteral("signatures"), QStringLiteral("{{#signatures}}<{{name}}>{{/signatures}}{{^signatures}}_{{/signatures}}"));
     TableRows t;
     t.columns = QStringList{"ID", "C1", "C2", "C3"};
     t.rows = {{1, QStringLiteral("a"), QStringLiteral("-"), QStringLiteral("<i>-12:30</i>")},
@@ -144,6 +145,9 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
         {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+        // A part named like a value of the frame prints that value, not nothing.
+        {"a part and a value of one name", QStringLiteral("{{> signatures}}"), full, QStringLiteral("<Иванов>")},
+        {"a part and no value of its name", QStringLiteral("{{> signatures}}"), empty, QStringLiteral("_")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateRenderer::render(c.tmpl, t, nullptr, c.values, dir), c.shown) << c.what;

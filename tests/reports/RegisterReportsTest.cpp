@@ -119,7 +119,7 @@ TEST_F(RegisterReportsTest, AirframeFormBacksOutTheFlightsAfterTheDate)
         ASSERT_EQ(r.status, 0) << r.errors.join('\n').toStdString();
         const auto got = rows("REPORT_FORMA_36_GA");
         ASSERT_EQ(got.size(), 3u) << c.item;
-        expectRow(got[1], c.first, std::string(c.item) + " " + c.date);
+        expectRow(got[2], c.first, std::string(c.item) + " " + c.date);
     }
 }
 
@@ -143,8 +143,14 @@ TEST_F(RegisterReportsTest, AirframeFormWritesEachPositionOfTheLine)
               {{1, "ЮТЭЙР"}, {2, "г. Тюмень"}, {9, "Ми-8"}, {3, "АМТ"}, {10, "22001"}, {11, "95001"}, {12, "15.03.00"},
                {13, "10.05.20"}, {18, "ГРУ"}, {19, "2"}, {20, "АРЗ-3"}, {24, "АРЗ"}, {25, "3"}, {7, "25000"},
                {8, "Иванов И.И."}, {22, "f36@ut.ru"}, {23, "office@ut.ru"}, {26, "ГосНИИ ГА"}, {27, "г. Москва"},
-               {28, "30л. 06м."}, {29, "Петров П.П. тел.49-00-00"}, {30, "12000"}, {32, "Начальник ИАС"}, {6, ""}, {21, ""}},
+               {28, "30л. 06м."}, {29, "Петров П.П. тел.49-00-00"}, {30, "12000"}, {32, "Начальник ИАС"}, {21, ""}},
               "Ми-8АМТ");
+
+    // Position 0 is written; the form lists by type head and board number (its query).
+    EXPECT_EQ(staging(QStringLiteral("Select ID, IMIA_UGA From REPORT_FORMA_36_GA Order By ID;"), 1),
+              (QStringList{"Росавиация", "Росавиация", "Росавиация"}));
+    EXPECT_EQ(staging(QStringLiteral("Select ID, NOMER_VS From REPORT_FORMA_36_GA ORDER BY Tip_VS, Nomer_VS;"), 1),
+              (QStringList{"40001", "22001", "22002"}));
 
     // Nothing ticked: the register query matches nothing.
     const auto none = run("frmPlanReport", "Форма 36-ГА (СВ)", {set("cboExpl", "АО «ЮТэйр»")});
