@@ -177,7 +177,7 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
     EXPECT_EQ(ppr, 600 - 255);
     // Totals kept in whole minutes are backed out the same way.
     EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-1"), 60000, 600, FlightColumns::Aircraft, half),
-              (std::pair<long long, long long>{60000 - 273, 600 - 273}));
+              (std::pair<long long, long long>{60000 - 270, 600 - 270}));
     EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-3"), 60000, 600, FlightColumns::Aircraft, half),
               (std::pair<long long, long long>{60000, 600}));
     // Nothing after the date: the stored values unchanged.
