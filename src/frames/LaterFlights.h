@@ -55,6 +55,9 @@ public:
     // The flights of a board after the date, in order of date and entry
     // (read from the database the first time the board is asked for).
     const std::vector<LaterFlight>& of(const QString& board);
+    // Reads the flights after the date of every board in one query, for a
+    // report over many aircraft; of() then asks the database no more.
+    void readAll();
 
     // Counted minutes of the flights after the date in the given columns:
     // airborne time, plus each flight's ground running times the share
@@ -80,6 +83,7 @@ private:
     Connection* m_c;
     QDate m_asOf;
     QHash<QString, std::vector<LaterFlight>> m_cache;
+    bool m_all = false;
 };
 
 } // namespace plan::frames

@@ -55,6 +55,11 @@ private:
     QStringList m_missing;
 };
 
+// From this many aircraft on, a report reads the flights after its date of
+// the whole fleet in one query (LaterFlights::readAll) rather than one query
+// per aircraft.
+constexpr int kReadAllFlightsFrom = 20;
+
 // Totals of an airframe on the date of a LaterFlights.
 struct AirframeAsOf {
     long long minutesNew = 0;

@@ -35,6 +35,7 @@ StagedRows buildF36(Connection* c, const F36Options& o)
                                 QStringLiteral(" ORDER BY TIP_VS, BORTOVOI_NOMER;"));
     AirframeRules rules(c);
     frames::LaterFlights later(c, o.date);
+    if (static_cast<int>(o.aircraft.size()) >= kReadAllFlightsFrom) later.readAll();
     int number = 0;
     for (; !reg->eof(); reg->next()) {
         const Dataset& r = *reg;

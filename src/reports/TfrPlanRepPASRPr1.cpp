@@ -56,6 +56,7 @@ StagedRows buildPasr1(Connection* c, const PasrOptions& o)
     out.doubts << headerDoubts(h.found(), o.operatorCode);
     AirframeRules rules(c);
     frames::LaterFlights later(c, o.date);
+    if (static_cast<int>(o.aircraft.size()) >= kReadAllFlightsFrom) later.readAll();
     for (const frames::AircraftRef& a : o.aircraft) {
         const rarozidi::GroundRule& rule = rules.of(a.type);
         auto reg = openQuery(c, QStringLiteral("SELECT * FROM REESTR WHERE (((REESTR.TIP_VS)=") + frames::sqlText(a.type) +

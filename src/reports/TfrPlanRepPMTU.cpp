@@ -38,6 +38,7 @@ StagedRows buildPmtu(Connection* c, const PmtuOptions& o)
                                 QStringLiteral(") ") + QStringLiteral("ORDER BY Tip_VS, Bortovoi_nomer;"));
     AirframeRules rules(c);
     frames::LaterFlights later(c, o.date);
+    if (reg->recordCount() >= kReadAllFlightsFrom) later.readAll();
     const QString dash = QStringLiteral("-");
     for (; !reg->eof(); reg->next()) {
         const Dataset& r = *reg;

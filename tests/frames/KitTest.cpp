@@ -180,6 +180,14 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
               (std::pair<long long, long long>{60000 - 270, 600 - 270}));
     EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-3"), 60000, 600, FlightColumns::Aircraft, half),
               (std::pair<long long, long long>{60000, 600}));
+    // The whole fleet read at once gives each board the same flights.
+    LaterFlights all(conn.get(), QDate(2026, 6, 10));
+    all.readAll();
+    for (const char* board : {"RA-1", "RA-2", "RA-3"})
+        EXPECT_EQ(all.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half),
+                  later.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half))
+            << board;
+    EXPECT_EQ(all.landingsAfter(QStringLiteral("RA-2")), 7);
     // Nothing after the date: the stored values unchanged.
     LaterFlights lateDate(conn.get(), QDate(2026, 6, 12));
     EXPECT_EQ(lateDate.correctHours(QStringLiteral("RA-1"), QStringLiteral("5:00"), QStringLiteral("1:00"),
