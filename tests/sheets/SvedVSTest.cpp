@@ -91,13 +91,6 @@ protected:
         FrameTest::SetUp();
         plan::Clock::setToday(QDate(2026, 1, 15));
         fill(kTables, kFleet);
-        // The installation's templates: the shared parts and those of the window.
-        for (const QString& dir : {QStringLiteral("/templates"), QStringLiteral("/templates/frmPlanSpravka")}) {
-            QDir().mkpath(base + QStringLiteral("/home") + dir);
-            const QDir from(QStringLiteral(PLAN_SOURCE_DIR) + dir);
-            for (const QString& f : from.entryList(QDir::Files))
-                QFile::copy(from.filePath(f), base + QStringLiteral("/home") + dir + QLatin1Char('/') + f);
-        }
     }
     // The rows of the sheet after the steps (an aircraft picked first).
     QStringList sheet(const char* aircraft, std::vector<plan::shell::RunStep> more = {},
