@@ -27,7 +27,10 @@ namespace {
 void usage()
 {
     err(QStringLiteral(
-        "usage: plan [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD] [--now YYYY-MM-DDTHH:MM:SSZ] COMMAND\n"
+        "usage: plan [--db CS] [--db-user USER] [--db-password PASSWORD] [--home DIR] [--user NAME]\n"
+        "            [--today YYYY-MM-DD] [--now YYYY-MM-DDTHH:MM:SSZ] COMMAND\n"
+        "  the database user and password: --db-user/--db-password, else ISC_USER/ISC_PASSWORD\n"
+        "  (an embedded file needs none)\n"
         "commands:\n"
         "  demo-db PATH [--aircraft N] [--years Y] [--seed S]   create a demo maintenance database\n"
         "  info [--db CS]                                     row count of every table\n"
@@ -58,12 +61,15 @@ int runDriver(const QStringList& argsIn)
     if (!clockError.isEmpty()) { err(clockError); return 2; }
 
     QStringList rest;
+    QString dbUser, dbPassword;
     // Global options may stand anywhere; commands see the rest in order.
     for (int i = 0; i < argsIn.size(); ++i) {
         const QString a = argsIn[i];
         auto value = [&](QString* outValue) { return optionValue(argsIn, &i, outValue); };
         QString v;
         if (a == QLatin1String("--db")) { if (!value(&ctx.db)) return 2; }
+        else if (a == QLatin1String("--db-user")) { if (!value(&dbUser)) return 2; }
+        else if (a == QLatin1String("--db-password")) { if (!value(&dbPassword)) return 2; }
         else if (a == QLatin1String("--user")) { if (!value(&ctx.user)) return 2; }
         else if (a == QLatin1String("--home")) { if (!value(&v)) return 2; Paths::setHome(v); }
         else if (a == QLatin1String("--today")) {
@@ -80,6 +86,7 @@ int runDriver(const QStringList& argsIn)
     }
     if (rest.isEmpty()) { usage(); return 2; }
     if (!ctx.db.isEmpty()) Connection::setDefaultTarget(ctx.db);
+    Connection::setDefaultCredentials(dbUser, dbPassword);
     MessageService::setHeadless(true);
 
     const QString cmd = rest.takeFirst();

@@ -32,7 +32,7 @@ int cmdRun(const DriverContext& ctx, const QStringList& args)
     if (!error.isEmpty()) {
         err(error);
         err(QStringLiteral("usage: plan run WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT] [--press NAME]\n"
-                           "                [--pdf FILE] [--png-dir DIR] [--staging FILE.csv] [--template-dir DIR]"));
+                           "                [--pdf FILE] [--png-dir DIR] [--staging FILE.csv] [--staging-dir DIR] [--template-dir DIR]"));
         return 2;
     }
     if (Connection::defaultConnectionString().isEmpty()) {

@@ -1,0 +1,40 @@
+#pragma once
+// How this process uses the Firebird client library, set up once before the
+// first call into it:
+//
+// - The embedded engine runs in the mode that lets several processes open
+//   one database file at once (the host window and a `plan` batch on the same
+//   desktop): the client is pointed at a firebird.conf of the module with
+//   ServerMode = SuperClassic, unless FIREBIRD already names a configuration
+//   of the operator's own.
+// - SIGTERM and SIGINT end the process: the client's own handler closes the
+//   attachments (their transactions are rolled back), then the shutdown
+//   callback registered here ends the process with 128 + the signal number
+//   (143, 130) instead of leaving it running without its connections.
+#include <QString>
+#include <QStringList>
+
+namespace plan::firebird {
+
+// Points the client at the module's engine configuration and registers the
+// shutdown callback. Idempotent; Connection calls it before every attach.
+void prepareClient();
+
+// After an attach: puts the signal recorder in front of the client's SIGTERM
+// and SIGINT handlers (the client installs them on its first attach).
+void watchSignals();
+
+// The folder of the module's engine configuration (firebird.conf).
+QString configFolder();
+// The text of that firebird.conf.
+QString configText();
+
+// The processes (program name and id) other than this one that hold the file
+// open, read from /proc; empty when none can be seen.
+QStringList processesHolding(const QString& path);
+
+// The message for an embedded database file another process holds in a mode
+// that excludes this one; empty when the engine's text is about something else.
+QString lockConflictMessage(const QString& path, const QString& engineText);
+
+} // namespace plan::firebird
