@@ -169,3 +169,23 @@ TEST(Schema, SelectStarPutsTheCataloguedColumnsAtTheirPositions)
         EXPECT_NO_THROW(ds.open()) << q;
     }
 }
+
+// Staging rows belong to the connection that wrote them: every REPORT_ table
+// is a global temporary table keeping its rows over commits (relation type
+// 4), every other table an ordinary one (0).
+TEST(Schema, StagingTablesArePrivateToTheirConnectionAndNoOtherIs)
+{
+    const QString path = plantest::createSchemaDatabase("schema-gtt");
+    auto c = plantest::connect(path);
+    plan::Dataset ds(c.get());
+    ds.setCommandText(QStringLiteral("SELECT TRIM(RDB$RELATION_NAME), COALESCE(RDB$RELATION_TYPE, 0) FROM RDB$RELATIONS "
+                                     "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 AND RDB$VIEW_BLR IS NULL"));
+    ds.open();
+    int staging = 0;
+    for (; !ds.eof(); ds.next()) {
+        const bool isStaging = ds.str(0).startsWith(QStringLiteral("REPORT_"));
+        staging += isStaging;
+        EXPECT_EQ(ds.field(1).asInteger(), isStaging ? 4 : 0) << ds.str(0).toStdString();
+    }
+    EXPECT_GE(staging, 40);
+}

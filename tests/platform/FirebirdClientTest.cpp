@@ -148,9 +148,11 @@ TEST_P(SignalTest, SignalEndsTheProgramAndRollsItsTransactionBack)
         ASSERT_TRUE(p.waitForReadyRead(30000));
         ASSERT_EQ(p.readLine().trimmed(), "ready") << p.readAllStandardError().toStdString();
     } else {
-        // The window opens its connection at start; it is idle once the output settles.
-        p.waitForFinished(3000);
+        // The window opens its connection at start: wait until it holds the file.
+        for (int i = 0; i < 600 && firebird::processesHolding(db).isEmpty(); ++i) p.waitForFinished(100);
         ASSERT_EQ(p.state(), QProcess::Running) << p.readAllStandardError().toStdString();
+        ASSERT_FALSE(firebird::processesHolding(db).isEmpty());
+        p.waitForFinished(500);
     }
     ::kill(static_cast<pid_t>(p.processId()), c.signal);
     ASSERT_TRUE(p.waitForFinished(20000)) << "the program went on running after the signal";
