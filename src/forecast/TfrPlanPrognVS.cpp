@@ -1,5 +1,8 @@
 #include "forecast/TfrPlanPrognVS.h"
 
+#include "frames/AircraftGrid.h"
+#include "frames/AircraftTree.h"
+
 #include "forecast/BasisControls.h"
 #include "forecast/FlyingBasis.h"
 #include "forecast/ForecastMath.h"
@@ -29,7 +32,6 @@ namespace {
 const char* const kTuneSection = "TUNE_PLAN_SPRAVKA";
 const char* const kTuneKey = "COMPLEXNY_PROGNOZ";
 const char* const kTunedReportName = "Комплексный прогноз на замену агрегатов";
-constexpr int kGroupRole = Qt::UserRole + 1;
 // Rows of the grid panel: chkTune, lblNalet, basis row, grid, cmdReport.
 constexpr int kRowHeights[5] = {20, 20, 24, 212, 24};
 
@@ -68,13 +70,7 @@ TfrPlanPrognVS::TfrPlanPrognVS() : TPlanFrame(QStringLiteral("frmPlanPrognoz"))
     chkTune = new QCheckBox(QStringLiteral("Индивидуальные настойки отчета"), this);
     chkTune->setObjectName(QStringLiteral("chkTune"));
     m_basis = new BasisControls(this);
-    GridSpravka = new QTreeWidget(this);
-    GridSpravka->setObjectName(QStringLiteral("GridSpravka"));
-    GridSpravka->setColumnCount(5);
-    GridSpravka->setHeaderHidden(true);
-    GridSpravka->setRootIsDecorated(true);
-    GridSpravka->setIndentation(0);
-    GridSpravka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridSpravka = new frames::AircraftGrid(this, true);
     cmdReport = new QPushButton(QStringLiteral("Показать"), this);
     cmdReport->setObjectName(QStringLiteral("cmdReport"));
     m_panel->addWidget(chkTune, 0, 0);
@@ -84,8 +80,6 @@ TfrPlanPrognVS::TfrPlanPrognVS() : TPlanFrame(QStringLiteral("frmPlanPrognoz"))
     m_panel->addWidget(cmdReport, 4, 0);
     bindShowButton(cmdReport);
     connect(chkTune, &QCheckBox::clicked, this, [this] { guarded([this] { chkTuneClick(); }); });
-    connect(GridSpravka, &QTreeWidget::itemChanged, this,
-            [this](QTreeWidgetItem* item, int column) { GridSpravkaCheckBoxChange(item, column); });
 }
 
 TfrPlanPrognVS::~TfrPlanPrognVS() = default;
@@ -99,66 +93,14 @@ void TfrPlanPrognVS::FunStart()
 
 void TfrPlanPrognVS::buildGrid()
 {
-    GridSpravka->setUpdatesEnabled(false);
-    const QSignalBlocker block(GridSpravka);
-    GridSpravka->clear();
-    GridSpravka->setColumnHidden(3, true);
-    GridSpravka->setColumnHidden(4, true);
-    Dataset types(ADOConPdo);
-    types.setCommandText(QStringLiteral(
-        "Select TIP_VS From TIPOVYE_DANNYE_VS Where Not Upper(TIP_VS) Like Upper('%Hide%') Order By TIP_VS, ID;"));
-    types.open();
-    Dataset boards(ADOConPdo);
-    for (; !types.eof(); types.next()) {
-        const QString type = types.str(0);
-        boards.setCommandText(QStringLiteral("Select TIP_VS, BORTOVOI_NOMER From REESTR Where TIP_VS='") + type +
-                              QStringLiteral("' Order By BORTOVOI_NOMER;"));
-        boards.open();
-        if (boards.eof()) continue;
-        auto* group = new QTreeWidgetItem(GridSpravka, {QString(), QString(), type});
-        group->setData(0, kGroupRole, true);
-        group->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        group->setCheckState(1, Qt::Unchecked);
-        GridSpravkaGetCellColor(group, true);
-        for (; !boards.eof(); boards.next()) {
-            const QString board = boards.str(1);
-            auto* row = new QTreeWidgetItem(group, {QString(), QString(), type + QLatin1Char(' ') + board, type, board});
-            row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-            row->setCheckState(1, Qt::Unchecked);
-            GridSpravkaGetCellColor(row, false);
-        }
-        group->setExpanded(true);
-    }
-    GridSpravkaResize();
-    GridSpravka->setUpdatesEnabled(true);
-}
-
-void TfrPlanPrognVS::GridSpravkaGetCellColor(QTreeWidgetItem* item, bool group)
-{
-    const QColor grey(0x80, 0x80, 0x80);
-    item->setBackground(0, grey);
-    if (!group) return;
-    QFont bold = item->font(2);
-    bold.setBold(true);
-    for (int c = 1; c < 5; ++c) {
-        item->setBackground(c, grey);
-        item->setForeground(c, Qt::white);
-        item->setFont(c, bold);
-    }
-}
-
-void TfrPlanPrognVS::GridSpravkaResize()
-{
-    GridSpravka->setColumnWidth(0, qRound(20 * S));
-    GridSpravka->setColumnWidth(1, qRound(20 * S));
-    GridSpravka->setColumnWidth(2, qRound(210 * S));
+    // Only the types that have aircraft get a group row.
+    GridSpravka->fillTypesWithAircraft(ADOConPdo, QString::fromUtf8(frames::kVisibleTypesQuery), true);
+    GridSpravka->setScale(S, 20, 20, 210);
 }
 
 void TfrPlanPrognVS::fitHeight()
 {
-    int rows = 0;
-    for (QTreeWidgetItemIterator it(GridSpravka); *it; ++it) ++rows;
-    const double gridHeight = (rows * 20 + 8 * S) * S;
+    const double gridHeight = GridSpravka->contentHeight();
     double total = gridHeight + 8 * S;
     for (int i = 0; i < 5; ++i) {
         const double h = i == 3 ? gridHeight : kRowHeights[i] * S;
@@ -168,15 +110,6 @@ void TfrPlanPrognVS::fitHeight()
     setFixedHeight(static_cast<int>(std::trunc(total)));
 }
 
-void TfrPlanPrognVS::GridSpravkaCheckBoxChange(QTreeWidgetItem* item, int column)
-{
-    // Only the tick column is edited; a group row gives its state to all its aircraft.
-    if (column != 1 || m_propagating || !item->data(0, kGroupRole).toBool()) return;
-    m_propagating = true;
-    for (int i = 0; i < item->childCount(); ++i) item->child(i)->setCheckState(1, item->checkState(1));
-    m_propagating = false;
-}
-
 void TfrPlanPrognVS::chkTuneClick()
 {
     IniFile(settingsPath()).writeBool(QLatin1String(kTuneSection), QLatin1String(kTuneKey), chkTune->isChecked());
@@ -184,10 +117,7 @@ void TfrPlanPrognVS::chkTuneClick()
 
 int TfrPlanPrognVS::tickedCount() const
 {
-    int n = 0;
-    for (QTreeWidgetItemIterator it(GridSpravka); *it; ++it)
-        if (!(*it)->data(0, kGroupRole).toBool() && (*it)->checkState(1) == Qt::Checked) ++n;
-    return n;
+    return GridSpravka->tickedCount();
 }
 
 void TfrPlanPrognVS::cmdReportClick()
@@ -217,8 +147,7 @@ double TfrPlanPrognVS::FunLastMonth(const QString& board, int countGround, doubl
 void TfrPlanPrognVS::runReport(bool tuned)
 {
     std::vector<QString> boards;
-    for (QTreeWidgetItemIterator it(GridSpravka); *it; ++it)
-        if (!(*it)->data(0, kGroupRole).toBool() && (*it)->checkState(1) == Qt::Checked) boards.push_back((*it)->text(4));
+    for (const frames::AircraftRef& a : GridSpravka->tickedAircraft()) boards.push_back(a.board);
 
     m_run = std::make_unique<Run>();
     m_run->tuned = tuned;

@@ -14,6 +14,7 @@
 //           ("|" section name, then one line per component) — shown with
 //           the template rep01; TUNE_PLAN_SPRAVKA/COMPLEXNY_PROGNOZ.
 #include "forecast/ForecastMember.h"
+#include "frames/AircraftGrid.h"
 #include "shell/PlanFrame.h"
 
 #include <memory>
@@ -77,9 +78,6 @@ private:
     void buildGrid();
     void fitHeight();
     void chkTuneClick();
-    void GridSpravkaCheckBoxChange(QTreeWidgetItem* item, int column);
-    void GridSpravkaGetCellColor(QTreeWidgetItem* item, bool group);
-    void GridSpravkaResize();
     void runReport(bool tuned);
     void writeAircraft(const QString& board);
     void writeSection(const ForecastMember& m, Dataset& rows, Dataset* reference, const QString& board,
@@ -90,10 +88,9 @@ private:
 
     QCheckBox* chkTune = nullptr;
     BasisControls* m_basis = nullptr;
-    QTreeWidget* GridSpravka = nullptr;
+    frames::AircraftGrid* GridSpravka = nullptr;
     QPushButton* cmdReport = nullptr;
     QGridLayout* m_panel = nullptr;
-    bool m_propagating = false;
     std::unique_ptr<Run> m_run;
 };
 

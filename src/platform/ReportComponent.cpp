@@ -19,6 +19,7 @@ struct ReportComponent::Impl {
     Connection* connection = nullptr;
     QString templatePath;
     QString templateText;
+    ReportValues values;
     bool loaded = false;
     std::vector<std::unique_ptr<PagedDocument>> docs;
     struct PageRef { int doc; int page; };
@@ -47,6 +48,9 @@ ReportComponent::~ReportComponent()
 void ReportComponent::setDataset(Dataset* ds) { d->dataset = ds; }
 Dataset* ReportComponent::dataset() const { return d->dataset; }
 void ReportComponent::setConnection(Connection* c) { d->connection = c; }
+void ReportComponent::setValues(const ReportValues& values) { d->values = values; }
+ReportValues ReportComponent::values() const { return d->values; }
+void ReportComponent::clearValues() { d->values.clear(); }
 
 bool ReportComponent::loadFromFile(const QString& path)
 {
@@ -86,8 +90,8 @@ bool ReportComponent::prepareReport(bool clearPrevious)
                 rows = TableRows::fromDataset(current);
             }
         }
-        const QString html = TemplateRenderer::render(d->templateText, rows, conn);
-        auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(d->templateText));
+        const QString html = TemplateRenderer::render(d->templateText, rows, conn, d->values);
+        auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(html));
         const int docIndex = static_cast<int>(d->docs.size());
         for (int i = 0; i < doc->pageCount(); ++i) d->pages.push_back({docIndex, i});
         d->docs.push_back(std::move(doc));

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 #include "platform/ReportPreview.h"
+#include "platform/TemplateRenderer.h"
 #include <memory>
 
 class QPagedPaintDevice;
@@ -34,6 +35,14 @@ public:
     void setDataset(Dataset* ds);
     Dataset* dataset() const;
     void setConnection(Connection* c);
+
+    // The values the template's heading, legend and signature block print
+    // (title, operator, what the report covers, ...; docs/templates.md). A
+    // frame sets them before its report cycle; the cycle clears them when it
+    // ends, so that the next report does not print them by mistake.
+    void setValues(const ReportValues& values);
+    ReportValues values() const;
+    void clearValues();
 
     // Loads the template; a missing file gives an empty report and returns false.
     bool loadFromFile(const QString& path);

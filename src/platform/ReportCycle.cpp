@@ -23,15 +23,16 @@ ReportComponent& component(ReportHost& host)
     return *rc;
 }
 
-// Deletes the template copy and closes the report dataset when the cycle
-// ends, however it ends.
+// Deletes the template copy, closes the report dataset and forgets the
+// report's values when the cycle ends, however it ends.
 class CycleEnd {
 public:
-    explicit CycleEnd(Dataset& ds) : m_ds(ds) {}
+    CycleEnd(Dataset& ds, ReportComponent& rc) : m_ds(ds), m_rc(rc) {}
     ~CycleEnd()
     {
         if (!m_template.isEmpty()) QFile::remove(m_template);
         m_ds.close();
+        m_rc.clearValues();
     }
     CycleEnd(const CycleEnd&) = delete;
     CycleEnd& operator=(const CycleEnd&) = delete;
@@ -41,6 +42,7 @@ public:
 
 private:
     Dataset& m_ds;
+    ReportComponent& m_rc;
     QString m_template;
 };
 } // namespace
@@ -131,8 +133,8 @@ void BusyScope::finish()
 
 void showStagedReport(ReportHost& host, Dataset& ds, const QString& code, const TemplateResolver& resolver)
 {
-    CycleEnd end(ds);
     ReportComponent& rc = component(host);
+    CycleEnd end(ds, rc);
     host.progressReset();
     rc.setDataset(&ds);
     const QString path = resolve(resolver, host.windowKey(), code);
@@ -152,6 +154,7 @@ void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const 
         writer.finish();
     } catch (...) {
         ds.close();
+        if (ReportComponent* rc = host.reportComponent()) rc->clearValues();
         throw;
     }
     showStagedReport(host, ds, code, resolver);
@@ -162,8 +165,8 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
                        const std::function<void(int index, StagingWriter&)>& fill, const TemplateResolver& resolver)
 {
     BusyScope busy(host);
-    CycleEnd end(ds);
     ReportComponent& rc = component(host);
+    CycleEnd end(ds, rc);
     rc.setDataset(&ds);
     host.progressStart(count);
     for (int i = 0; i < count; ++i) {

@@ -2,14 +2,20 @@
 
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
+#include "platform/Paths.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextFrame>
 #include <kainjow/mustache.hpp>
+#include <map>
 
 namespace plan {
 namespace {
@@ -57,6 +63,13 @@ QString attribute(const QString& tagBody, const QString& name)
 
 std::string utf8(const QString& s) { return s.toUtf8().toStdString(); }
 
+// The text of a value without its <b>, </b>, <i>, </i> marks.
+QString stripMarks(QString s)
+{
+    static const QRegularExpression marks(QStringLiteral("</?[bi]>"), QRegularExpression::CaseInsensitiveOption);
+    return s.remove(marks);
+}
+
 QString cellText(const QVariant& v, const QString& column) { return Field(v, column).asString(); }
 
 // The rows of one table as a Mustache list.
@@ -79,15 +92,79 @@ mu::data rowList(const TableRows& t)
             obj.set(utf8(t.columns[i].toUpper()), v);
             // A short code in a column can choose a text: {{#c4_is_1}}...{{/c4_is_1}}.
             static const QRegularExpression code(QStringLiteral("^[A-Za-z0-9]{1,12}$"));
-            if (code.match(text).hasMatch()) obj.set("c" + std::to_string(i) + "_is_" + v, true);
+            const std::string c = "c" + std::to_string(i);
+            if (code.match(text).hasMatch()) obj.set(c + "_is_" + v, true);
+            // A dash stands for "not applicable"; a negative number (marks
+            // aside) for a life already used up.
+            obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
+            static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
+            obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
         }
         obj.set("title", title);
         obj.set("section", section);
         obj.set("plain", !title && !section);
         obj.set("index", std::to_string(++index));
+        obj.set("first", index == 1);
+        obj.set("last", index == static_cast<int>(t.rows.size()));
         list.push_back(obj);
     }
     return list;
+}
+
+// A report value as Mustache data (see ReportValues).
+mu::data valueData(const QVariant& v);
+
+mu::data listData(const QVariantList& items)
+{
+    mu::data list{mu::data::type::list};
+    for (int i = 0; i < items.size(); ++i) {
+        const QVariant& item = items[i];
+        mu::data obj;
+        if (item.canConvert<QVariantHash>() && item.typeId() != QMetaType::QString) {
+            const QVariantHash h = item.toHash();
+            for (auto it = h.begin(); it != h.end(); ++it) {
+                if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
+                obj.set(utf8(it.key()), valueData(it.value()));
+            }
+        } else {
+            obj.set("text", utf8(item.toString()));
+        }
+        obj.set("first", i == 0);
+        obj.set("last", i == items.size() - 1);
+        list.push_back(obj);
+    }
+    return list;
+}
+
+mu::data valueData(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Bool: return mu::data(v.toBool());
+    case QMetaType::QStringList: {
+        QVariantList items;
+        for (const QString& s : v.toStringList()) items << s;
+        return listData(items);
+    }
+    case QMetaType::QVariantList: return listData(v.toList());
+    default: return mu::data(utf8(v.toString()));
+    }
+}
+
+// The shared parts a template names ({{> name}}), read with the parts they
+// name in turn. Returns the name of a part whose file is missing, or "".
+QString loadParts(const QString& text, const QString& dir, std::map<QString, QString>& parts, int depth = 0)
+{
+    static const QRegularExpression tag(QStringLiteral("\\{\\{>\\s*([^}\\s]+)\\s*\\}\\}"));
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (parts.count(name)) continue;
+        QFile f(QDir(dir).filePath(QStringLiteral("_%1.html").arg(name)));
+        if (depth > 8 || !f.open(QIODevice::ReadOnly)) return name;
+        parts[name] = QString::fromUtf8(f.readAll());
+        const QString missing = loadParts(parts[name], dir, parts, depth + 1);
+        if (!missing.isEmpty()) return missing;
+    }
+    return {};
 }
 
 QString errorPage(const QString& what)
@@ -234,19 +311,41 @@ std::vector<std::pair<QString, QString>> TemplateRenderer::tableQueries(const QS
     return out;
 }
 
-PageSetup TemplateRenderer::pageSetup(const QString& templateText)
+PageSetup TemplateRenderer::pageSetup(const QString& html)
 {
-    const QStringList setups = metaContents(templateText, QStringLiteral("plan-page"));
+    const QStringList setups = metaContents(html, QStringLiteral("plan-page"));
     return setups.isEmpty() ? PageSetup() : PageSetup::parse(setups.last());
 }
 
-QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection)
+QString TemplateRenderer::templateTitle(const QString& templateText)
+{
+    static const QRegularExpression title(QStringLiteral("<title[^>]*>([^<]*)</title>"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const auto m = title.match(templateText);
+    return m.hasMatch() ? decodeEntities(m.captured(1)).simplified() : QString();
+}
+
+QString TemplateRenderer::partialDir() { return QDir(Paths::home()).filePath(QStringLiteral("templates")); }
+
+QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
+                                 const ReportValues& values, const QString& partDir)
 {
     mu::mustache tmpl(utf8(templateText));
     if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
     mu::data data;
+    std::map<QString, QString> parts;
+    const QString dir = partDir.isEmpty() ? partialDir() : partDir;
+    const QString missing = loadParts(templateText, dir, parts);
+    if (!missing.isEmpty())
+        return errorPage(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
+    for (const auto& [name, text] : parts) data.set(utf8(name), mu::data(utf8(text)));
+    data.set("report_title", utf8(templateTitle(templateText)));
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
+        data.set(utf8(it.key()), valueData(it.value()));
+    }
     data.set("rows", rowList(rows));
     data.set("rowcount", std::to_string(rows.rows.size()));
     data.set("hasrows", !rows.rows.empty());
@@ -289,13 +388,137 @@ PagedDocument::PagedDocument(const QString& html, const PageSetup& setup)
     font.setPointSizeF(setup.fontPt);
     m_doc->setDefaultFont(font);
     m_doc->setDocumentMargin(0);
-    m_doc->setHtml(html);
+    layOut();
+    keepRowsTogether();
+}
+
+void PagedDocument::layOut()
+{
+    m_doc->setHtml(m_html);
     m_doc->setPageSize(m_body.size());
+}
+
+void PagedDocument::keepRowsTogether()
+{
+    const QString keep = QLatin1String(KeepWithNext);
+    const QString sign = QLatin1String(Signatures);
+    const double h = m_body.height();
+    // A few hundred page breaks at most: every step moves one row to a new page.
+    for (int step = 0, splits = 0; step < 400; ++step) {
+        QAbstractTextDocumentLayout* layout = m_doc->documentLayout();
+        std::vector<std::pair<QTextBlock, QString>> anchored;
+        for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QStringList names = it.fragment().charFormat().anchorNames();
+                if (names.contains(keep) || names.contains(sign)) {
+                    anchored.emplace_back(b, names.contains(keep) ? keep : sign);
+                    break;
+                }
+            }
+        auto pageOf = [&](double y) { return static_cast<int>(y / h); };
+        // The first block after b that starts below it (the next row), and
+        // the last non-empty block before b.
+        auto nextBelow = [&](const QTextBlock& b) {
+            const double bottom = layout->blockBoundingRect(b).bottom();
+            for (QTextBlock n = b.next(); n.isValid(); n = n.next())
+                if (layout->blockBoundingRect(n).top() >= bottom - 1 && !n.text().trimmed().isEmpty()) return n;
+            return QTextBlock();
+        };
+        auto lastBefore = [&](const QTextBlock& b) {
+            for (QTextBlock p = b.previous(); p.isValid(); p = p.previous())
+                if (!p.text().trimmed().isEmpty()) return p;
+            return QTextBlock();
+        };
+        int offender = -1; // index among the anchors of its kind in the HTML
+        QString kind;
+        int keepIndex = 0;
+        for (const auto& [b, name] : anchored) {
+            if (name == keep) {
+                const int index = keepIndex++;
+                if (index < splits) continue; // rows already moved stay where they are
+                const QRectF r = layout->blockBoundingRect(b);
+                const QTextBlock n = nextBelow(b);
+                if (n.isValid() && pageOf(layout->blockBoundingRect(n).top()) > pageOf(r.top()) &&
+                    pageOf(r.top()) == pageOf(r.bottom())) {
+                    offender = index;
+                    kind = keep;
+                    break;
+                }
+            } else {
+                // The block ends the document: its last line is on the last page.
+                const QTextBlock before = lastBefore(b);
+                const int last = pageOf(layout->documentSize().height() - 1);
+                if (before.isValid() && pageOf(layout->blockBoundingRect(before).top()) < last) {
+                    offender = 0;
+                    kind = sign;
+                }
+                break;
+            }
+        }
+        if (offender < 0) return;
+
+        // The position in the HTML of the row to move.
+        const QString anchorTag = QStringLiteral("<a name=\"%1\">").arg(kind);
+        int at = -1;
+        for (int i = 0, from = 0; i <= offender; ++i, from = at + 1) {
+            at = m_html.indexOf(anchorTag, from);
+            if (at < 0) return; // the HTML and the document disagree: leave the pages as they are
+        }
+        int rowStart = -1;
+        if (kind == keep) {
+            rowStart = m_html.lastIndexOf(QLatin1String("<tr"), at);
+        } else {
+            // Three body rows of the table before the signature go with it.
+            const int close = m_html.lastIndexOf(QLatin1String("</table"), at);
+            const int open = close < 0 ? -1 : m_html.lastIndexOf(QLatin1String("<table"), close);
+            if (open < 0) return;
+            const int headEnd = m_html.indexOf(QLatin1String("</thead>"), open);
+            const int bodyStart = headEnd >= 0 && headEnd < close ? headEnd : open;
+            rowStart = close;
+            for (int i = 0; i < 3; ++i) {
+                const int prev = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1);
+                if (prev <= bodyStart) break;
+                rowStart = prev;
+            }
+            if (rowStart == close) return;
+        }
+        const int open = rowStart < 0 ? -1 : m_html.lastIndexOf(QLatin1String("<table"), rowStart);
+        if (open < 0 || m_html.indexOf(QLatin1String("</table"), open) < rowStart) return;
+        const int tagEnd = m_html.indexOf(QLatin1Char('>'), open);
+        QString tag = m_html.mid(open, tagEnd - open + 1);
+        tag.insert(6, QStringLiteral(" style=\"page-break-before: always\""));
+        const int headStart = m_html.indexOf(QLatin1String("<thead"), open);
+        const int headEnd = m_html.indexOf(QLatin1String("</thead>"), open);
+        const QString head = headStart >= 0 && headEnd >= 0 && headEnd < rowStart
+                                 ? m_html.mid(headStart, headEnd + 8 - headStart)
+                                 : QString();
+        m_html.insert(rowStart, QStringLiteral("</table>") + tag + head);
+        layOut();
+        if (kind == sign) return;
+        splits = offender + 1;
+    }
 }
 
 PagedDocument::~PagedDocument() = default;
 
 int PagedDocument::pageCount() const { return m_doc->pageCount(); }
+
+QStringList PagedDocument::pageTexts() const
+{
+    QStringList pages(pageCount());
+    const double h = m_body.height();
+    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
+        const QRectF r = m_doc->documentLayout()->blockBoundingRect(b);
+        const QTextLayout* layout = b.layout();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const int page = static_cast<int>((r.top() + line.y() + line.height() / 2) / h);
+            if (page < 0 || page >= pages.size()) continue;
+            pages[page] += b.text().mid(line.textStart(), line.textLength()) + QLatin1Char('\n');
+        }
+    }
+    return pages;
+}
 
 QSizeF PagedDocument::pageSizePt() const
 {

@@ -11,9 +11,16 @@
 //     section       column 1 starts with "|"   (the mark is not shown)
 //     plain         neither
 //     index         1, 2, ... the row's number in its table
+//     first, last   the first / the last row
 //   rowcount, hasrows, today (dd.mm.yyyy)
 //   <NAME>          a further table named by <meta name="plan-table" content="NAME=SELECT ...">,
 //                   with rows of the same shape, and NAME_rowcount
+//   report_title    the frame's title of the report, else the template's <title>
+//   the report values a frame sets (ReportValues below): the heading, legend
+//   and signature block the shared parts of the templates print
+// {{> name}} inserts the shared part templates/_name.html (the house page
+// set-up, heading, legend, signature block); a part that is not there
+// renders as a page naming it.
 // {{value}} shows a value with its <b>, </b>, <i>, </i> marks and line breaks
 // rendered and everything else escaped; {{{value}}} inserts it unchanged.
 #include <QImage>
@@ -32,6 +39,12 @@ namespace plan {
 
 class Connection;
 class Dataset;
+
+// Values a frame gives the template besides the rows, by name: a text (an
+// empty one is left out, so that {{#name}} is false), a bool, a list of texts
+// (items {{text}}), or a list of hashes (items with those names); every list
+// item also has first and last.
+using ReportValues = QVariantHash;
 
 // Page setup a template asks for with <meta name="plan-page" content="...">.
 struct PageSetup {
@@ -63,12 +76,22 @@ public:
     static QStringList metaContents(const QString& templateText, const QString& name);
     // The further tables the template names: pairs of section name and query.
     static std::vector<std::pair<QString, QString>> tableQueries(const QString& templateText);
-    static PageSetup pageSetup(const QString& templateText);
 
-    // Renders the template with the given rows; further tables are read
-    // through the connection (skipped when there is none). A template that
-    // Mustache cannot parse renders as a page that names the error.
-    static QString render(const QString& templateText, const TableRows& rows, Connection* connection);
+    // The page setup of a rendered document: its last <meta name="plan-page">
+    // (the shared page parts carry one).
+    static PageSetup pageSetup(const QString& html);
+    // The text of the template's <title>, entities decoded.
+    static QString templateTitle(const QString& templateText);
+    // The folder of the shared parts: <home>/templates.
+    static QString partialDir();
+
+    // Renders the template with the given rows and values; further tables are
+    // read through the connection (skipped when there is none); shared parts
+    // come from partDir (partialDir() when empty). A template that Mustache
+    // cannot parse, or that names a missing part, renders as a page that
+    // names the error.
+    static QString render(const QString& templateText, const TableRows& rows, Connection* connection,
+                          const ReportValues& values = {}, const QString& partDir = QString());
 };
 
 // One prepared document laid out in pages. Layout works at a fixed
@@ -88,12 +111,25 @@ public:
     QString html() const { return m_html; }
     // Page size in points.
     QSizeF pageSizePt() const;
+    // The text of each page, a line of text a line (for checks of the pages).
+    QStringList pageTexts() const;
     // Paints one page (0-based) on a painter whose units are LayoutDpi
     // device pixels with the origin at the page's top-left corner; the
     // footer numbers it as page `number` of `total`.
     void paintPage(QPainter* p, int index, int number, int total) const;
 
+    // Anchors a template puts in a cell to keep rows together
+    // (<a name="keep-with-next"></a>, <a name="signatures"></a>).
+    static constexpr const char* KeepWithNext = "keep-with-next";
+    static constexpr const char* Signatures = "signatures";
+
 private:
+    // Moves rows to the next page where a row marked keep-with-next is the
+    // last of its page, and where the signature block would stand apart from
+    // the rows before it; the table is split there, its head repeated.
+    void keepRowsTogether();
+    void layOut();
+
     QString m_html;
     PageSetup m_setup;
     QImage m_layoutDevice;

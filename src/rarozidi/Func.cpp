@@ -123,7 +123,9 @@ QString FunOnlyOwn(plan::Connection& c, const QString& connector) { return ownFr
 
 QString FunArenda(plan::Connection& c, const QString& connector) { return leasedFragment(connector, ownCodes(c)); }
 
-QString FunSobst(plan::Connection& c, const QString& connector)
+namespace {
+// The owner codes FunSobst selects; chosen is true when the user chose one.
+QStringList sobstCodes(plan::Connection& c, bool* chosenOne)
 {
     plan::Dataset ds(&c);
     ds.setCommandText(QStringLiteral("Select * From SOBSTVENNIKI Where HIDE=0 Order By ID_NAME, ID;"));
@@ -131,7 +133,8 @@ QString FunSobst(plan::Connection& c, const QString& connector)
     const plan::IniFile ini(userSettingsPath());
     const int chosen = ini.readInteger(QStringLiteral("MAIN"), QStringLiteral("CBOSOBST"), -1);
     QStringList codes;
-    if (chosen >= 0 && chosen < ds.recordCount()) {
+    *chosenOne = chosen >= 0 && chosen < ds.recordCount();
+    if (*chosenOne) {
         ds.setRecNo(chosen);
         codes << ds.str(QStringLiteral("ID_NAME")).trimmed();
     } else {
@@ -140,7 +143,65 @@ QString FunSobst(plan::Connection& c, const QString& connector)
             if (!v.isEmpty() && !codes.contains(v)) codes << v;
         }
     }
-    return ownerListFragment(connector, codes);
+    return codes;
+}
+} // namespace
+
+QString FunSobst(plan::Connection& c, const QString& connector)
+{
+    bool chosen = false;
+    return ownerListFragment(connector, sobstCodes(c, &chosen));
+}
+
+QString ownershipText(plan::Connection& c, bool onlyOwn)
+{
+    const QString sep = QStringLiteral(", ");
+    if (onlyOwn) {
+        const QStringList own = ownCodes(c);
+        return own.isEmpty() ? QStringLiteral("собственные (собственник в OBSHIE не указан)")
+                             : QStringLiteral("собственные (") + own.join(sep) + QLatin1Char(')');
+    }
+    bool chosen = false;
+    const QStringList codes = sobstCodes(c, &chosen);
+    if (chosen) return QStringLiteral("собственник ") + codes.join(sep);
+    return QStringLiteral("собственные и арендованные (") + codes.join(sep) + QLatin1Char(')');
+}
+
+plan::ReportValues FunReportValues(plan::Connection& c, const QString& operatorCode)
+{
+    plan::Dataset ob(&c);
+    ob.setCommandText(operatorCode.isEmpty()
+                          ? QStringLiteral("Select * From OBSHIE Order By ID;")
+                          : QStringLiteral("Select * From OBSHIE Where EXPLUATANT='") + operatorCode.trimmed() +
+                                QStringLiteral("' Order By ID;"));
+    ob.open();
+    plan::Dataset names(&c);
+    names.setCommandText(QStringLiteral("Select ID_NAME, NAME From EXPLUATANTY Order By ID;"));
+    names.open();
+    auto nameOf = [&](const QString& code) {
+        for (names.first(); !names.eof(); names.next())
+            if (names.str(0).trimmed() == code && !names.str(1).trimmed().isEmpty()) return names.str(1).trimmed();
+        return code;
+    };
+    QStringList operators;
+    QVariantList signatures;
+    for (ob.first(); !ob.eof(); ob.next()) {
+        const QString name = nameOf(ob.str(QStringLiteral("EXPLUATANT")).trimmed());
+        if (!name.isEmpty() && !operators.contains(name)) operators << name;
+        if (!signatures.isEmpty()) continue;
+        const std::pair<const char*, const char*> lines[] = {{"DOLGNOST_IAS", "FIO_IAS"}, {"DOLGNOST_PDO", "NACH_PDO"}};
+        for (const auto& [post, who] : lines) {
+            const QString n = optionalString(ob, QLatin1String(who));
+            if (n.isEmpty()) continue;
+            signatures << QVariantHash{{QStringLiteral("post"), optionalString(ob, QLatin1String(post))},
+                                       {QStringLiteral("name"), n}};
+        }
+    }
+    if (operators.isEmpty() && !operatorCode.isEmpty()) operators << nameOf(operatorCode.trimmed());
+    plan::ReportValues v;
+    v.insert(QStringLiteral("operator"), operators.join(QStringLiteral(", ")));
+    v.insert(QStringLiteral("signatures"), signatures);
+    return v;
 }
 
 // ---------------------------------------------------------------- remainders

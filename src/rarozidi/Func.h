@@ -15,6 +15,8 @@
 #include "rarozidi/Life.h"
 #include "rarozidi/RunningTime.h"
 
+#include "platform/TemplateRenderer.h"
+
 #include <QDate>
 #include <QString>
 
@@ -50,6 +52,15 @@ QString FunMsg(const QString& text, int kind);
 // The message text of a kind, without showing it.
 QString msgText(const QString& text, int kind);
 
+// The values of a report's heading and signature block (docs/templates.md):
+//   operator    the name (EXPLUATANTY.NAME) of the operator with that code,
+//               or of every operator of OBSHIE, joined by ", ", when the code
+//               is empty
+//   signatures  the posts and names of the operator's OBSHIE row (the first
+//               row when the code is empty): DOLGNOST_IAS / FIO_IAS, then
+//               DOLGNOST_PDO / NACH_PDO; a line without a name is left out
+plan::ReportValues FunReportValues(plan::Connection& c, const QString& operatorCode = QString());
+
 // ---------------------------------------------------------------- ownership
 // WHERE fragments over the SOBSTVENNOST column of the table queried (REESTR,
 // DVIGATEL, REDUCTOR, DVIGENIE_V_EKSPLUATACII, ...); each starts with the
@@ -70,6 +81,10 @@ QString FunSobst(plan::Connection& c, const QString& connector);
 //   "And (SOBSTVENNOST<>'' And SOBSTVENNOST<>'A' And SOBSTVENNOST<>'B')"
 //   (a null SOBSTVENNOST matches neither own nor leased).
 QString FunArenda(plan::Connection& c, const QString& connector);
+// Whose aircraft and components FunOnlyOwn (onlyOwn) or FunSobst select,
+// in words for a report's heading: "собственные (ЮТЭЙР, АВИАСЕВЕР)",
+// "собственные и арендованные (...)" or "собственник ГТЛК".
+QString ownershipText(plan::Connection& c, bool onlyOwn);
 // The pure builders behind them.
 QString ownFragment(const QString& connector, const QStringList& ownCodes);
 QString leasedFragment(const QString& connector, const QStringList& ownCodes);

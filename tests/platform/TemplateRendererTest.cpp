@@ -1,6 +1,8 @@
 #include "platform/Clock.h"
 #include "platform/TemplateRenderer.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace plan;
@@ -100,4 +102,103 @@ TEST(TemplateRenderer, RowsFlagsAndTopLevelValues)
     EXPECT_TRUE(broken.contains(QStringLiteral("ошибку"))) << broken.toStdString();
     EXPECT_TRUE(broken.contains(QStringLiteral("rows"))) << broken.toStdString();
     Clock::reset();
+}
+
+TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
+{
+    Clock::setToday(QDate(2026, 3, 7));
+    const QString dir = QDir::tempPath() + QStringLiteral("/plan-parts-test");
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    auto write = [&](const QString& name, const QString& text) {
+        QFile f(dir + QStringLiteral("/_") + name + QStringLiteral(".html"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.toUtf8());
+    };
+    write(QStringLiteral("head"), QStringLiteral("<meta name=\"plan-page\" content=\"A4 landscape\">[{{> inner}}]"));
+    write(QStringLiteral("inner"), QStringLiteral("{{report_title}}|{{operator}}|{{#covers}}{{#first}}:{{/first}}{{text}}{{^last}},{{/last}}{{/covers}}"
+                                                  "{{#signatures}}<{{post}}={{name}}>{{/signatures}}{{^signatures}}-{{/signatures}}"));
+    TableRows t;
+    t.columns = QStringList{"ID", "C1", "C2", "C3"};
+    t.rows = {{1, QStringLiteral("a"), QStringLiteral("-"), QStringLiteral("<i>-12:30</i>")},
+              {2, QStringLiteral("b"), QStringLiteral("--"), QStringLiteral("12:30")},
+              {3, QStringLiteral("c"), QString(), QStringLiteral("<b> - 1</b>")}};
+    const QString rows = QStringLiteral("{{#rows}}{{index}}{{#first}}F{{/first}}{{#last}}L{{/last}}"
+                                        "{{#c2_dash}}D{{/c2_dash}}{{#c3_negative}}N{{/c3_negative}};{{/rows}}");
+    ReportValues full;
+    full.insert(QStringLiteral("report_title"), QStringLiteral("Прогноз <b>x</b>"));
+    full.insert(QStringLiteral("operator"), QStringLiteral("ЮТэйр & Ко"));
+    full.insert(QStringLiteral("covers"), QStringList{QStringLiteral("один"), QStringLiteral("два")});
+    full.insert(QStringLiteral("signatures"),
+                QVariantList{QVariantHash{{QStringLiteral("post"), QStringLiteral("Начальник ИАС")},
+                                          {QStringLiteral("name"), QStringLiteral("Иванов")}}});
+    ReportValues empty;
+    empty.insert(QStringLiteral("operator"), QString());
+    empty.insert(QStringLiteral("signatures"), QVariantList());
+    struct Case { const char* what; QString tmpl; ReportValues values; QString shown; };
+    const Case cases[] = {
+        {"the frame's values through nested parts", QStringLiteral("<title>Т&amp;Т</title>{{> head}}"), full,
+         QStringLiteral("<title>Т&amp;Т</title><meta name=\"plan-page\" content=\"A4 landscape\">"
+                        "[Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>]")},
+        {"no values: the template's title, empty texts left out",
+         QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
+         QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
+        {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TemplateRenderer::render(c.tmpl, t, nullptr, c.values, dir), c.shown) << c.what;
+
+    // The page set-up a part carries is that of the rendered document.
+    const QString html = TemplateRenderer::render(QStringLiteral("{{> head}}"), t, nullptr, {}, dir);
+    EXPECT_EQ(TemplateRenderer::pageSetup(html).orientation, QPageLayout::Landscape);
+    // A missing part is named, not silently left out.
+    const QString missing = TemplateRenderer::render(QStringLiteral("{{> heading}}x"), t, nullptr, {}, dir);
+    EXPECT_TRUE(missing.contains(QStringLiteral("_heading.html"))) << missing.toStdString();
+    EXPECT_FALSE(missing.contains(QStringLiteral("x</"))) << missing.toStdString();
+    QDir(dir).removeRecursively();
+    Clock::reset();
+}
+
+// Wherever the rows happen to break, a section row is never the last row of
+// its page, and the signature block never stands on a page without rows.
+TEST(PagedDocument, SectionRowsAndSignaturesKeepWithTheRows)
+{
+    auto document = [](int rows, int sectionAt) {
+        QString html = QStringLiteral("<table width=\"100%\" border=\"1\"><thead><tr><th>Шапка</th></tr></thead>");
+        for (int i = 1; i <= rows; ++i)
+            html += i == sectionAt ? QStringLiteral("<tr><td><a name=\"keep-with-next\"></a>Раздел</td></tr>")
+                                   : QStringLiteral("<tr><td>Строка %1</td></tr>").arg(i);
+        html += QStringLiteral("</table><p>&nbsp;</p><table><tr><td><a name=\"signatures\"></a>Начальник ИАС</td></tr>"
+                               "<tr><td>Дата</td></tr></table>");
+        return html;
+    };
+    PageSetup setup;
+    int movedSections = 0, movedSignatures = 0;
+    for (int rows = 40; rows <= 120; ++rows) {
+        const PagedDocument plain(document(rows, 0), setup);
+        const QStringList pages = plain.pageTexts();
+        for (int p = 0; p < pages.size(); ++p) {
+            const QStringList lines = pages[p].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            ASSERT_FALSE(lines.isEmpty()) << rows << " rows, page " << p + 1;
+            // The row ending a page in the plain document is where a section row would be left alone.
+            if (p + 1 < pages.size() && lines.last().startsWith(QStringLiteral("Строка"))) {
+                const int at = lines.last().mid(7).toInt();
+                const PagedDocument kept(document(rows, at), setup);
+                const QStringList keptPages = kept.pageTexts();
+                for (const QString& page : keptPages) {
+                    const QStringList l = page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                    EXPECT_NE(l.last(), QStringLiteral("Раздел")) << rows << " rows, section at " << at;
+                }
+                ++movedSections;
+            }
+        }
+        const QStringList last = pages.last().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_TRUE(last.first().startsWith(QStringLiteral("Шапка")) && last.size() >= 4 &&
+                    last[1].startsWith(QStringLiteral("Строка")))
+            << rows << " rows: the last page is\n" << pages.last().toStdString();
+        EXPECT_EQ(last.last(), QStringLiteral("Дата")) << rows;
+        if (pages.size() > 1 && last.size() == 6) ++movedSignatures; // head, three rows moved, two signature lines
+    }
+    EXPECT_GT(movedSections, 0);
+    EXPECT_GT(movedSignatures, 0);
 }

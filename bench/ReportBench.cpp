@@ -1,0 +1,229 @@
+// Benchmark of the reports: builds (once, and keeps) demo fleets of the
+// sizes asked for and times every report listed in bench/reports/*.txt over
+// each fleet, next to one plain pass over the rows the report reads (its
+// baseline queries, every row fetched), measured in the same run. Prints
+// seconds, baseline seconds and their ratio, and writes them to a CSV file.
+// Not a test: the figures go into the notes of the work that changes them.
+//
+//   bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE]
+//
+// A report file holds one "key: value" a line:
+//   window:   the window key
+//   item:     the bar caption
+//   arg:      one `plan run` argument (repeated, in order); "@types" in a
+//             value stands for each type that has aircraft (the argument pair
+//             before it is repeated per type), "@aircraft" for the first
+//             aircraft as "type board", "@board" for its board number
+//   baseline: an SQL query of the rows the report reads (repeated)
+// Defaults: the demo fleet (40:3) and a large one (1000:10).
+#include "data/DemoFleet.h"
+#include "platform/Clock.h"
+#include "platform/Connection.h"
+#include "platform/Dataset.h"
+#include "platform/IniFile.h"
+#include "platform/MessageService.h"
+#include "platform/Paths.h"
+#include "shell/FrameDriver.h"
+#include "shell/HostWindow.h"
+#include "shell/StartPlan.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+
+using namespace plan;
+
+namespace {
+
+void say(const QString& s) { std::printf("%s\n", s.toUtf8().constData()); std::fflush(stdout); }
+
+struct BenchReport {
+    QString name, window, item;
+    QStringList args, baseline;
+};
+
+std::vector<BenchReport> readReports(const QString& dir, const QStringList& only)
+{
+    std::vector<BenchReport> out;
+    for (const QString& f : QDir(dir).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        QFile file(QDir(dir).filePath(f));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        BenchReport r;
+        r.name = f.chopped(4);
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            const int colon = line.indexOf(QLatin1Char(':'));
+            if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')) || colon < 0) continue;
+            const QString key = line.left(colon).trimmed(), value = line.mid(colon + 1).trimmed();
+            if (key == QLatin1String("window")) r.window = value;
+            else if (key == QLatin1String("item")) r.item = value;
+            else if (key == QLatin1String("arg")) r.args << value;
+            else if (key == QLatin1String("baseline")) r.baseline << value;
+        }
+        bool wanted = only.isEmpty();
+        for (const QString& o : only) wanted = wanted || r.name.contains(o) || r.item.contains(o);
+        if (wanted && !r.window.isEmpty() && !r.item.isEmpty()) out.push_back(r);
+    }
+    return out;
+}
+
+QStringList column(Connection& c, const QString& sql)
+{
+    Dataset ds(&c);
+    ds.setCommandText(sql);
+    ds.open();
+    QStringList t;
+    for (; !ds.eof(); ds.next()) t << ds.str(0);
+    return t;
+}
+
+// The arguments with the placeholders put in.
+QStringList expand(const QStringList& args, const QStringList& types, const QString& type, const QString& board)
+{
+    QStringList out;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i].contains(QLatin1String("@types")) && !out.isEmpty()) {
+            const QString option = out.takeLast();
+            for (const QString& t : types) out << option << QString(args[i]).replace(QLatin1String("@types"), t);
+            continue;
+        }
+        out << QString(args[i])
+                   .replace(QLatin1String("@aircraft"), type + QLatin1Char(' ') + board)
+                   .replace(QLatin1String("@board"), board);
+    }
+    return out;
+}
+
+// One plain pass: every baseline query run and every row and column fetched.
+double baselineSeconds(const QStringList& queries, const QStringList& types, const QString& type, const QString& board)
+{
+    Connection c;
+    c.openDefault();
+    QElapsedTimer t;
+    t.start();
+    long long cells = 0;
+    for (const QString& q : expand(queries, types, type, board)) {
+        Dataset ds(&c);
+        ds.setCommandText(q);
+        ds.open();
+        for (; !ds.eof(); ds.next())
+            for (int i = 0; i < ds.fieldCount(); ++i) cells += ds.field(i).value().isValid() ? 1 : 0;
+    }
+    return t.elapsed() / 1000.0 + (cells < 0 ? 1 : 0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList fleets, only;
+    QString dir = QDir::current().filePath(QStringLiteral("bench-data"));
+    QString csvPath;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--fleet") && i + 1 < args.size()) fleets << args[++i];
+        else if (args[i] == QLatin1String("--only") && i + 1 < args.size()) only << args[++i];
+        else if (args[i] == QLatin1String("--dir") && i + 1 < args.size()) dir = args[++i];
+        else if (args[i] == QLatin1String("--csv") && i + 1 < args.size()) csvPath = args[++i];
+        else {
+            say(QStringLiteral("usage: bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE]"));
+            return 2;
+        }
+    }
+    if (fleets.isEmpty()) fleets = {QStringLiteral("40:3"), QStringLiteral("1000:10")};
+    const std::vector<BenchReport> reports = readReports(QStringLiteral(PLAN_SOURCE_DIR "/bench/reports"), only);
+
+    Clock::setToday(QDate(2026, 6, 15));
+    QDir().mkpath(dir);
+    // An installation folder of its own: the templates and every report switched on.
+    const QString home = dir + QStringLiteral("/home");
+    QDir(home).removeRecursively();
+    const QDir templates(QStringLiteral(PLAN_SOURCE_DIR "/templates"));
+    for (const QString& sub : templates.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir().mkpath(home + QStringLiteral("/templates/") + sub);
+        for (const QString& f : QDir(templates.filePath(sub)).entryList(QDir::Files))
+            QFile::copy(templates.filePath(sub + QLatin1Char('/') + f), home + QStringLiteral("/templates/") + sub + QLatin1Char('/') + f);
+    }
+    for (const QString& f : templates.entryList(QDir::Files))
+        QFile::copy(templates.filePath(f), home + QStringLiteral("/templates/") + f);
+    Paths::setHome(home);
+    Paths::setUserRoot(dir + QStringLiteral("/user"));
+    {
+        IniFile ini(home + QStringLiteral("/reports.ini"));
+        for (const auto& w : shell::moduleWindows())
+            if (const shell::HostTraits* t = shell::hostTraits(w.key))
+                for (const auto& item : t->items) ini.writeBool(t->section, item.key(), true);
+    }
+    MessageService::setHeadless(true);
+
+    QFile csv(csvPath);
+    QTextStream csvOut(&csv);
+    if (!csvPath.isEmpty() && csv.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        csvOut << "fleet,report,seconds,baseline_seconds,ratio,status\n";
+
+    for (const QString& fleet : fleets) {
+        const QStringList p = fleet.split(QLatin1Char(':'));
+        DemoFleet::Options o;
+        o.aircraft = p.value(0).toInt();
+        o.years = p.value(1, QStringLiteral("3")).toInt();
+        // A fleet is kept per size and per schema and generator: a change builds it anew.
+        QCryptographicHash h(QCryptographicHash::Sha1);
+        for (const char* f : {PLAN_SOURCE_DIR "/src/data/schema.sql", PLAN_SOURCE_DIR "/src/data/DemoFleet.cpp"}) {
+            QFile file(QString::fromUtf8(f));
+            if (file.open(QIODevice::ReadOnly)) h.addData(file.readAll());
+        }
+        const QString stamp = QString::fromLatin1(h.result().toHex().left(8));
+        const QString db = dir + QStringLiteral("/fleet-%1-%2-%3.fdb").arg(o.aircraft).arg(o.years).arg(stamp);
+        if (!QFile::exists(db)) {
+            QElapsedTimer t;
+            t.start();
+            DemoFleet::create(db + QStringLiteral(".part"), o);
+            QFile::rename(db + QStringLiteral(".part"), db);
+            say(QStringLiteral("built %1 in %2 s").arg(db).arg(t.elapsed() / 1000.0, 0, 'f', 1));
+        }
+        Connection::setDefaultTarget(db);
+        Connection c;
+        c.open(db);
+        const QStringList types =
+            column(c, QStringLiteral("Select Distinct TIP_VS From REESTR Where Not Upper(TIP_VS) Like Upper('%Hide%');"));
+        Dataset first(&c);
+        first.setCommandText(QStringLiteral(
+            "Select TIP_VS, BORTOVOI_NOMER From REESTR Where Not Upper(TIP_VS) Like Upper('%Hide%') Order By TIP_VS, BORTOVOI_NOMER;"));
+        first.open();
+        const QString type = first.eof() ? QString() : first.str(0), board = first.eof() ? QString() : first.str(1);
+        const int n = first.recordCount();
+        say(QStringLiteral("fleet %1 aircraft, %2 years").arg(n).arg(o.years));
+        say(QStringLiteral("  %1 %2 %3 %4").arg(QStringLiteral("report"), -60).arg(QStringLiteral("s"), 8)
+                .arg(QStringLiteral("base s"), 8).arg(QStringLiteral("ratio"), 6));
+        for (const BenchReport& rep : reports) {
+            QStringList runArgs{rep.window, rep.item};
+            runArgs << expand(rep.args, types, type, board);
+            shell::RunRequest r;
+            const QString bad = shell::parseRunArguments(runArgs, &r);
+            if (!bad.isEmpty()) { say(QStringLiteral("  %1: bad arguments: %2").arg(rep.name, bad)); continue; }
+            const double base = baselineSeconds(rep.baseline, types, type, board);
+            MessageService::clear();
+            QElapsedTimer t;
+            t.start();
+            const shell::RunResult res = shell::runItem(r);
+            const double s = t.elapsed() / 1000.0;
+            const double ratio = base > 0 ? s / base : 0.0;
+            const QString status = res.status == 0 ? QStringLiteral("ok") : res.errors.join(QStringLiteral("; "));
+            say(QStringLiteral("  %1 %2 %3 %4%5")
+                    .arg(rep.name, -60)
+                    .arg(s, 8, 'f', 2)
+                    .arg(base, 8, 'f', 2)
+                    .arg(ratio, 6, 'f', 1)
+                    .arg(res.status == 0 ? QString() : QStringLiteral("  (failed: %1)").arg(status)));
+            if (csv.isOpen())
+                csvOut << fleet << ',' << rep.name << ',' << s << ',' << base << ',' << ratio << ",\""
+                       << QString(status).replace(QLatin1Char('"'), QStringLiteral("\"\"")) << "\"\n";
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,119 @@
+#include "frames/LaterFlights.h"
+
+#include "frames/SqlText.h"
+#include "platform/Dataset.h"
+#include "rarozidi/RunningTime.h"
+
+namespace plan::frames {
+namespace {
+int minutesOf(const Field& f)
+{
+    if (f.isNull()) return 0;
+    const QTime t = f.asTime();
+    return t.isValid() ? t.hour() * 60 + t.minute() : 0;
+}
+int index(FlightColumns c) { return static_cast<int>(c); }
+} // namespace
+
+FlightColumns selectorColumns(int selector)
+{
+    switch (selector) {
+    case 1: return FlightColumns::Engine2;
+    case 2: return FlightColumns::Engine3;
+    case 3: return FlightColumns::Gearbox;
+    default: return FlightColumns::Engine1;
+    }
+}
+
+LaterFlights::LaterFlights(Connection* c, const QDate& asOf) : m_c(c), m_asOf(asOf) {}
+
+const std::vector<LaterFlight>& LaterFlights::of(const QString& board)
+{
+    auto it = m_cache.find(board);
+    if (it != m_cache.end()) return *it;
+    Dataset ds(m_c);
+    ds.setCommandText(
+        QStringLiteral("SELECT DATA_POLETA, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle, V_vozduhe_1, "
+                       "Na_zemle_1, V_vozduhe_2, Na_zemle_2, V_vozduhe_3, Na_zemle_3, V_vozduhe_RED, Na_zemle_RED, "
+                       "VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA From Spravka "
+                       "Where (((Bortovoi_nomer) = ") +
+        sqlText(board) + QStringLiteral(") AND ((Data_poleta) > ") + sqlDate(m_asOf) +
+        QStringLiteral(")) ORDER BY DATA_POLETA, ID;"));
+    ds.open();
+    std::vector<LaterFlight> flights;
+    flights.reserve(ds.recordCount());
+    for (; !ds.eof(); ds.next()) {
+        LaterFlight f;
+        f.date = ds.field(0).asDate();
+        f.airborne[index(FlightColumns::Aircraft)] = minutesOf(ds.field(3));
+        f.landings = ds.field(4).asInteger();
+        f.ground[index(FlightColumns::Aircraft)] = minutesOf(ds.field(5));
+        f.airborne[index(FlightColumns::Engine1)] = minutesOf(ds.field(6));
+        f.ground[index(FlightColumns::Engine1)] = minutesOf(ds.field(7));
+        f.airborne[index(FlightColumns::Engine2)] = minutesOf(ds.field(8));
+        f.ground[index(FlightColumns::Engine2)] = minutesOf(ds.field(9));
+        f.airborne[index(FlightColumns::Engine3)] = minutesOf(ds.field(10));
+        f.ground[index(FlightColumns::Engine3)] = minutesOf(ds.field(11));
+        f.airborne[index(FlightColumns::Gearbox)] = minutesOf(ds.field(12));
+        f.ground[index(FlightColumns::Gearbox)] = minutesOf(ds.field(13));
+        f.apuStarts = ds.field(14).asInteger();
+        f.apuBleeds = ds.field(15).asInteger();
+        f.apuGeneratorMinutes = minutesOf(ds.field(16));
+        f.apuTotalMinutes = minutesOf(ds.field(17));
+        flights.push_back(f);
+    }
+    return *m_cache.insert(board, std::move(flights));
+}
+
+long long LaterFlights::minutesAfter(const QString& board, FlightColumns cols, const rarozidi::GroundRule& rule)
+{
+    long long sum = 0;
+    const int i = index(cols);
+    for (const LaterFlight& f : of(board)) {
+        sum += f.airborne[i];
+        if (rule.counts) sum += rarozidi::countedGroundMinutes(f.ground[i], rule.share);
+    }
+    return sum;
+}
+
+int LaterFlights::landingsAfter(const QString& board)
+{
+    int sum = 0;
+    for (const LaterFlight& f : of(board)) sum += f.landings;
+    return sum;
+}
+
+long long LaterFlights::apuAfter(const QString& board, ApuMeasure m)
+{
+    long long sum = 0;
+    for (const LaterFlight& f : of(board)) {
+        switch (m) {
+        case ApuMeasure::Total:
+        case ApuMeasure::Summed: sum += f.apuTotalMinutes; break;
+        case ApuMeasure::Generator: sum += f.apuGeneratorMinutes; break;
+        case ApuMeasure::Starts: sum += f.apuStarts; break;
+        case ApuMeasure::Bleeds: sum += f.apuBleeds; break;
+        }
+    }
+    return sum;
+}
+
+std::pair<long long, long long> LaterFlights::correctHours(const QString& board, const QString& sinceNew,
+                                                           const QString& sinceOverhaul, FlightColumns cols,
+                                                           const rarozidi::GroundRule& rule, const QString& what)
+{
+    const long long a = rarozidi::parseRunningTime(sinceNew, what);
+    const long long b = rarozidi::parseRunningTime(sinceOverhaul, what);
+    if (of(board).empty()) return {a, b};
+    const long long s = minutesAfter(board, cols, rule);
+    return {a - s, b - s};
+}
+
+std::pair<long long, long long> LaterFlights::correctCount(const QString& board, long long sinceNew,
+                                                           long long sinceOverhaul)
+{
+    const long long s = landingsAfter(board);
+    return {sinceNew - s, sinceOverhaul - s};
+}
+
+} // namespace plan::frames

@@ -1,0 +1,94 @@
+#include "support/FrameFixture.h"
+
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "shell/HostWindow.h"
+#include "shell/StartPlan.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace frametest {
+
+QString& FrameTest::dbPath()
+{
+    static QString p;
+    return p;
+}
+
+void FrameTest::SetUpTestSuite()
+{
+    if (dbPath().isEmpty()) dbPath() = plantest::createSchemaDatabase(QStringLiteral("frames"));
+}
+
+void FrameTest::SetUp()
+{
+    plan::Connection::setDefaultTarget(dbPath());
+    plan::Clock::setToday(QDate(2026, 6, 15));
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    base = plantest::scratchDir() + QLatin1Char('/') + QString::fromLatin1(info->test_suite_name()) +
+           QLatin1Char('-') + QString::fromLatin1(info->name()).replace(QLatin1Char('/'), QLatin1Char('_'));
+    QDir(base).removeRecursively();
+    plan::Paths::setHome(base + QStringLiteral("/home"));
+    plan::Paths::setUserRoot(base + QStringLiteral("/user"));
+    QDir().mkpath(base + QStringLiteral("/home"));
+    QDir().mkpath(base + QStringLiteral("/user"));
+    {
+        plan::IniFile ini(base + QStringLiteral("/home/reports.ini"));
+        for (const auto& w : plan::shell::moduleWindows()) {
+            const plan::shell::HostTraits* t = plan::shell::hostTraits(w.key);
+            if (!t) continue;
+            for (const auto& item : t->items) ini.writeBool(t->section, item.key(), true);
+        }
+    }
+    plan::MessageService::setHeadless(true);
+    plan::MessageService::clear();
+    conn = plantest::connect(dbPath());
+}
+
+void FrameTest::TearDown()
+{
+    plan::Clock::reset();
+    plan::MessageService::clear();
+}
+
+void FrameTest::fill(const QStringList& tables, const QStringList& statements)
+{
+    for (const QString& t : tables) conn->execute(QStringLiteral("DELETE FROM ") + t);
+    for (const QString& s : statements) conn->execute(s);
+}
+
+void FrameTest::writeSettings(const QString& text) { plantest::writeFile(base + QStringLiteral("/user/DerOvorav.ini"), text); }
+
+QString FrameTest::settingsText() const
+{
+    QFile f(base + QStringLiteral("/user/DerOvorav.ini"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+plan::shell::RunResult FrameTest::run(const QString& window, const QString& item,
+                                      const std::vector<plan::shell::RunStep>& steps)
+{
+    plan::shell::RunRequest r;
+    r.window = window;
+    r.item = item;
+    r.steps = steps;
+    return plan::shell::runItem(r);
+}
+
+QStringList FrameTest::staging(const QString& query, int lastColumn)
+{
+    plan::Dataset ds(conn.get());
+    ds.setCommandText(query);
+    ds.open();
+    QStringList out;
+    for (; !ds.eof(); ds.next()) {
+        QStringList cells;
+        for (int i = 1; i <= lastColumn && i < ds.fieldCount(); ++i) cells << ds.str(i);
+        while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+        out << cells.join(QLatin1Char(';'));
+    }
+    return out;
+}
+
+} // namespace frametest
