@@ -60,6 +60,7 @@ public:
     struct StagingTable { QString table; QString query; };
     void noteStagingTable(const QString& table, const QString& query);
     const std::vector<StagingTable>& stagingTables() const { return m_staging; }
+    void clearStagingTables() { m_staging.clear(); }
 
 private:
     QString m_name;

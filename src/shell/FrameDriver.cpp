@@ -322,11 +322,13 @@ RunResult runItem(const RunRequest& req)
     }
 
     // What the host application hands over: its connection and report datasets.
-    Connection hostConnection;
+    Connection ownConnection;
+    Connection& hostConnection = req.connection ? *req.connection : ownConnection;
     std::unique_ptr<Dataset> ds[3];
     THostWindow* w = nullptr;
     try {
-        hostConnection.openDefault();
+        if (req.connection) hostConnection.clearStagingTables();
+        else hostConnection.openDefault();
         for (auto& d : ds) d = std::make_unique<Dataset>(&hostConnection);
         w = loadHostWindow(key, ds[0].get(), ds[1].get(), ds[2].get(), req.user, ShowMode::NoLoop);
         QString error;

@@ -9,6 +9,10 @@
 
 class QWidget;
 
+namespace plan {
+class Connection;
+}
+
 namespace plan::shell {
 
 class FrameDriver {
@@ -53,6 +57,10 @@ struct RunRequest {
     QString staging;     // --staging FILE.csv
     QString stagingDir;  // --staging-dir DIR
     QString templateDir; // --template-dir DIR
+    // The host's connection when the caller has one open (the tests read the
+    // staging rows of the run through it afterwards); otherwise the run opens
+    // its own on the process's default database and closes it at the end.
+    Connection* connection = nullptr;
 };
 
 // Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]

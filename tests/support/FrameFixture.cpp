@@ -73,6 +73,9 @@ plan::shell::RunResult FrameTest::run(const QString& window, const QString& item
     r.window = window;
     r.item = item;
     r.steps = steps;
+    // The run writes through this test's connection, so that staging() can
+    // read the rows it left (they are private to the connection).
+    r.connection = conn.get();
     return plan::shell::runItem(r);
 }
 
