@@ -10,40 +10,53 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cerrno>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <ibase.h>
 #include <mutex>
+#include <thread>
 #include <unistd.h>
 
 namespace plan::firebird {
 namespace {
 std::atomic<int> g_signal{0};
-struct sigaction g_clientAction[2];
+int g_wake[2] = {-1, -1};
+bool g_ignored[2] = {false, false};
 const int Watched[2] = {SIGINT, SIGTERM};
 
-void recordSignal(int sig, siginfo_t* info, void* context)
+[[noreturn]] void endProcess()
 {
-    g_signal.store(sig);
-    const struct sigaction& client = g_clientAction[sig == SIGINT ? 0 : 1];
-    if (client.sa_flags & SA_SIGINFO) {
-        if (client.sa_sigaction) client.sa_sigaction(sig, info, context);
-    } else if (client.sa_handler != SIG_DFL && client.sa_handler != SIG_IGN) {
-        client.sa_handler(sig);
-    } else {
-        std::signal(sig, SIG_DFL);
-        std::raise(sig);
-    }
+    const int sig = g_signal.load();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _exit(128 + (sig ? sig : SIGTERM));
 }
 
-// Runs in the client's shutdown thread once the attachments are closed.
+// Only what is safe in a signal handler: note the signal, wake the closer.
+void recordSignal(int sig)
+{
+    int expected = 0;
+    if (!g_signal.compare_exchange_strong(expected, sig)) return; // already closing
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = write(g_wake[1], &byte, 1);
+}
+
+// Waits for a signal, then has the client shut down: every attachment is
+// closed and its transactions rolled back, and onShutdown() ends the process.
+void closer()
+{
+    char byte = 0;
+    while (read(g_wake[0], &byte, 1) < 0 && errno == EINTR) {
+    }
+    fb_shutdown(10000, fb_shutrsn_signal);
+    endProcess();
+}
+
+// Runs inside fb_shutdown once the attachments are closed.
 int onShutdown(const int reason, const int mask, void*)
 {
-    if (reason == fb_shutrsn_signal && mask == fb_shut_finish) {
-        const int sig = g_signal.load();
-        std::fflush(stdout);
-        std::fflush(stderr);
-        _exit(128 + (sig ? sig : SIGTERM));
-    }
+    if (reason == fb_shutrsn_signal && mask == fb_shut_finish) endProcess();
     return 0;
 }
 
@@ -96,6 +109,12 @@ void prepareClient()
         }
         const QString root = clientRoot();
         if (qEnvironmentVariableIsEmpty("FIREBIRD_MSG") && !root.isEmpty()) qputenv("FIREBIRD_MSG", QFile::encodeName(root));
+        // A program started with a signal ignored (in the background, under nohup) keeps ignoring it.
+        for (int i = 0; i < 2; ++i) {
+            struct sigaction current{};
+            sigaction(Watched[i], nullptr, &current);
+            g_ignored[i] = !(current.sa_flags & SA_SIGINFO) && current.sa_handler == SIG_IGN;
+        }
         ISC_STATUS_ARRAY status;
         fb_shutdown_callback(status, onShutdown, fb_shut_finish, nullptr);
     });
@@ -103,17 +122,19 @@ void prepareClient()
 
 void watchSignals()
 {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (pipe2(g_wake, O_CLOEXEC) != 0) return;
+        std::thread(closer).detach();
+    });
+    if (g_wake[1] < 0) return;
+    // The client's own handler (put in on its first attach) closes the
+    // connections and lets the process run on; this one takes its place.
     for (int i = 0; i < 2; ++i) {
-        struct sigaction current{};
-        sigaction(Watched[i], nullptr, &current);
-        const bool ours = (current.sa_flags & SA_SIGINFO) && current.sa_sigaction == recordSignal;
-        // Nothing to stand in front of until the client has put its handler in.
-        if (ours || (!(current.sa_flags & SA_SIGINFO) && current.sa_handler == SIG_DFL)) continue;
-        g_clientAction[i] = current;
-        struct sigaction mine = current;
-        mine.sa_flags |= SA_SIGINFO;
-        mine.sa_sigaction = recordSignal;
-        sigaction(Watched[i], &mine, nullptr);
+        struct sigaction action{};
+        sigemptyset(&action.sa_mask);
+        action.sa_handler = g_ignored[i] ? SIG_IGN : recordSignal;
+        sigaction(Watched[i], &action, nullptr);
     }
 }
 

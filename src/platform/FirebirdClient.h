@@ -7,10 +7,12 @@
 //   desktop): the client is pointed at a firebird.conf of the module with
 //   ServerMode = SuperClassic, unless FIREBIRD already names a configuration
 //   of the operator's own.
-// - SIGTERM and SIGINT end the process: the client's own handler closes the
-//   attachments (their transactions are rolled back), then the shutdown
+// - SIGTERM and SIGINT end the process. The client's own handler would close
+//   the attachments and leave the process running without them; instead the
+//   signal wakes a thread that has the client shut down (fb_shutdown: every
+//   attachment closed, its transactions rolled back), and the shutdown
 //   callback registered here ends the process with 128 + the signal number
-//   (143, 130) instead of leaving it running without its connections.
+//   (143, 130). A signal the program was started with ignored stays ignored.
 #include <QString>
 #include <QStringList>
 
@@ -20,8 +22,8 @@ namespace plan::firebird {
 // shutdown callback. Idempotent; Connection calls it before every attach.
 void prepareClient();
 
-// After an attach: puts the signal recorder in front of the client's SIGTERM
-// and SIGINT handlers (the client installs them on its first attach).
+// After an attach: puts the module's SIGTERM and SIGINT handlers in place of
+// the client's (the client installs them on its first attach).
 void watchSignals();
 
 // The folder of the module's engine configuration (firebird.conf).
