@@ -4,6 +4,7 @@
 #include "platform/FirebirdClient.h"
 
 #include <QAtomicInt>
+#include <algorithm>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -87,7 +88,6 @@ void Connection::open(const QString& cs, const QString& userIn, const QString& p
 {
     close();
     m_connectionString = cs;
-    m_staging.clear();
     const Credentials cred = credentialsFor(cs, userIn, passwordIn);
     m_user = cred.user;
     if (cs.trimmed().isEmpty()) throw DbError(QStringLiteral("No database is named: the connection string is empty"));
@@ -146,19 +146,32 @@ QString Connection::defaultConnectionString()
 
 void Connection::openDefault() { open(defaultConnectionString()); }
 
+std::vector<Connection::StagingTable>& stagingLogRef()
+{
+    static std::vector<Connection::StagingTable> log;
+    return log;
+}
+
 void Connection::noteStagingTable(const QString& table, const QString& query)
 {
     if (!table.startsWith(QLatin1String("REPORT_"), Qt::CaseInsensitive)) return;
-    for (StagingTable& s : m_staging)
+    for (StagingTable& s : stagingLogRef())
         if (s.table == table) {
+            s.connection = this;
             s.query = query;
             return;
         }
-    m_staging.push_back({table, query});
+    stagingLogRef().push_back({this, table, query});
 }
+
+std::vector<Connection::StagingTable> Connection::stagingLog() { return stagingLogRef(); }
+
+void Connection::clearStagingLog() { stagingLogRef().clear(); }
 
 void Connection::close()
 {
+    auto& log = stagingLogRef();
+    log.erase(std::remove_if(log.begin(), log.end(), [this](const StagingTable& s) { return s.connection == this; }), log.end());
     if (QSqlDatabase::contains(m_name)) {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         if (db.isOpen()) db.close();

@@ -54,19 +54,20 @@ public:
     struct Target { QString host; int port = 0; QString path; bool embedded = true; };
     static Target parse(const QString& connectionString);
 
-    // The staging tables (REPORT_...) written through this connection since
-    // it was opened, each with the query its dataset opened it by, in the
-    // order they were first written; emptying a table counts as writing it.
-    struct StagingTable { QString table; QString query; };
+    // The staging tables (REPORT_...) written since the log was last cleared,
+    // by any connection of the process, each with the connection that wrote
+    // it (its rows are private to that connection) and the query its dataset
+    // opened it by, in the order first written; emptying a table counts as
+    // writing it. A connection leaves the log when it closes.
+    struct StagingTable { Connection* connection; QString table; QString query; };
     void noteStagingTable(const QString& table, const QString& query);
-    const std::vector<StagingTable>& stagingTables() const { return m_staging; }
-    void clearStagingTables() { m_staging.clear(); }
+    static std::vector<StagingTable> stagingLog();
+    static void clearStagingLog();
 
 private:
     QString m_name;
     QString m_connectionString;
     QString m_user;
-    std::vector<StagingTable> m_staging;
 };
 
 // The reads of a long report in one transaction: one consistent view of the

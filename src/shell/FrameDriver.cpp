@@ -264,7 +264,7 @@ QString resolveItem(const TFrameBar* bar, const QString& item, QString* error)
 // Reads every staging table the run wrote, by its own query, and writes
 // <TABLE>.csv of each into dir when one is given (earlier REPORT_*.csv files
 // there are removed first, so that the folder holds this run's tables only).
-void collectStaging(Connection& connection, const QString& dir, RunResult* res)
+void collectStaging(const QString& dir, RunResult* res)
 {
     if (!dir.isEmpty()) {
         QDir d(dir);
@@ -272,11 +272,11 @@ void collectStaging(Connection& connection, const QString& dir, RunResult* res)
             throw std::runtime_error("cannot create the folder " + dir.toStdString());
         for (const QString& old : d.entryList({QStringLiteral("REPORT_*.csv")}, QDir::Files)) d.remove(old);
     }
-    for (const Connection::StagingTable& t : connection.stagingTables()) {
-        Dataset ds(&connection);
+    for (const Connection::StagingTable& t : Connection::stagingLog()) {
+        Dataset ds(t.connection);
         ds.setCommandText(t.query);
         ds.open();
-        res->staging.push_back({t.table, ds.fieldNames(), rowsAsText(ds)});
+        res->staging.push_back({t.table, t.query, ds.fieldNames(), rowsAsText(ds)});
         if (dir.isEmpty()) continue;
         const QString path = QDir(dir).filePath(t.table + QStringLiteral(".csv"));
         exportCsv(ds, path);
@@ -327,8 +327,8 @@ RunResult runItem(const RunRequest& req)
     std::unique_ptr<Dataset> ds[3];
     THostWindow* w = nullptr;
     try {
-        if (req.connection) hostConnection.clearStagingTables();
-        else hostConnection.openDefault();
+        Connection::clearStagingLog();
+        if (!req.connection) hostConnection.openDefault();
         for (auto& d : ds) d = std::make_unique<Dataset>(&hostConnection);
         w = loadHostWindow(key, ds[0].get(), ds[1].get(), ds[2].get(), req.user, ShowMode::NoLoop);
         QString error;
@@ -349,7 +349,7 @@ RunResult runItem(const RunRequest& req)
             }
         }
         if (!pressed) driver.press(QStringLiteral("cmdReport"));
-        collectStaging(hostConnection, req.stagingDir, &res);
+        collectStaging(req.stagingDir, &res);
         // A message box ends the run: its text is the outcome, nothing else is written.
         if (!MessageService::recorded().isEmpty()) {
             delete w;

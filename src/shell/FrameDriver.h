@@ -72,6 +72,7 @@ QString parseRunArguments(const QStringList& args, RunRequest* out);
 // A staging table as the run left it, read by the table's own query.
 struct StagedTable {
     QString table;
+    QString query;                  // the query the run opened it by
     QStringList columns;            // column names, ID first
     std::vector<QStringList> rows;  // every column as text, in the query's order
 };
