@@ -117,23 +117,23 @@ void prepareClient()
         }
         ISC_STATUS_ARRAY status;
         fb_shutdown_callback(status, onShutdown, fb_shut_finish, nullptr);
+        if (pipe2(g_wake, O_CLOEXEC) == 0) std::thread(closer).detach();
     });
+    // In place before the first attach, so that the client does not put its own in.
+    watchSignals();
 }
 
 void watchSignals()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        if (pipe2(g_wake, O_CLOEXEC) != 0) return;
-        std::thread(closer).detach();
-    });
     if (g_wake[1] < 0) return;
-    // The client's own handler (put in on its first attach) closes the
-    // connections and lets the process run on; this one takes its place.
     for (int i = 0; i < 2; ++i) {
+        const __sighandler_t wanted = g_ignored[i] ? SIG_IGN : recordSignal;
+        struct sigaction current{};
+        sigaction(Watched[i], nullptr, &current);
+        if (!(current.sa_flags & SA_SIGINFO) && current.sa_handler == wanted) continue;
         struct sigaction action{};
         sigemptyset(&action.sa_mask);
-        action.sa_handler = g_ignored[i] ? SIG_IGN : recordSignal;
+        action.sa_handler = wanted;
         sigaction(Watched[i], &action, nullptr);
     }
 }

@@ -22,8 +22,9 @@ namespace plan::firebird {
 // shutdown callback. Idempotent; Connection calls it before every attach.
 void prepareClient();
 
-// After an attach: puts the module's SIGTERM and SIGINT handlers in place of
-// the client's (the client installs them on its first attach).
+// Puts the module's SIGTERM and SIGINT handlers in place (prepareClient does
+// it before the first attach, so that the client keeps out of them; after an
+// attach this checks they are still there).
 void watchSignals();
 
 // The folder of the module's engine configuration (firebird.conf).
