@@ -22,10 +22,14 @@ int cmdRun(const DriverContext& ctx, const QStringList& args);
 int cmdNalet(const DriverContext& ctx, const QStringList& args);
 int cmdTuneReports(const DriverContext& ctx, const QStringList& args);
 int cmdTuneSheets(const DriverContext& ctx, const QStringList& args);
+int cmdCheck(const DriverContext& ctx, const QStringList& args);
 
 // Reads the value after option args[*i] into *value and moves *i past it;
 // says "OPTION needs a value" and returns false when there is none.
 bool optionValue(const QStringList& args, int* i, QString* value);
+
+// The usage of a command ("run", "nalet"), or of the driver as a whole.
+QString commandUsage(const QString& command);
 
 // Writes a line to stdout / stderr (UTF-8).
 void out(const QString& line);

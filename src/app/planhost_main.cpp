@@ -6,6 +6,7 @@
 // The database user and password: the options, else the connection settings
 // of the window (the user is kept in the settings file, the password only for
 // the session), else ISC_USER / ISC_PASSWORD.
+#include "data/FleetCheck.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
@@ -30,9 +31,11 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QVBoxLayout>
 #include <cstdio>
 #include <memory>
 
@@ -151,6 +154,8 @@ public:
             win->addAction(w.caption, this, [this, key] { openWindow(key); });
             if (key == QLatin1String("frmPlanZaiavSLG")) win->addSeparator();
         }
+        QMenu* service = menuBar()->addMenu(QStringLiteral("&Сервис"));
+        service->addAction(QStringLiteral("Проверка данных парка…"), this, [this] { checkFleetData(); });
         QMenu* place = menuBar()->addMenu(QStringLiteral("&Окна"));
         place->addAction(QStringLiteral("Восстановить положение всех окон"), this,
                          [this] { m_module.restoreAll(QApplication::instance()); });
@@ -194,6 +199,45 @@ private:
         if (!openDatabase(dlg.connectionString())) return;
         settings.writeString(HostSection, HostDbKey, dlg.connectionString());
         settings.writeString(HostSection, HostDbUserKey, dlg.user());
+    }
+
+    // The records of the fleet the reports cannot trust, in a window of their own.
+    void checkFleetData()
+    {
+        if (!m_conn) {
+            plan::MessageService::show(QStringLiteral("Сначала выберите базу данных (Файл → База данных…)"),
+                                       plan::MessageService::Kind::Warning, this);
+            return;
+        }
+        std::vector<plan::Doubt> found;
+        try {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            found = plan::data::checkFleet(*m_conn);
+            QApplication::restoreOverrideCursor();
+        } catch (const plan::DbError& e) {
+            QApplication::restoreOverrideCursor();
+            plan::MessageService::show(e.message(), plan::MessageService::Kind::Error, this);
+            return;
+        }
+        const QString summary = found.empty()
+                                    ? QStringLiteral("Проверка данных парка: записей, требующих проверки, нет.")
+                                    : QStringLiteral("Проверка данных парка: записей, требующих проверки: %1.").arg(found.size());
+        statusBar()->showMessage(summary);
+        QDialog dlg(this);
+        dlg.setWindowTitle(QStringLiteral("Проверка данных парка"));
+        auto* layout = new QVBoxLayout(&dlg);
+        layout->addWidget(new QLabel(summary, &dlg));
+        auto* list = new QPlainTextEdit(&dlg);
+        list->setReadOnly(true);
+        QStringList lines;
+        for (const plan::Doubt& d : found) lines << d.text();
+        list->setPlainText(lines.join(QLatin1Char('\n')));
+        layout->addWidget(list, 1);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+        connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+        layout->addWidget(buttons);
+        dlg.resize(900, 500);
+        dlg.exec();
     }
 
     void openWindow(const QString& key)

@@ -30,16 +30,22 @@ class Dataset;
 //     StagingRow r;
 //     r.set(F34::GroupName, type).set(F34::Ownership, 0).set(F34::RegisterDays, days);
 //     writer.addRow(r);
+//
+// Position 0 is the key the database fills in most staging tables and is
+// then left unset. The tables of forms 36-GA and 37-GA hold a written text
+// column at 0 (their key stands elsewhere, docs/schema.md): their frames set
+// it like any other position, r.set(0, imiaUga).
 class StagingRow {
 public:
-    // Sets position pos (>= 1); a later set of the same position wins.
+    // Sets position pos (>= 0); a later set of the same position wins.
     StagingRow& set(int pos, const QVariant& value);
     // The value at pos; an invalid QVariant when it is not set.
     QVariant at(int pos) const;
     bool has(int pos) const;
     // The highest position set (0 for an empty row).
     int size() const { return static_cast<int>(m_values.size()) - 1; }
-    // Text of every position from 1 to size(), "" where not set.
+    // Text of every position from 1 to size(), "" where not set (position 0,
+    // written only by forms 36-GA and 37-GA, is read with at(0)).
     QStringList texts() const;
 
 private:
@@ -70,7 +76,7 @@ public:
     // the database fills); the row is posted and the batch updated at once.
     void addRow(std::initializer_list<QVariant> values);
     void addRow(const QVariantList& values);
-    // Appends a row of the positions set in it.
+    // Appends a row of the positions set in it, position 0 included when set.
     void addRow(const StagingRow& row);
     int rowsWritten() const { return m_rows; }
     Dataset& dataset() { return m_ds; }

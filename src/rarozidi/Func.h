@@ -96,6 +96,10 @@ QString ownerListFragment(const QString& connector, const QStringList& codes);
 // time ("H:MM"), as "H:MM" ("1500" - "1450:45" -> "49:15"; "100" -
 // "105:30" -> "-5:30"). "" when the limit or the used value is empty.
 QString FunOstatChas(const plan::Dataset& ds, int limitPos, int usedPos);
+// The same with the used running time already worked out ("H:MM", e.g. the
+// continuous running of a blade): the limit at limitPos less `used`; "" when
+// the limit or `used` is empty. `usedWhat` names the value in an error.
+QString FunOstatChas(const plan::Dataset& ds, int limitPos, const QString& used, const QString& usedWhat);
 // Remaining calendar life: the limit at limitPos ("Y.MM", years, point,
 // months) less the months from the date at datePos to asOf (month numbers
 // only), as years + FunBookYear(remaining months) + months + "м."
@@ -120,7 +124,8 @@ bool FunIsBN(const plan::Dataset& ds, int pos);
 // The running time of a component counted from the aircraft: the value at
 // usedPos (the running time the component had when it was installed) plus
 // the counted flying of the aircraft it is on (GDE_STOIT) from its
-// installation date (DATA_USTANOVKI) on, each flight entry's ground running
+// installation date (DATA_USTANOVKI) up to today of the clock (flights dated
+// later are not counted), each flight entry's ground running
 // counted at the kind's share and rounded half up. Result "H:MM". When the
 // component is not on an aircraft (a store word or empty) or has no
 // installation date, the stored value itself ("H:MM", normalised).

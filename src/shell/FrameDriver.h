@@ -34,10 +34,16 @@ public:
     void select(const QString& text);
     // Clicks a button by object name; a hidden or disabled button is an error.
     void press(const QString& name);
+    // What the steps left aside: a value for a hidden or disabled control is
+    // not set, and said so here.
+    QStringList notices() const { return m_notices; }
+    // The object names of the controls --set and --press can reach.
+    QStringList controlNames() const;
 
 private:
     QWidget* find(const QString& name) const;
     QWidget* m_root;
+    QStringList m_notices;
 };
 
 // One `plan run`: a host window, a bar item, steps on its frame, outputs.
@@ -61,6 +67,7 @@ struct RunRequest {
     // staging rows of the run through it afterwards); otherwise the run opens
     // its own on the process's default database and closes it at the end.
     Connection* connection = nullptr;
+    bool strict = false; // --strict: doubtful data ends the run with status 3
 };
 
 // Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
@@ -87,6 +94,10 @@ struct RunResult {
     // this is the only place they can be read.
     std::vector<StagedTable> staging;
     const StagedTable* stagedTable(const QString& table) const;
+    QStringList doubts;   // records of doubtful data the report met (platform/DataDoubts.h)
+    QStringList templateProblems; // a template missing, in error or refused
+    QStringList notices;  // values left aside (see FrameDriver::notices)
+    QStringList html;     // the rendered documents of the report, in order
 };
 
 // Opens the window on the process's default database, opens the item,

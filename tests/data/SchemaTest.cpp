@@ -1,10 +1,13 @@
 // The positions reports read from whole rows must hold the columns they mean.
+#include "data/FrameQueries.h"
 #include "data/Schema.h"
 #include "data/TableWriter.h"
 #include "platform/Dataset.h"
+#include "platform/ReportCycle.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 struct Pos { const char* table; int pos; const char* column; };
@@ -85,7 +88,15 @@ const Pos kPositions[] = {
     {"TUNE_REPORTS", 4, "NUMBER_LINE"}, {"TUNE_REPORTS", 7, "TIP_AGREGATA"}, {"TUNE_REPORTS", 12, "MESTA_USTANOVKI"},
     {"TUNE_DOCS", 1, "NAME_REPORT"}, {"TUNE_DOCS", 3, "NAZVANIE"}, {"TUNE_DOCS", 4, "CHERT_NOMER"},
     {"TUNE_DOCS", 5, "TIP_AGREGATA"}, {"TUNE_DOCS", 6, "ID_ETALON"},
-    {"REPORT_FORMA_36_GA", 1, "TIP_VS"}, {"REPORT_FORMA_36_GA", 2, "NOMER_VS"}, {"REPORT_PROGNOZ", 11, "C11"},
+    {"REPORT_PROGNOZ", 0, "ID"}, {"REPORT_PROGNOZ", 11, "C11"},
+    {"REPORT_FORMA_36_GA", 0, "IMIA_UGA"}, {"REPORT_FORMA_36_GA", 1, "C1"}, {"REPORT_FORMA_36_GA", 2, "C2"},
+    {"REPORT_FORMA_36_GA", 6, "ID"}, {"REPORT_FORMA_36_GA", 9, "TIP_VS"}, {"REPORT_FORMA_36_GA", 10, "NOMER_VS"},
+    {"REPORT_FORMA_36_GA", 32, "C32"},
+    {"REPORT_FORMA_37_GA", 0, "IMIA_UGA"}, {"REPORT_FORMA_37_GA", 1, "C1"}, {"REPORT_FORMA_37_GA", 3, "ID"},
+    {"REPORT_FORMA_37_GA", 18, "GDE_STOIT"}, {"REPORT_FORMA_37_GA", 27, "C27"},
+    {"REPORT_PRODLENIE_OSN_AGREGATY", 1, "NOMER_PP"}, {"REPORT_PRODLENIE_AIREO", 1, "NOMER_PP"},
+    {"REPORT_PRODLENIE_DUBLICAT", 1, "NOMER_PP"}, {"REPORT_SLG_OGR_RES", 1, "NOMER_PP"},
+    {"REPORT_LIZING_PSB_MONTH", 40, "C40"}, {"REPORT_UDOSHUM_ISH_INF", 40, "C40"},
 };
 
 // Columns queries name, which must exist wherever they stand.
@@ -99,7 +110,7 @@ const Pos kNamed[] = {
     {"VSU", -1, "TIP_VS"}, {"VSU", -1, "MESTO_USTANOVKI"}, {"VSU", -1, "GDE_STOIT"}, {"VSU", -1, "DATA_POSTUPLENIA"},
     {"VSU", -1, "DUBLICAT"}, {"SPRAVKA", -1, "DATA_POLETA"}, {"RASPOLOGENIA", -1, "HIDE"},
     {"DVIGENIE_V_EKSPLUATACII", -1, "NAIMENOVANIE"}, {"DVIGENIE_V_EKSPLUATACII", -1, "ID_NAME"},
-    {"ETAAGREGAT", -1, "ED_IZMARENIA"}, {"REPORT_PRODLENIE_AIREO", -1, "NOMER_PP"}, {"REPORT_FORMA_37_GA", -1, "GDE_STOIT"},
+    {"ETAAGREGAT", -1, "ED_IZMARENIA"}, {"VSU", -1, "SOBSTVENNOST"}, {"SOBSTVENNIKI", -1, "NAME"},
 };
 
 // Column types the reports rely on (Firebird type codes of RDB$FIELDS).
@@ -111,33 +122,8 @@ const Typed kTypes[] = {
     {"DVIGATEL", "NAZNACHENNYI_LET", Varchar}, {"VSU", "OBSHAIA_SNE", Varchar}, {"VSU", "DATA_USTANOVKI", Date},
     {"VSU", "ZAPUSKI_PPR", Int}, {"SPRAVKA", "V_VOZDUHE_1", Time}, {"SPRAVKA", "NA_ZEMLE_2", Time},
     {"SPRAVKA", "KOL_VO_POSADOK", Int}, {"SEZONNOE_TO", "VID_TO", Int}, {"LOPAST", "DATA_USTANOVKI", Date},
-};
-
-// Queries the frames send verbatim; each names columns that must exist.
-const char* const kQueries[] = {
-    "SELECT ID, Imia_UGA, EXPLUATANT, Adres_Predpr, FIO_IAS, Imia_36, Adres_36, NACH_PDO, PHONE_PDO, EMAIL_36GA, "
-    "EMAIL_PREDPRIATIE, DOLGNOST_IAS FROM Obshie Where EXPLUATANT='1' ORDER BY Obshie.ID;",
-    "SELECT ID, Imia_UGA, EXPLUATANT, Adres_Predpr, FIO_IAS, IMIA_DVIGATEL_37, Adres_37, NOMER_SVIDELSTVA, "
-    "IMIA_REDUCTOR_37, NACH_PDO, PHONE_PDO, DOLGNOST_IAS FROM Obshie Where EXPLUATANT='1' ORDER BY ID;",
-    "Select NAME_UGA_PASR, NAME_APSC From OBSHIE Where EXPLUATANT='0' Order By ID;",
-    "Select TIP_VS From TIPOVYE_DANNYE_VS Where Not Upper(TIP_VS) Like Upper('%Hide%') And KOD_VS=1 Order By TIP_VS, ID;",
-    "Select * From RASPOLOGENIA Where HIDE=0 Order By ID_MESTO;",
-    "Select * From REESTR Where TIP_VS='x' And EXPLUATANT='1' And STATUS_TO='12' And (DATE_REESTR_VYVOD Is Null Or "
-    "DATE_REESTR_VYVOD>'1,1,2026');",
-    "Select * From REESTR Where Not Upper(TIP_VS) Like Upper('%Hide%') And STATUS_TO<>11 Order By DATA_DO_UDO_SHUM;",
-    "Select * From PTO_FORMY Where CASE1<>'АРЗ' Order By ID;",
-    "SELECT DATA_POLETA, ID, Bortovoi_nomer, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, VSU_V_GENERATORNOM, "
-    "VSU_POLNOE_VREMYA From Spravka Where (((Bortovoi_nomer) = 'x') AND ((Data_poleta) > '1,1,2026')) "
-    "ORDER BY DATA_POLETA, ID;",
-    "SELECT NAZVANIE, ZAVODSKOY_NOMER, IZGOTOVLEN_DATA, REMONT_ZAVOD, REMONT_DATA, OBSHAIA_SNE, OBSHAIA_PPR, "
-    "MESTO_USTANOVKI, VSEGO_REMONTOV, DATA_POSTUPLENIA, OBSHAIA_MEGREMONTNY, OBSHAIA_MEGREMONTNY, TIP_VS, ID, SUMMA_SNE, "
-    "SUMMA_PPR, SUMMA_MEGREM, OBSHAIA_DO_PERVOGO, SUMMA_DO_PERVOGO From VSU Where (TIP_VS='x');",
-    "SELECT NAZVANIE_DVIGATELYA, ZAVODSKOI_NOMER, IZGOTOVLEN_DATA, REMONT_ZAVOD, REMONT_DATA, NARABOTKA_SNE, "
-    "NARABOTKA_PPR, GDE_STOIT, VSEGO_REMONTOV, DATA_POSTUPLENIYA_V_PRED, MEZHREMONTNYI_CHASOV, MEZHREMONTNYI_CHASOV, "
-    "TIP_VS, ID, ODIN_DVA, DO_PERVOGO_CHASOV From DVIGATEL Where (TIP_VS='x');",
-    "Select * From DVIGENIE_V_EKSPLUATACII Where ((KUDA)='x')  And ((NAIMENOVANIE)='Dvigatel') And "
-    "((DATA_PEREVODA) Between '1,1,2026' And '3,31,2026') Order By DATA_PEREVODA, OTKUDA, KUDA, ID;",
-    "Select * From USERS Where FAMILIA='x' Order By ID;",
+    {"REPORT_FORMA_37_GA", "ID", Int}, {"REPORT_PRODLENIE_OSN_AGREGATY", "NOMER_PP", Int},
+    {"REPORT_SLG_OGR_RES", "NOMER_PP", Int},
 };
 
 int columnType(plan::Connection* c, const char* table, const char* column)
@@ -157,13 +143,16 @@ TEST(Schema, SelectStarPutsTheCataloguedColumnsAtTheirPositions)
     for (const Pos& p : kPositions) {
         const QStringList cols = plan::TableWriter::columns(c->database(), p.table);
         ASSERT_GT(cols.size(), p.pos) << p.table;
-        EXPECT_EQ(cols[0], "ID") << p.table;
+        // Forms 36-GA and 37-GA write position 0 and keep their key elsewhere.
+        if (QString::fromLatin1(p.table) != QLatin1String("REPORT_FORMA_36_GA") &&
+            QString::fromLatin1(p.table) != QLatin1String("REPORT_FORMA_37_GA"))
+            EXPECT_EQ(cols[0], "ID") << p.table;
         EXPECT_EQ(cols[p.pos].toStdString(), p.column) << p.table << " position " << p.pos;
     }
     for (const Pos& p : kNamed)
         EXPECT_TRUE(plan::TableWriter::columns(c->database(), p.table).contains(p.column)) << p.table << "." << p.column;
     for (const Typed& t : kTypes) EXPECT_EQ(columnType(c.get(), t.table, t.column), t.type) << t.table << "." << t.column;
-    for (const char* q : kQueries) {
+    for (const char* q : plantest::kFrameQueries) {
         plan::Dataset ds(c.get());
         ds.setCommandText(QString::fromUtf8(q));
         EXPECT_NO_THROW(ds.open()) << q;
@@ -188,4 +177,51 @@ TEST(Schema, StagingTablesArePrivateToTheirConnectionAndNoOtherIs)
         EXPECT_EQ(ds.field(1).asInteger(), isStaging ? 4 : 0) << ds.str(0).toStdString();
     }
     EXPECT_GE(staging, 40);
+}
+
+// Forms 36-GA and 37-GA write position 0 themselves and sort by columns they
+// write; rows written through the staging writer come back in the order of
+// the forms' queries with every written position in place.
+TEST(Schema, FormStagingTablesTakeTheWrittenPositionsAndSortByThem)
+{
+    const QString path = plantest::createSchemaDatabase("schema-staging");
+    auto c = plantest::connect(path);
+    struct Row { int sortPos1; QString sort1; int sortPos2; QString sort2; };
+    struct Case {
+        const char* query;
+        int lastPos;
+        std::vector<Row> rows;            // in the order written
+        std::vector<QString> expectFirst; // position sortPos2 of the rows as read back
+    };
+    const Case cases[] = {
+        {"SELECT * From REPORT_FORMA_36_GA ORDER BY Tip_VS, Nomer_VS;", 32,
+         {{9, "Ми-8", 10, "22540"}, {9, "Ка-32", 10, "31585"}, {9, "Ми-8", 10, "22377"}},
+         {"31585", "22377", "22540"}},
+        {"SELECT * FROM REPORT_FORMA_37_GA ORDER BY ID, Gde_stoit;", 27,
+         {{3, "2", 18, "RA-22540"}, {3, "10", 18, "3"}, {3, "1", 18, "RA-31585"}},
+         {"RA-31585", "RA-22540", "3"}},
+    };
+    for (const Case& k : cases) {
+        plan::Dataset ds(c.get());
+        {
+            plan::StagingWriter w(ds, QString::fromUtf8(k.query));
+            for (const Row& r : k.rows) {
+                plan::StagingRow row;
+                row.set(0, QStringLiteral("МТУ ВТ")).set(1, QStringLiteral("1")).set(2, QStringLiteral("адрес"));
+                row.set(r.sortPos1, r.sort1).set(r.sortPos2, r.sort2).set(k.lastPos, QStringLiteral("last"));
+                w.addRow(row);
+            }
+        }
+        ds.close();
+        ds.open();
+        ASSERT_EQ(ds.recordCount(), static_cast<int>(k.rows.size())) << k.query;
+        for (const QString& expected : k.expectFirst) {
+            EXPECT_EQ(ds.str(0), QStringLiteral("МТУ ВТ")) << k.query;
+            EXPECT_EQ(ds.str(1), QStringLiteral("1")) << k.query;
+            EXPECT_EQ(ds.str(2), QStringLiteral("адрес")) << k.query;
+            EXPECT_EQ(ds.str(k.rows[0].sortPos2), expected) << k.query;
+            EXPECT_EQ(ds.str(k.lastPos), QStringLiteral("last")) << k.query;
+            ds.next();
+        }
+    }
 }
