@@ -74,6 +74,8 @@ protected:
         MessageService::setHeadless(true);
         MessageService::clear();
         home = plantest::scratchDir() + QStringLiteral("/home");
+        QDir().mkpath(home);
+        QFile::link(QStringLiteral(PLAN_SOURCE_DIR "/templates"), home + QStringLiteral("/templates"));
         Paths::setHome(home);
         Paths::setUserRoot(plantest::scratchDir() + QStringLiteral("/user"));
         writeReportsIni();
