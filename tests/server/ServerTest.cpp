@@ -184,11 +184,15 @@ TEST_F(ServerTest, ForecastEqualsTheEmbeddedOneAndEveryWindowRuns)
         if (!t) continue;
         for (const QString& caption : shell::switchedItems(*t)) {
             const shell::RunResult r = run(cs, w.key, caption);
-            if (r.errors.join(QLatin1Char('\n')).contains(QStringLiteral("еще не построен"))) continue;
+            // Frames not built yet, and sheets made by picking a row (they have no show button), give way to the next item.
+            const QString all = r.errors.join(QLatin1Char('\n'));
+            if (all.contains(QStringLiteral("еще не построен")) || all.contains(QStringLiteral("нет элемента «cmdReport»")))
+                continue;
             // A frame may stop with its own message (nothing chosen yet), never with an error of the database.
             for (const QString& e : r.errors)
                 EXPECT_TRUE(r.messages.contains(e)) << w.key.toStdString() << " / " << caption.toStdString() << ": "
                                                     << e.toStdString();
+            std::printf("%s: %s ran on the server\n", qPrintable(w.key), qPrintable(caption));
             ++windowsRun;
             break;
         }
