@@ -245,14 +245,6 @@ TEST_F(Form34GA, Type2SumsByTypeOrWritesOneRowPerAircraft)
 TEST_F(Form34GA, TheQuarterChoosesTheTemplate)
 {
     fill(kTables, QStringList(kOperator) << aircraft("Ми-8Т", "RA-1", "OWN", "'2016-06-01'"));
-    // The installation's templates: the shared parts and those of the window.
-    const QDir shipped(QStringLiteral(PLAN_SOURCE_DIR "/templates"));
-    const QString installed = base + QStringLiteral("/home/templates");
-    QDir().mkpath(installed + QStringLiteral("/frmPlanReport"));
-    for (const QString& f : shipped.entryList({QStringLiteral("*.html")}, QDir::Files))
-        QFile::copy(shipped.filePath(f), installed + QLatin1Char('/') + f);
-    for (const QString& f : QDir(shipped.filePath(QStringLiteral("frmPlanReport"))).entryList(QDir::Files))
-        QFile::copy(shipped.filePath(QStringLiteral("frmPlanReport/") + f), installed + QStringLiteral("/frmPlanReport/") + f);
     struct Case {
         const char* caption;
         const char* quarter;

@@ -75,7 +75,7 @@ protected:
         MessageService::clear();
         home = plantest::scratchDir() + QStringLiteral("/home");
         QDir().mkpath(home);
-        QFile::link(QStringLiteral(PLAN_SOURCE_DIR "/templates"), home + QStringLiteral("/templates"));
+        plantest::installTemplates(home);
         Paths::setHome(home);
         Paths::setUserRoot(plantest::scratchDir() + QStringLiteral("/user"));
         writeReportsIni();

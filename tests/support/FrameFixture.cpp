@@ -33,8 +33,7 @@ void FrameTest::SetUp()
     plan::Paths::setUserRoot(base + QStringLiteral("/user"));
     QDir().mkpath(base + QStringLiteral("/home"));
     QDir().mkpath(base + QStringLiteral("/user"));
-    // The shipped templates, as the installation folder holds them.
-    QFile::link(QStringLiteral(PLAN_SOURCE_DIR "/templates"), base + QStringLiteral("/home/templates"));
+    plantest::installTemplates(base + QStringLiteral("/home"));
     {
         plan::IniFile ini(base + QStringLiteral("/home/reports.ini"));
         for (const auto& w : plan::shell::moduleWindows()) {
