@@ -1,19 +1,37 @@
 #include "platform/Connection.h"
 
 #include "platform/DbError.h"
+#include "platform/FirebirdClient.h"
 
 #include <QAtomicInt>
+#include <algorithm>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cstdio>
 #include <ibase.h>
 
 namespace plan {
 namespace {
 QAtomicInt g_counter;
 QString g_defaultCs;
-QString g_defaultUser = QStringLiteral("SYSDBA");
-QString g_defaultPassword = QStringLiteral("masterkey");
+QString g_defaultUser;
+QString g_defaultPassword;
+
+bool traceSql() { return qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0; }
+
+// The engine's words for an attach whose user or password was refused or missing.
+bool isLoginError(const QString& text)
+{
+    return text.contains(QLatin1String("user name and password are not defined"), Qt::CaseInsensitive);
+}
+
+QString loginMessage(const QString& cs)
+{
+    return QStringLiteral("Сервер Firebird «%1» не принял пользователя и пароль. Задайте их параметрами --db-user и "
+                          "--db-password, переменными ISC_USER и ISC_PASSWORD или в настройках подключения окна "
+                          "(Файл → База данных…).").arg(cs);
+}
 
 } // namespace
 
@@ -52,12 +70,26 @@ Connection::Target Connection::parse(const QString& cs)
     return t;
 }
 
-void Connection::open(const QString& cs, const QString& user, const QString& password)
+Connection::Credentials Connection::credentialsFor(const QString& cs, const QString& user, const QString& password)
+{
+    Credentials c{user, password};
+    if (c.user.isEmpty()) c.user = g_defaultUser;
+    if (c.password.isEmpty()) c.password = g_defaultPassword;
+    if (c.user.isEmpty()) c.user = qEnvironmentVariable("ISC_USER");
+    if (c.password.isEmpty()) c.password = qEnvironmentVariable("ISC_PASSWORD");
+    if (parse(cs).embedded) {
+        if (c.user.isEmpty()) c.user = QStringLiteral("SYSDBA");
+        if (c.password.isEmpty()) c.password = QStringLiteral("masterkey");
+    }
+    return c;
+}
+
+void Connection::open(const QString& cs, const QString& userIn, const QString& passwordIn)
 {
     close();
     m_connectionString = cs;
-    m_user = user;
-    m_password = password;
+    const Credentials cred = credentialsFor(cs, userIn, passwordIn);
+    m_user = cred.user;
     if (cs.trimmed().isEmpty()) throw DbError(QStringLiteral("No database is named: the connection string is empty"));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
         throw DbError(QStringLiteral("Cannot open the database \"%1\": the Firebird driver (QIBASE) is not installed").arg(cs));
@@ -68,22 +100,40 @@ void Connection::open(const QString& cs, const QString& user, const QString& pas
             throw DbError(QStringLiteral("Cannot open the database \"%1\": the file does not exist").arg(cs));
         if (!fi.isFile())
             throw DbError(QStringLiteral("Cannot open the database \"%1\": it is not a file").arg(cs));
+    } else if (cred.user.isEmpty() || cred.password.isEmpty()) {
+        throw DbError(loginMessage(cs));
     }
+    firebird::prepareClient();
+    // The password never goes into a trace or a message.
+    if (traceSql()) std::fprintf(stderr, "CONNECT %s USER %s\n", cs.toUtf8().constData(), cred.user.toUtf8().constData());
     QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
                                                      : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_name);
     db.setHostName(t.host);
     if (t.port > 0) db.setPort(t.port);
     db.setDatabaseName(t.embedded ? QFileInfo(t.path).absoluteFilePath() : t.path);
-    db.setUserName(user);
-    db.setPassword(password);
+    db.setUserName(cred.user);
+    db.setPassword(cred.password);
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-    if (!db.open())
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, describeSqlError(db.lastError())));
+    const bool opened = db.open();
+    // The client library puts its signal handlers in on its first attach.
+    firebird::watchSignals();
+    if (!opened) {
+        const QString text = describeSqlError(db.lastError());
+        db.setPassword(QString());
+        if (t.embedded) {
+            const QString conflict = firebird::lockConflictMessage(QFileInfo(t.path).absoluteFilePath(), text);
+            if (!conflict.isEmpty()) throw DbError(conflict);
+        } else if (isLoginError(text)) {
+            throw DbError(loginMessage(cs));
+        }
+        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, text));
+    }
 }
 
-void Connection::setDefaultTarget(const QString& cs, const QString& user, const QString& password)
+void Connection::setDefaultTarget(const QString& cs) { g_defaultCs = cs; }
+
+void Connection::setDefaultCredentials(const QString& user, const QString& password)
 {
-    g_defaultCs = cs;
     g_defaultUser = user;
     g_defaultPassword = password;
 }
@@ -94,10 +144,34 @@ QString Connection::defaultConnectionString()
     return g_defaultCs;
 }
 
-void Connection::openDefault() { open(defaultConnectionString(), g_defaultUser, g_defaultPassword); }
+void Connection::openDefault() { open(defaultConnectionString()); }
+
+std::vector<Connection::StagingTable>& stagingLogRef()
+{
+    static std::vector<Connection::StagingTable> log;
+    return log;
+}
+
+void Connection::noteStagingTable(const QString& table, const QString& query)
+{
+    if (!table.startsWith(QLatin1String("REPORT_"), Qt::CaseInsensitive)) return;
+    for (StagingTable& s : stagingLogRef())
+        if (s.table == table) {
+            s.connection = this;
+            s.query = query;
+            return;
+        }
+    stagingLogRef().push_back({this, table, query});
+}
+
+std::vector<Connection::StagingTable> Connection::stagingLog() { return stagingLogRef(); }
+
+void Connection::clearStagingLog() { stagingLogRef().clear(); }
 
 void Connection::close()
 {
+    auto& log = stagingLogRef();
+    log.erase(std::remove_if(log.begin(), log.end(), [this](const StagingTable& s) { return s.connection == this; }), log.end());
     if (QSqlDatabase::contains(m_name)) {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         if (db.isOpen()) db.close();
@@ -154,20 +228,27 @@ void Connection::executeScript(const QString& script)
         throw DbError(QStringLiteral("Cannot commit on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
 }
 
-void Connection::createDatabase(const QString& cs, const QString& user, const QString& password)
+void Connection::createDatabase(const QString& cs, const QString& userIn, const QString& passwordIn)
 {
     const Target t = parse(cs);
+    const Credentials cred = credentialsFor(cs, userIn, passwordIn);
+    if (!t.embedded && (cred.user.isEmpty() || cred.password.isEmpty())) throw DbError(loginMessage(cs));
     QString target = t.embedded ? QFileInfo(t.path).absoluteFilePath() : t.path;
     if (!t.embedded) target = t.host + (t.port > 0 ? QStringLiteral("/%1").arg(t.port) : QString()) + QLatin1Char(':') + t.path;
     if (t.embedded && QFileInfo::exists(target))
         throw DbError(QStringLiteral("Cannot create the database \"%1\": the file already exists").arg(cs));
+    auto quoted = [](QString v) { return v.replace(QLatin1Char('\''), QStringLiteral("''")); };
     const QString sql = QStringLiteral("CREATE DATABASE '%1' USER '%2' PASSWORD '%3' PAGE_SIZE 8192 DEFAULT CHARACTER SET UTF8")
-                            .arg(target, user, password);
+                            .arg(quoted(target), quoted(cred.user), quoted(cred.password));
     const QByteArray sqlUtf8 = sql.toUtf8();
+    firebird::prepareClient();
+    if (traceSql()) std::fprintf(stderr, "CREATE DATABASE %s USER %s\n", cs.toUtf8().constData(), cred.user.toUtf8().constData());
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;
     isc_tr_handle tr = 0;
-    if (isc_dsql_execute_immediate(status, &db, &tr, 0, sqlUtf8.constData(), SQL_DIALECT_V6, nullptr)) {
+    const bool failed = isc_dsql_execute_immediate(status, &db, &tr, 0, sqlUtf8.constData(), SQL_DIALECT_V6, nullptr);
+    firebird::watchSignals();
+    if (failed) {
         char buf[512];
         const ISC_STATUS* pv = status;
         QString msg;
@@ -175,6 +256,7 @@ void Connection::createDatabase(const QString& cs, const QString& user, const QS
             if (!msg.isEmpty()) msg += QStringLiteral("; ");
             msg += QString::fromLocal8Bit(buf);
         }
+        if (!t.embedded && isLoginError(msg)) throw DbError(loginMessage(cs));
         throw DbError(QStringLiteral("Cannot create the database \"%1\": %2").arg(cs, msg));
     }
     isc_detach_database(status, &db);

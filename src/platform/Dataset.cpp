@@ -243,6 +243,7 @@ void Dataset::deleteAll()
     requireActive();
     QSqlDatabase d = db();
     const QString table = tableName();
+    m_connection->noteStagingTable(table, m_command);
     d.transaction();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("DELETE FROM ") + table)) {
@@ -294,6 +295,7 @@ void Dataset::post()
     }
     m_appending = false;
     QSqlDatabase d = db();
+    m_connection->noteStagingTable(table, m_command);
     const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));

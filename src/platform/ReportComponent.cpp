@@ -84,7 +84,9 @@ bool ReportComponent::prepareReport(bool clearPrevious)
         TableRows rows;
         Connection* conn = d->connection;
         if (d->dataset) {
-            if (!conn) conn = d->dataset->connection();
+            // The further tables a template names are staging tables written
+            // beside the main one, whose rows only the writing connection sees.
+            if (d->dataset->connection()) conn = d->dataset->connection();
             // A copy of the dataset re-reads the table, leaving the caller's
             // cursor where it was.
             if (d->dataset->connection() && !d->dataset->commandText().trimmed().isEmpty()) {
