@@ -90,16 +90,16 @@ void Connection::open(const QString& cs, const QString& userIn, const QString& p
     m_connectionString = cs;
     const Credentials cred = credentialsFor(cs, userIn, passwordIn);
     m_user = cred.user;
-    if (cs.trimmed().isEmpty()) throw DbError(QStringLiteral("No database is named: the connection string is empty"));
+    if (cs.trimmed().isEmpty()) throw DbError(QStringLiteral("База данных не указана: строка подключения пуста (укажите --db или путь к базе в настройках подключения)"));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": the Firebird driver (QIBASE) is not installed").arg(cs));
+        throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: драйвер Firebird (QIBASE) не установлен (установите пакет libqt6sql6-ibase)").arg(cs));
     const Target t = parse(cs);
     if (t.embedded) {
         QFileInfo fi(t.path);
         if (!fi.exists())
-            throw DbError(QStringLiteral("Cannot open the database \"%1\": the file does not exist").arg(cs));
+            throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: файла нет (проверьте путь)").arg(cs));
         if (!fi.isFile())
-            throw DbError(QStringLiteral("Cannot open the database \"%1\": it is not a file").arg(cs));
+            throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: это не файл").arg(cs));
     } else if (cred.user.isEmpty() || cred.password.isEmpty()) {
         throw DbError(loginMessage(cs));
     }
@@ -126,7 +126,7 @@ void Connection::open(const QString& cs, const QString& userIn, const QString& p
         } else if (isLoginError(text)) {
             throw DbError(loginMessage(cs));
         }
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, text));
+        throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: %2").arg(cs, text));
     }
 }
 
@@ -185,7 +185,7 @@ bool Connection::isOpen() const
 
 QSqlDatabase Connection::database() const
 {
-    if (!isOpen()) throw DbError(QStringLiteral("The database connection is not open"));
+    if (!isOpen()) throw DbError(QStringLiteral("Подключение к базе данных не открыто"));
     return QSqlDatabase::database(m_name, false);
 }
 
@@ -194,14 +194,14 @@ void Connection::execute(const QString& sql)
     QSqlDatabase db = database();
     QSqlQuery q(db);
     if (!q.exec(sql))
-        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(sql.left(300), describeSqlError(q.lastError())));
+        throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(sql.left(300), describeSqlError(q.lastError())));
 }
 
 void Connection::executeScript(const QString& script)
 {
     QSqlDatabase db = database();
     if (!db.transaction())
-        throw DbError(QStringLiteral("Cannot start a transaction on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
+        throw DbError(QStringLiteral("Не удается начать транзакцию в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
     QString stmt;
     for (const QString& rawLine : script.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
@@ -214,7 +214,7 @@ void Connection::executeScript(const QString& script)
             if (!q.exec(text)) {
                 const QString err = describeSqlError(q.lastError());
                 db.rollback();
-                throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(text.left(300), err));
+                throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(text.left(300), err));
             }
             // DDL must be committed before later statements can use it.
             if (text.startsWith(QStringLiteral("CREATE"), Qt::CaseInsensitive)
@@ -225,7 +225,7 @@ void Connection::executeScript(const QString& script)
         }
     }
     if (!db.commit())
-        throw DbError(QStringLiteral("Cannot commit on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
+        throw DbError(QStringLiteral("Не удается сохранить изменения в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
 }
 
 void Connection::createDatabase(const QString& cs, const QString& userIn, const QString& passwordIn)
@@ -236,7 +236,7 @@ void Connection::createDatabase(const QString& cs, const QString& userIn, const 
     QString target = t.embedded ? QFileInfo(t.path).absoluteFilePath() : t.path;
     if (!t.embedded) target = t.host + (t.port > 0 ? QStringLiteral("/%1").arg(t.port) : QString()) + QLatin1Char(':') + t.path;
     if (t.embedded && QFileInfo::exists(target))
-        throw DbError(QStringLiteral("Cannot create the database \"%1\": the file already exists").arg(cs));
+        throw DbError(QStringLiteral("Не удается создать базу данных «%1»: файл уже есть (удалите его или укажите другой путь)").arg(cs));
     auto quoted = [](QString v) { return v.replace(QLatin1Char('\''), QStringLiteral("''")); };
     const QString sql = QStringLiteral("CREATE DATABASE '%1' USER '%2' PASSWORD '%3' PAGE_SIZE 8192 DEFAULT CHARACTER SET UTF8")
                             .arg(quoted(target), quoted(cred.user), quoted(cred.password));
@@ -257,7 +257,7 @@ void Connection::createDatabase(const QString& cs, const QString& userIn, const 
             msg += QString::fromLocal8Bit(buf);
         }
         if (!t.embedded && isLoginError(msg)) throw DbError(loginMessage(cs));
-        throw DbError(QStringLiteral("Cannot create the database \"%1\": %2").arg(cs, msg));
+        throw DbError(QStringLiteral("Не удается создать базу данных «%1»: %2").arg(cs, msg));
     }
     isc_detach_database(status, &db);
 }

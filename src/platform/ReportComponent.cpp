@@ -202,7 +202,7 @@ void ReportComponent::paintPages(QPagedPaintDevice* device, int fromPage, int to
         const PagedDocument& doc = *d->docs[r.doc];
         device->setPageLayout(doc.setup().layout());
         if (n == from) {
-            if (!p.begin(device)) throw std::runtime_error("cannot start painting the report pages");
+            if (!p.begin(device)) throw std::runtime_error("не удается начать вывод страниц отчета");
         } else {
             device->newPage();
         }
@@ -222,7 +222,7 @@ void ReportComponent::exportPdf(const QString& path) const
     {
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error("cannot write the PDF file " + path.toStdString() + ": " +
+            throw std::runtime_error("не удается записать файл PDF " + path.toStdString() + ": " +
                                      probe.errorString().toStdString());
     }
     QPdfWriter writer(path);
@@ -234,12 +234,12 @@ void ReportComponent::exportPdf(const QString& path) const
 
 QStringList ReportComponent::exportPng(const QString& dir, int dpi) const
 {
-    if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create the folder " + dir.toStdString());
+    if (!QDir().mkpath(dir)) throw std::runtime_error("не удается создать папку " + dir.toStdString());
     QStringList files;
     for (int i = 0; i < preparedPages(); ++i) {
         const QString file = QDir(dir).filePath(QStringLiteral("page-%1.png").arg(i + 1, 3, 10, QLatin1Char('0')));
         if (!renderPage(i, dpi).save(file, "PNG"))
-            throw std::runtime_error("cannot write the image file " + file.toStdString());
+            throw std::runtime_error("не удается записать файл изображения " + file.toStdString());
         files << file;
     }
     return files;

@@ -36,7 +36,7 @@ void exportCsv(const Dataset& ds, const QString& path)
 {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write the CSV file " + path.toStdString() + ": " + f.errorString().toStdString());
+        throw std::runtime_error("не удается записать файл CSV " + path.toStdString() + ": " + f.errorString().toStdString());
     QString out;
     auto line = [&](const QStringList& fields) {
         QStringList q;
@@ -48,7 +48,7 @@ void exportCsv(const Dataset& ds, const QString& path)
     for (const QStringList& fields : rowsAsText(ds)) line(fields);
     f.write(out.toUtf8());
     if (!f.commit())
-        throw std::runtime_error("cannot write the CSV file " + path.toStdString() + ": " + f.errorString().toStdString());
+        throw std::runtime_error("не удается записать файл CSV " + path.toStdString() + ": " + f.errorString().toStdString());
 }
 
 } // namespace plan

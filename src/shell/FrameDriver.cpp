@@ -285,7 +285,7 @@ void collectStaging(const QString& dir, RunResult* res)
     if (!dir.isEmpty()) {
         QDir d(dir);
         if (!d.mkpath(QStringLiteral(".")))
-            throw std::runtime_error("cannot create the folder " + dir.toStdString());
+            throw std::runtime_error("не удается создать папку " + dir.toStdString());
         for (const QString& old : d.entryList({QStringLiteral("REPORT_*.csv")}, QDir::Files)) d.remove(old);
     }
     for (const Connection::StagingTable& t : Connection::stagingLog()) {
