@@ -24,27 +24,52 @@ void err(const QString& line)
 }
 
 namespace {
-void usage()
-{
-    err(QStringLiteral(
-        "usage: plan [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD] [--now YYYY-MM-DDTHH:MM:SSZ] COMMAND\n"
-        "commands:\n"
-        "  demo-db PATH [--aircraft N] [--years Y] [--seed S]   create a demo maintenance database\n"
-        "  info [--db CS]                                     row count of every table\n"
-        "  windows                                            the planning windows\n"
-        "  items WINDOW                                       the bar of a window as reports.ini switches it\n"
-        "  run WINDOW ITEM [options]                          run a report frame headless\n"
-        "  nalet KIND NUMBER FROM TO [--pdf F]                flight-hour report of one component\n"
-        "  tune-reports --type TYPE --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO | --repair) [--save]\n"
-        "                                                     the unit list of an application document\n"
-        "  tune-sheets --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO) [--save]\n"
-        "                                                     the list of a tuned sheet"));
-}
+const char* const kUsage =
+    "вызов: plan [--db БАЗА] [--home ПАПКА] [--user ИМЯ] [--today ГГГГ-ММ-ДД] [--now ГГГГ-ММ-ДДTЧЧ:ММ:ССZ] КОМАНДА\n"
+    "команды:\n"
+    "  demo-db ПУТЬ [--aircraft N] [--years ЛЕТ] [--seed S]  создать демонстрационную базу данных\n"
+    "  info [--db БАЗА]                                 число строк каждой таблицы\n"
+    "  windows                                          окна планирования\n"
+    "  items ОКНО                                       пункты панели окна, как их включает reports.ini\n"
+    "  run ОКНО ПУНКТ [параметры]                       построить отчет кадра без экрана (plan help run)\n"
+    "  nalet ВИД НОМЕР С ПО [--pdf ФАЙЛ]                наработка одного компонента по месяцам (plan help nalet)\n"
+    "  tune-reports --type ТИП --document ДОКУМЕНТ (--list | --add НАЗВАНИЕ... | --delete СТРОКА... | --move ОТКУДА КУДА | --repair) [--save]\n"
+    "                                                   список агрегатов документа заявки\n"
+    "  tune-sheets --document ДОКУМЕНТ (--list | --add НАЗВАНИЕ... | --delete СТРОКА... | --move ОТКУДА КУДА) [--save]\n"
+    "                                                   список настраиваемой справки\n"
+    "  help [КОМАНДА]                                   эта справка, или справка по команде";
+
+const char* const kRunUsage =
+    "вызов: plan run ОКНО ПУНКТ [--set ИМЯ=ЗНАЧЕНИЕ] [--tick ТЕКСТ] [--select ТЕКСТ] [--press ИМЯ]\n"
+    "                [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--template-dir ПАПКА]\n"
+    "  ОКНО             ключ окна (plan windows)\n"
+    "  ПУНКТ            заголовок пункта панели или #N — N-й пункт (plan items ОКНО)\n"
+    "  --set ИМЯ=ЗНАЧЕНИЕ  заполнить элемент кадра: список — текстом пункта или #индексом (с 0), поле — текстом,\n"
+    "                   флажок — 0 или 1, дату — дд.мм.гггг, переключатель — 1\n"
+    "  --tick ТЕКСТ     отметить строку списка ВС (строка типа отмечает всю группу)\n"
+    "  --select ТЕКСТ   сделать строку текущей\n"
+    "  --press ИМЯ      нажать эту кнопку вместо cmdReport\n"
+    "  --pdf ФАЙЛ       отчет в PDF\n"
+    "  --png-dir ПАПКА  страницы отчета page-001.png, ...\n"
+    "  --staging ФАЙЛ.csv  промежуточная таблица отчета\n"
+    "  --template-dir ПАПКА  копия шаблона, по которому построен отчет";
+
+const char* const kNaletUsage =
+    "вызов: plan nalet ВИД НОМЕР дд.мм.гггг дд.мм.гггг [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv]\n"
+    "  ВИД    planer (НОМЕР — бортовой номер ВС), dvigatel, reductor, lopast, vsu, vsu_ta14 (НОМЕР — заводской номер)\n"
+    "  период с первой даты по вторую включительно";
 } // namespace
+
+QString commandUsage(const QString& command)
+{
+    if (command == QLatin1String("run")) return QString::fromUtf8(kRunUsage);
+    if (command == QLatin1String("nalet")) return QString::fromUtf8(kNaletUsage);
+    return QString::fromUtf8(kUsage);
+}
 
 bool optionValue(const QStringList& args, int* i, QString* value)
 {
-    if (*i + 1 >= args.size()) { err(QStringLiteral("%1 needs a value").arg(args[*i])); return false; }
+    if (*i + 1 >= args.size()) { err(QStringLiteral("после %1 укажите значение").arg(args[*i])); return false; }
     *value = args[++*i];
     return true;
 }
@@ -69,16 +94,26 @@ int runDriver(const QStringList& argsIn)
         else if (a == QLatin1String("--today")) {
             if (!value(&v)) return 2;
             QDate d;
-            if (!Clock::parseToday(v, &d)) { err(QStringLiteral("--today \"%1\" is not a date of the form YYYY-MM-DD").arg(v)); return 2; }
+            if (!Clock::parseToday(v, &d)) { err(QStringLiteral("--today «%1» — не дата вида ГГГГ-ММ-ДД (например 2026-12-05)").arg(v)); return 2; }
             Clock::setToday(d);
         } else if (a == QLatin1String("--now")) {
             if (!value(&v)) return 2;
             QDateTime t;
-            if (!Clock::parseNow(v, &t)) { err(QStringLiteral("--now \"%1\" is not a moment of the form YYYY-MM-DDTHH:MM:SSZ").arg(v)); return 2; }
+            if (!Clock::parseNow(v, &t)) { err(QStringLiteral("--now «%1» — не момент вида ГГГГ-ММ-ДДTЧЧ:ММ:ССZ (например 2026-12-05T09:30:00Z)").arg(v)); return 2; }
             Clock::setNow(t);
         } else rest << a;
     }
-    if (rest.isEmpty()) { usage(); return 2; }
+    if (rest.isEmpty()) { err(commandUsage(QString())); return 2; }
+    // Help asked for is an answer, not an error: on stdout, status 0.
+    if (rest.first() == QLatin1String("help") || rest.first() == QLatin1String("--help") ||
+        rest.first() == QLatin1String("-h")) {
+        out(commandUsage(rest.value(1)));
+        return 0;
+    }
+    if (rest.size() > 1 && (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h")))) {
+        out(commandUsage(rest.first()));
+        return 0;
+    }
     if (!ctx.db.isEmpty()) Connection::setDefaultTarget(ctx.db);
     MessageService::setHeadless(true);
 
@@ -99,8 +134,8 @@ int runDriver(const QStringList& argsIn)
         err(QString::fromUtf8(e.what()));
         return 1;
     }
-    err(QStringLiteral("unknown command \"%1\"").arg(cmd));
-    usage();
+    err(QStringLiteral("неизвестная команда «%1»").arg(cmd));
+    err(commandUsage(QString()));
     return 2;
 }
 

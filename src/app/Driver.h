@@ -27,6 +27,9 @@ int cmdTuneSheets(const DriverContext& ctx, const QStringList& args);
 // says "OPTION needs a value" and returns false when there is none.
 bool optionValue(const QStringList& args, int* i, QString* value);
 
+// The usage of a command ("run", "nalet"), or of the driver as a whole.
+QString commandUsage(const QString& command);
+
 // Writes a line to stdout / stderr (UTF-8).
 void out(const QString& line);
 void err(const QString& line);

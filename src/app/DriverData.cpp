@@ -39,7 +39,7 @@ int cmdDemoDb(const DriverContext&, const QStringList& args)
             bool ok = false;
             const int v = i + 1 < args.size() ? args[i + 1].toInt(&ok) : 0;
             if (!ok || v < min || v > max) {
-                err(QStringLiteral("%1 needs a whole number from %2 to %3").arg(a).arg(min).arg(max));
+                err(QStringLiteral("после %1 укажите целое число от %2 до %3").arg(a).arg(min).arg(max));
                 return false;
             }
             *outValue = v;
@@ -49,20 +49,20 @@ int cmdDemoDb(const DriverContext&, const QStringList& args)
         if (a == QLatin1String("--aircraft")) { if (!number(&opt.aircraft, 1, 5000)) return 2; }
         else if (a == QLatin1String("--years")) { if (!number(&opt.years, 1, 30)) return 2; }
         else if (a == QLatin1String("--seed")) { if (!number(&opt.seed, 0, 1 << 30)) return 2; }
-        else if (a.startsWith(QLatin1String("--"))) { err(QStringLiteral("plan demo-db: unknown option %1").arg(a)); return 2; }
+        else if (a.startsWith(QLatin1String("--"))) { err(QStringLiteral("plan demo-db: неизвестный параметр %1").arg(a)); return 2; }
         else if (path.isEmpty()) path = a;
-        else { err(QStringLiteral("plan demo-db: one database path only")); return 2; }
+        else { err(QStringLiteral("plan demo-db: укажите один путь к базе данных")); return 2; }
     }
-    if (path.isEmpty()) { err(QStringLiteral("usage: plan demo-db PATH [--aircraft N] [--years Y] [--seed S]")); return 2; }
+    if (path.isEmpty()) { err(QStringLiteral("вызов: plan demo-db ПУТЬ [--aircraft N] [--years ЛЕТ] [--seed S]")); return 2; }
     QElapsedTimer t;
     t.start();
     const DemoFleet::Summary s = DemoFleet::create(path, opt, [](const QString& step) { out(step); });
-    out(QStringLiteral("Created %1: %2 aircraft, %3 components, %4 flight records in %5 s")
+    out(QStringLiteral("Создана база %1: ВС %2, компонентов %3, записей о полетах %4 за %5 с")
             .arg(path).arg(s.aircraft).arg(s.components).arg(s.flights).arg(t.elapsed() / 1000.0, 0, 'f', 1));
     const QString ini = Paths::homeFile(QStringLiteral("reports.ini"));
     if (!QFile::exists(ini)) {
         writeReportsIni(ini);
-        out(QStringLiteral("Wrote %1 with every report switched on").arg(ini));
+        out(QStringLiteral("Записан %1: включены все отчеты").arg(ini));
     }
     return 0;
 }
@@ -72,9 +72,9 @@ int cmdInfo(const DriverContext& ctx, const QStringList& args)
     QString db = ctx.db;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size()) db = args[++i];
-        else { err(QStringLiteral("plan info: unknown argument %1").arg(args[i])); return 2; }
+        else { err(QStringLiteral("plan info: неизвестный параметр %1").arg(args[i])); return 2; }
     }
-    if (db.isEmpty()) { err(QStringLiteral("plan info: name the database with --db PATH")); return 2; }
+    if (db.isEmpty()) { err(QStringLiteral("plan info: укажите базу данных: --db ПУТЬ")); return 2; }
     Connection c;
     c.open(db);
     Dataset tables(&c);
@@ -82,7 +82,7 @@ int cmdInfo(const DriverContext& ctx, const QStringList& args)
         "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 "
         "AND RDB$VIEW_BLR IS NULL ORDER BY RDB$RELATION_NAME"));
     tables.open();
-    out(QStringLiteral("Database %1").arg(db));
+    out(QStringLiteral("База данных %1").arg(db));
     qlonglong total = 0;
     for (; !tables.eof(); tables.next()) {
         const QString name = tables.str(0);
@@ -90,7 +90,7 @@ int cmdInfo(const DriverContext& ctx, const QStringList& args)
         total += n.toLongLong();
         out(QStringLiteral("%1 %2").arg(name, -32).arg(n, 10));
     }
-    out(QStringLiteral("%1 tables, %2 rows").arg(tables.recordCount()).arg(total));
+    out(QStringLiteral("таблиц: %1, строк: %2").arg(tables.recordCount()).arg(total));
     return 0;
 }
 

@@ -58,13 +58,13 @@ int cmdNalet(const DriverContext&, const QStringList& args)
         if (a == QLatin1String("--pdf")) { if (!value(&pdf)) return 2; }
         else if (a == QLatin1String("--png-dir")) { if (!value(&pngDir)) return 2; }
         else if (a == QLatin1String("--staging")) { if (!value(&csv)) return 2; }
-        else if (a.startsWith(QLatin1String("--"))) { err(QStringLiteral("plan nalet: unknown option %1").arg(a)); return 2; }
+        else if (a.startsWith(QLatin1String("--"))) { err(QStringLiteral("plan nalet: неизвестный параметр %1").arg(a)); return 2; }
         else pos << a;
     }
     const auto it = pos.size() == 4 ? kinds().find(pos[0].toLower()) : kinds().end();
     if (it == kinds().end()) {
-        err(QStringLiteral("usage: plan nalet planer|dvigatel|reductor|lopast|vsu|vsu_ta14 NUMBER dd.mm.yyyy dd.mm.yyyy "
-                           "[--pdf FILE] [--png-dir DIR] [--staging FILE.csv]"));
+        if (pos.size() == 4) err(QStringLiteral("plan nalet: вида «%1» нет").arg(pos[0]));
+        err(commandUsage(QStringLiteral("nalet")));
         return 2;
     }
     Connection c;
@@ -84,7 +84,10 @@ int cmdNalet(const DriverContext&, const QStringList& args)
     }
     const QStringList messages = MessageService::recorded();
     for (const QString& m : messages) err(m);
-    out(QStringLiteral("%1 page(s)").arg(host.reportComponent()->preparedPages()));
+    out(QStringLiteral("страниц: %1").arg(host.reportComponent()->preparedPages()));
+    if (pdf.isEmpty() && pngDir.isEmpty() && csv.isEmpty())
+        err(QStringLiteral("Отчет построен, но ничего не записано: укажите --pdf ФАЙЛ, --png-dir ПАПКА или --staging "
+                           "ФАЙЛ.csv"));
     return messages.isEmpty() ? 0 : 1;
 }
 

@@ -10,16 +10,16 @@ namespace plan {
 
 int cmdWindows(const DriverContext&, const QStringList& args)
 {
-    if (!args.isEmpty()) { err(QStringLiteral("plan windows takes no arguments")); return 2; }
+    if (!args.isEmpty()) { err(QStringLiteral("plan windows: параметры не нужны")); return 2; }
     for (const shell::ModuleWindowInfo& w : shell::moduleWindows()) out(w.key + QLatin1Char('\t') + w.caption);
     return 0;
 }
 
 int cmdItems(const DriverContext&, const QStringList& args)
 {
-    if (args.size() != 1) { err(QStringLiteral("usage: plan items WINDOW")); return 2; }
+    if (args.size() != 1) { err(QStringLiteral("вызов: plan items ОКНО (ключи окон — plan windows)")); return 2; }
     const shell::HostTraits* traits = shell::hostTraits(args[0]);
-    if (!traits) { err(QStringLiteral("\"%1\" is not a host window (see plan windows)").arg(args[0])); return 2; }
+    if (!traits) { err(QStringLiteral("«%1» — не окно отчетов (ключи окон — plan windows)").arg(args[0])); return 2; }
     for (const QString& caption : shell::switchedItems(*traits)) out(caption);
     return 0;
 }
@@ -31,17 +31,20 @@ int cmdRun(const DriverContext& ctx, const QStringList& args)
     const QString error = shell::parseRunArguments(args, &request);
     if (!error.isEmpty()) {
         err(error);
-        err(QStringLiteral("usage: plan run WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT] [--press NAME]\n"
-                           "                [--pdf FILE] [--png-dir DIR] [--staging FILE.csv] [--template-dir DIR]"));
+        err(commandUsage(QStringLiteral("run")));
         return 2;
     }
     if (Connection::defaultConnectionString().isEmpty()) {
-        err(QStringLiteral("plan run needs a database: --db PATH or PLAN_DB"));
+        err(QStringLiteral("plan run: укажите базу данных: --db ПУТЬ или PLAN_DB"));
         return 2;
     }
     const shell::RunResult result = shell::runItem(request);
+    for (const QString& n : result.notices) err(n);
     for (const QString& e : result.errors) err(e);
     for (const QString& f : result.written) out(f);
+    if (result.status == 0 && result.written.isEmpty())
+        err(QStringLiteral("Отчет построен, но ничего не записано: укажите --pdf ФАЙЛ, --png-dir ПАПКА, --staging "
+                           "ФАЙЛ.csv или --template-dir ПАПКА"));
     return result.status;
 }
 

@@ -26,16 +26,16 @@ struct TuneArgs {
 QString parseTuneArgs(const QString& command, const QStringList& args, bool withType, TuneArgs* t)
 {
     auto setAction = [&](const QString& a) -> QString {
-        if (!t->action.isEmpty()) return QStringLiteral("plan %1: %2 and %3 cannot be used together").arg(command, t->action, a);
+        if (!t->action.isEmpty()) return QStringLiteral("plan %1: %2 и %3 вместе не указываются — выберите одно действие").arg(command, t->action, a);
         t->action = a;
         return {};
     };
     for (int i = 0; i < args.size(); ++i) {
         const QString a = args[i];
         if (a == QLatin1String("--type") && withType) {
-            if (!optionValue(args, &i, &t->type)) return QStringLiteral("plan %1: --type TYPE").arg(command);
+            if (!optionValue(args, &i, &t->type)) return QStringLiteral("plan %1: после --type укажите тип ВС").arg(command);
         } else if (a == QLatin1String("--document")) {
-            if (!optionValue(args, &i, &t->document)) return QStringLiteral("plan %1: --document ITEM").arg(command);
+            if (!optionValue(args, &i, &t->document)) return QStringLiteral("plan %1: после --document укажите документ").arg(command);
         } else if (a == QLatin1String("--save")) {
             t->save = true;
         } else if (a == QLatin1String("--list") || (a == QLatin1String("--repair") && withType)) {
@@ -43,17 +43,17 @@ QString parseTuneArgs(const QString& command, const QStringList& args, bool with
         } else if (a == QLatin1String("--add") || a == QLatin1String("--delete") || a == QLatin1String("--move")) {
             if (QString e = setAction(a); !e.isEmpty()) return e;
             while (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--"))) t->values << args[++i];
-            if (t->values.isEmpty()) return QStringLiteral("%1 needs a value").arg(a);
-            if (a == QLatin1String("--move") && t->values.size() != 2) return QStringLiteral("--move needs two line numbers, FROM and TO");
+            if (t->values.isEmpty()) return QStringLiteral("после %1 укажите значение").arg(a);
+            if (a == QLatin1String("--move") && t->values.size() != 2) return QStringLiteral("после --move укажите два номера строк: откуда и куда");
         } else {
-            return QStringLiteral("plan %1: unknown option \"%2\"").arg(command, a);
+            return QStringLiteral("plan %1: неизвестный параметр «%2»").arg(command, a);
         }
     }
-    if (withType && t->type.isEmpty()) return QStringLiteral("plan %1 needs --type TYPE").arg(command);
-    if (t->document.isEmpty()) return QStringLiteral("plan %1 needs --document ITEM").arg(command);
+    if (withType && t->type.isEmpty()) return QStringLiteral("plan %1: укажите тип ВС: --type ТИП").arg(command);
+    if (t->document.isEmpty()) return QStringLiteral("plan %1: укажите документ: --document ДОКУМЕНТ").arg(command);
     if (t->action.isEmpty())
-        return QStringLiteral("plan %1 needs one of --list, --add, --delete, --move%2").arg(command, withType ? QStringLiteral(", --repair") : QString());
-    if (Connection::defaultConnectionString().isEmpty()) return QStringLiteral("plan %1 needs a database: --db PATH or PLAN_DB").arg(command);
+        return QStringLiteral("plan %1: укажите действие: --list, --add, --delete, --move%2").arg(command, withType ? QStringLiteral(", --repair") : QString());
+    if (Connection::defaultConnectionString().isEmpty()) return QStringLiteral("plan %1: укажите базу данных: --db ПУТЬ или PLAN_DB").arg(command);
     return {};
 }
 
@@ -62,9 +62,9 @@ int lineNumber(const TuneListModel& m, const QString& text)
 {
     bool ok = false;
     const int n = text.toInt(&ok);
-    if (!ok) { err(QStringLiteral("\"%1\" is not a line number").arg(text)); return 0; }
+    if (!ok) { err(QStringLiteral("«%1» — не номер строки").arg(text)); return 0; }
     if (n < 1 || n > m.lineCount()) {
-        err(QStringLiteral("line %1 is out of range: the document has %2 line(s)").arg(n).arg(m.lineCount()));
+        err(QStringLiteral("строки %1 нет: в документе строк: %2").arg(n).arg(m.lineCount()));
         return 0;
     }
     return n;
@@ -95,13 +95,13 @@ int editLines(TuneListModel& m, const TuneArgs& t, const QString& where, const s
                 QStringList offered;
                 for (const auto& r : m.available())
                     if (!offered.contains(r.cell(2))) offered << r.cell(2);
-                err(QStringLiteral("\"%1\" is not in the list of units available %2 (available: %3)")
-                        .arg(caption, where, offered.isEmpty() ? QStringLiteral("none") : offered.join(QStringLiteral(", "))));
+                err(QStringLiteral("«%1» нет в списке доступных %2 (доступны: %3)")
+                        .arg(caption, where, offered.isEmpty() ? QStringLiteral("нет") : offered.join(QStringLiteral(", "))));
                 return 2;
             }
         }
         const size_t added = add().size();
-        err(QStringLiteral("%1 line(s) added").arg(added));
+        err(QStringLiteral("добавлено строк: %1").arg(added));
     } else if (t.action == QLatin1String("--delete")) {
         for (const QString& v : t.values) {
             const int n = lineNumber(m, v);
@@ -127,17 +127,17 @@ void finish(TuneListModel& m, const TuneArgs& t, int columns, const std::functio
     }
     if (t.save) {
         save();
-        out(QStringLiteral("saved %1 line(s)").arg(m.lineCount()));
+        out(QStringLiteral("сохранено строк: %1").arg(m.lineCount()));
         return;
     }
     printLines(m, columns);
-    err(QStringLiteral("not saved: add --save to keep the change"));
+    err(QStringLiteral("не сохранено: чтобы сохранить изменение, добавьте --save"));
 }
 
 const char* const kReportsUsage =
-    "usage: plan tune-reports --type TYPE --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO | --repair) [--save]";
+    "вызов: plan tune-reports --type ТИП --document ДОКУМЕНТ (--list | --add НАЗВАНИЕ... | --delete СТРОКА... | --move ОТКУДА КУДА | --repair) [--save]";
 const char* const kSheetsUsage =
-    "usage: plan tune-sheets --document ITEM (--list | --add CAPTION... | --delete LINE... | --move FROM TO) [--save]";
+    "вызов: plan tune-sheets --document ДОКУМЕНТ (--list | --add НАЗВАНИЕ... | --delete СТРОКА... | --move ОТКУДА КУДА) [--save]";
 
 } // namespace
 
@@ -155,13 +155,13 @@ int cmdTuneReports(const DriverContext&, const QStringList& args)
     tuning::TuneReportsModel m(&c);
     const QStringList types = m.types();
     if (!types.contains(t.type)) {
-        err(QStringLiteral("unknown aircraft type \"%1\" (types: %2)").arg(t.type, types.join(QStringLiteral(", "))));
+        err(QStringLiteral("типа ВС «%1» нет (типы: %2)").arg(t.type, types.join(QStringLiteral(", "))));
         return 2;
     }
     const QStringList documents = tuning::TuneReportsModel::offeredDocuments();
     if (!documents.contains(t.document)) {
-        err(QStringLiteral("unknown document \"%1\" (\"reports.ini\" offers: %2)")
-                .arg(t.document, documents.isEmpty() ? QStringLiteral("none") : documents.join(QStringLiteral("; "))));
+        err(QStringLiteral("документа «%1» нет (в «reports.ini» включены: %2)")
+                .arg(t.document, documents.isEmpty() ? QStringLiteral("нет") : documents.join(QStringLiteral("; "))));
         return 2;
     }
     m.setType(t.type);
@@ -173,7 +173,7 @@ int cmdTuneReports(const DriverContext&, const QStringList& args)
         out(QStringLiteral("Готово!"));
         return 0;
     }
-    if (const int rc = editLines(m, t, QStringLiteral("for ") + t.type, [&] { return m.addChecked(); })) return rc;
+    if (const int rc = editLines(m, t, QStringLiteral("для ") + t.type, [&] { return m.addChecked(); })) return rc;
     finish(m, t, tuning::TuneReportsModel::lColumns, [&] { m.save(); });
     return 0;
 }
@@ -189,7 +189,7 @@ int cmdTuneSheets(const DriverContext&, const QStringList& args)
     }
     const QStringList sheets = tuning::TuneSpravkaModel::offeredSheets();
     if (!sheets.contains(t.document)) {
-        err(QStringLiteral("unknown document \"%1\" (offered: %2)").arg(t.document, sheets.join(QStringLiteral("; "))));
+        err(QStringLiteral("документа «%1» нет (есть: %2)").arg(t.document, sheets.join(QStringLiteral("; "))));
         return 2;
     }
     Connection c;
@@ -198,7 +198,7 @@ int cmdTuneSheets(const DriverContext&, const QStringList& args)
     m.setSheet(t.document);
     m.loadAvailable();
     m.loadLines();
-    if (const int rc = editLines(m, t, QStringLiteral("on the sheets"), [&] { return m.addChecked(); })) return rc;
+    if (const int rc = editLines(m, t, QStringLiteral("для справок"), [&] { return m.addChecked(); })) return rc;
     finish(m, t, tuning::TuneSpravkaModel::cColumns, [&] { m.save(); });
     return 0;
 }

@@ -2,11 +2,13 @@
 
 #include "forecast/BasisControls.h"
 #include "forecast/FlyingBasis.h"
+#include "forecast/ForecastHeading.h"
 #include "forecast/ForecastMath.h"
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
+#include "platform/ReportComponent.h"
 #include "platform/ReportCycle.h"
 #include "rarozidi/Flying.h"
 #include "rarozidi/Func.h"
@@ -38,35 +40,40 @@ const ComponentFrameRow kFrames[] = {
                   "Order By TIP_VS, NAZVANIE_DVIGATELYA, ID;",
      .conditionHead = "And NAZVANIE_DVIGATELYA='", .conditionTail = "'", .installedOrder = "ZAVODSKOI_NOMER, ID",
      .storeColumn = "TEKUSHEE_RASPOLOGENIE", .storesTitle = "!Двигатели на складах",
-     .storeOrder = "NAZVANIE_DVIGATELYA, ZAVODSKOI_NOMER, ID", .zcuMark = true, .templateCode = "rep02"},
+     .storeOrder = "NAZVANIE_DVIGATELYA, ZAVODSKOI_NOMER, ID", .zcuMark = true, .templateCode = "rep02",
+     .title = "Прогноз на замену двигателей", .component = "Двигатель", .filterLabel = "Модель двигателя"},
     {.frameClass = "TfrPlanPrognRed", .member = MemberKind::Reductor, .table = "REDUCTOR",
      .filterControl = "cboReductor", .filter = FilterKind::Model, .allItem = "Все типы главных редукторов",
      .listQuery = "Select Distinct NAZVANIE_REDUCTORA From REDUCTOR Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
                   "Order By TIP_VS, NAZVANIE_REDUCTORA, ID;",
      .conditionHead = "And NAZVANIE_REDUCTORA='", .conditionTail = "'", .installedOrder = "ZAVODSKOI_NOMER, ID",
      .storeColumn = "TEKUSHEE_RASPOLOGENIE", .storesTitle = "!Редукторы на складах",
-     .storeOrder = "NAZVANIE_REDUCTORA, ZAVODSKOI_NOMER, ID", .templateCode = "rep03"},
+     .storeOrder = "NAZVANIE_REDUCTORA, ZAVODSKOI_NOMER, ID", .templateCode = "rep03",
+     .title = "Прогноз на замену главных редукторов", .component = "Главный редуктор", .filterLabel = "Модель главного редуктора"},
     {.frameClass = "TfrPlanPrognLopNV", .member = MemberKind::LopastNV, .table = "LOPAST",
      .filterControl = "cboLopast", .filter = FilterKind::Names,
      .listQuery = "Select Distinct NAZVANIE From LOPAST Where Upper(TIP_VS) Not Like Upper('%HIDE%') And "
                   "TIP_VINTA='Несущий' Order By TIP_VS, NAZVANIE, ID;",
      .conditionHead = "And NAZVANIE='", .conditionTail = "'", .installedOrder = "ZAVODSKOY_NOMER, ID",
      .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лопасти на складах", .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID",
-     .templateCode = "rep04"},
+     .templateCode = "rep04",
+     .title = "Прогноз на замену лопастей несущего винта", .component = "Лопасть несущего винта", .filterLabel = "Лопасть"},
     {.frameClass = "TfrPlanPrognLopRV", .member = MemberKind::LopastHV, .table = "LOPAST",
      .filterControl = "cboLopast", .filter = FilterKind::Names,
      .listQuery = "Select Distinct NAZVANIE From LOPAST Where Upper(TIP_VS) Not Like Upper('%HIDE%') And "
                   "TIP_VINTA='Хвостовой' Order By TIP_VS, NAZVANIE, ID;",
      .conditionHead = "And NAZVANIE='", .conditionTail = "'", .installedOrder = "ZAVODSKOY_NOMER, ID",
      .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лопасти на складах", .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID",
-     .templateCode = "rep04"},
+     .templateCode = "rep04",
+     .title = "Прогноз на замену лопастей рулевого винта", .component = "Лопасть рулевого винта", .filterLabel = "Лопасть"},
     {.frameClass = "TfrPlanPrognLopVV", .member = MemberKind::LopastVV, .table = "LOPAST",
      .filterControl = "cboLopast", .filter = FilterKind::Names,
      .listQuery = "Select Distinct NAZVANIE From LOPAST Where Upper(TIP_VS) Not Like Upper('%HIDE%') And "
                   "TIP_VINTA='Воздушный' Order By TIP_VS, NAZVANIE, ID;",
      .conditionHead = "And NAZVANIE='", .conditionTail = "'", .installedOrder = "ZAVODSKOY_NOMER, ID",
      .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лопасти на складах", .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID",
-     .templateCode = "rep04"},
+     .templateCode = "rep04",
+     .title = "Прогноз на замену лопастей воздушного винта", .component = "Лопасть воздушного винта", .filterLabel = "Лопасть"},
     {.frameClass = "TfrPlanPrognRV", .member = MemberKind::VintHV, .table = "HVOSTOVOY_VINT",
      .filterControl = "cboVint", .filter = FilterKind::Vint, .allItem = "Все рулевые винты",
      .listQuery = "Select Distinct NAZVANIE_VINTA From ETA_HVOST_VINT Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
@@ -75,7 +82,8 @@ const ComponentFrameRow kFrames[] = {
      .installedExtra = "And ZAVODSKOY_NOMER_VTULKA Is Not Null ",
      .installedOrder = "GDE_STOIT, ZAVODSKOY_NOMER_VTULKA, ID", .storeColumn = "SKLAD_ARZ",
      .storesTitle = "!Рулевые винты на складах", .storeOrder = "SKLAD_ARZ, NAZVANIE_VINT, ID", .prefixed = true,
-     .templateCode = "rep05"},
+     .templateCode = "rep05",
+     .title = "Прогноз на замену втулок рулевого винта", .component = "Рулевой винт", .filterLabel = "Винт"},
     {.frameClass = "TfrPlanPrognVV", .member = MemberKind::VintVV, .table = "VOZDUSHNY_VINT",
      .filterControl = "cboVint", .filter = FilterKind::Vint, .allItem = "Все воздушные винты",
      .listQuery = "Select Distinct NAZVANIE_VINTA From ETA_VOZD_VINT Where Upper(TIP_VS) Not Like Upper('%HIDE%') "
@@ -83,27 +91,31 @@ const ComponentFrameRow kFrames[] = {
      .itemPrefix = "Воздушный винт ", .conditionHead = " And NAZVANIE_VINTA='", .conditionTail = "'",
      .installedExtra = "And ZAVODSKOY_NOMER Is Not Null ", .installedOrder = "GDE_STOIT, ZAVODSKOY_NOMER, ID",
      .storeColumn = "SKLAD_ARZ", .storesTitle = "!Воздушные винты на складах",
-     .storeOrder = "SKLAD_ARZ, NAZVANIE_VINTA, ID", .prefixed = true, .templateCode = "rep05"},
+     .storeOrder = "SKLAD_ARZ, NAZVANIE_VINTA, ID", .prefixed = true, .templateCode = "rep05",
+     .title = "Прогноз на замену втулок воздушного винта", .component = "Воздушный винт", .filterLabel = "Винт"},
     {.frameClass = "TfrPlanPrognVtulkaNV", .member = MemberKind::VtulkaNV, .table = "VTULKA_NV",
      .filterControl = "cboAgregat", .filter = FilterKind::Drawing,
      .listQuery = "Select Distinct CHERT_NOMER, NAZVANIE From ETA_VTULKA_NV Order By NAZVANIE, CHERT_NOMER, ID;",
      .drawingQuery = "Select ID_NAME From ETA_VTULKA_NV Where (UPPER(CHERT_NOMER)=UPPER('",
      .drawingQueryTail = "')) Order By ID;", .nameReference = "Select * From ETA_VTULKA_NV Order By ID_NAME;",
      .installedOrder = "ZAVODSKOY_NOMER, ID", .storeColumn = "SKLAD_ARZ", .storesTitle = "!Втулки на складах",
-     .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07"},
+     .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07",
+     .title = "Прогноз на замену втулок несущего винта", .component = "Втулка несущего винта", .filterLabel = "Втулка"},
     {.frameClass = "TfrPlanPrognLebedka", .member = MemberKind::Lebedka, .table = "LEBEDKA",
      .filterControl = "cboAgregat", .filter = FilterKind::Plain,
      .listQuery = "Select Distinct CHERT_NOMER_LEBEDKA From ETA_LEBEDKA Order By CHERT_NOMER_LEBEDKA, ID;",
      .conditionHead = "And NAZVANIE_LEBEDKA='", .conditionTail = "' ", .installedOrder = "ZAVODSKOY_NOMER_LEBEDKA, ID",
      .storeColumn = "SKLAD_ARZ", .storesTitle = "!Лебедки на складах",
-     .storeOrder = "NAZVANIE_LEBEDKA, ZAVODSKOY_NOMER_LEBEDKA, ID", .prefixed = true, .templateCode = "rep07"},
+     .storeOrder = "NAZVANIE_LEBEDKA, ZAVODSKOY_NOMER_LEBEDKA, ID", .prefixed = true, .templateCode = "rep07",
+     .title = "Прогноз на замену электролебедок", .component = "Электролебедка", .filterLabel = "Электролебедка"},
     {.frameClass = "TfrPlanPrognZCU", .member = MemberKind::Zcu, .table = "ZCU", .filterControl = "cboAgregat",
      .filter = FilterKind::Drawing, .listQuery = "Select Distinct CHERT_NOMER, NAME From ETA_ZCU Where ",
      .listByTypes = true, .listTail = "Order By NAME, CHERT_NOMER, ID;",
      .drawingQuery = "Select ID_NAME From ETA_ZCU Where (UPPER(CHERT_NOMER) Like UPPER('",
      .drawingQueryTail = "')) Order By ID;", .nameReference = "Select * From ETA_ZCU Order By ID_NAME;",
      .installedOrder = "ZAVOD_NOMER, ID", .storeColumn = "SKLAD_ARZ", .storesTitle = "!Агрегаты на складах",
-     .storeOrder = "ID_NAME, ZAVOD_NOMER, ID", .templateCode = "rep06"},
+     .storeOrder = "ID_NAME, ZAVOD_NOMER, ID", .templateCode = "rep06",
+     .title = "Прогноз на замену агрегатов ЗЧУ", .component = "Агрегат ЗЧУ", .filterLabel = "Агрегат ЗЧУ"},
     {.frameClass = "TfrPlanPrognAgregat", .member = MemberKind::Agregat, .table = "AGREGAT",
      .filterControl = "cboAgregat", .filter = FilterKind::Drawing,
      .listQuery = "Select Distinct CHERT_NOMER, NAZVANIE From ETAAGREGAT Where ((ED_IZMARENIA)='0') "
@@ -113,7 +125,8 @@ const ComponentFrameRow kFrames[] = {
      .drawingQuery = "Select ID_NAME From ETAAGREGAT Where (UPPER(CHERT_NOMER) Like UPPER('",
      .drawingQueryTail = "')) Order By ID;", .nameReference = "Select * From ETAAGREGAT Order By ID_NAME;",
      .installedOrder = "ZAVODSKOY_NOMER, ID", .storeColumn = "SKLAD_ARZ", .storesTitle = "!Агрегаты на складах",
-     .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07"},
+     .storeOrder = "NAZVANIE, ZAVODSKOY_NOMER, ID", .notOnEngine = true, .templateCode = "rep07",
+     .title = "Прогноз на замену агрегатов", .component = "Агрегат", .filterLabel = "Агрегат"},
 };
 
 } // namespace
@@ -220,11 +233,42 @@ QString TfrPlanPrognComponent::filterCondition()
     return QStringLiteral("And ") + (c.isEmpty() ? QStringLiteral("(ID_NAME='0')") : c + QLatin1Char(')'));
 }
 
+bool TfrPlanPrognComponent::onlyOwn() const
+{
+    return IniFile(settingsPath()).readBool(QStringLiteral("MAIN"), QStringLiteral("MOVE_ONLY_OWN"), true);
+}
+
 QString TfrPlanPrognComponent::ownershipCondition()
 {
-    const bool onlyOwn = IniFile(settingsPath()).readBool(QStringLiteral("MAIN"), QStringLiteral("MOVE_ONLY_OWN"), true);
-    return onlyOwn ? rarozidi::FunOnlyOwn(*ADOConPdo, QStringLiteral("And "))
-                   : rarozidi::FunSobst(*ADOConPdo, QStringLiteral("And "));
+    return onlyOwn() ? rarozidi::FunOnlyOwn(*ADOConPdo, QStringLiteral("And "))
+                     : rarozidi::FunSobst(*ADOConPdo, QStringLiteral("And "));
+}
+
+QString TfrPlanPrognComponent::filterChoiceText() const
+{
+    const QString item = m_filter->currentText();
+    const int sep = item.indexOf(kItemSeparator);
+    if (sep < 0) return item;
+    const QString name = item.left(sep).trimmed();
+    const QString value = item.mid(sep + kItemSeparator.size()).trimmed();
+    if (m_row.filter == FilterKind::Drawing)
+        return (name.isEmpty() ? QString() : name + QStringLiteral(", ")) + QStringLiteral("чертежный № ") + value;
+    return name + QLatin1Char(' ') + value;
+}
+
+ReportValues TfrPlanPrognComponent::headingValues(const Thresholds& t, const QDate& today) const
+{
+    QString filter = QString::fromUtf8(m_row.filterLabel) + QStringLiteral(": ") + filterChoiceText();
+    if (chkResurs && chkResurs->isChecked()) filter += QStringLiteral(" (из агрегатов с индивидуальным учетом ресурса)");
+    const QStringList covers{
+        QStringLiteral("ВС и компоненты: ") + rarozidi::ownershipText(*ADOConPdo, onlyOwn()),
+        filter,
+        basisLine(m_basis->basis(), m_basis->plannedText(), today),
+        QStringLiteral("Склады: компоненты на складе «Склад»; в ремонте и на рекламации не показаны"),
+    };
+    ReportValues v = forecastValues(*ADOConPdo, QString::fromUtf8(m_row.title), covers, t, m_row.zcuMark, true);
+    v.insert(QStringLiteral("component"), QString::fromUtf8(m_row.component));
+    return v;
 }
 
 double TfrPlanPrognComponent::FunLastMonth(const QString& board, const QString& type)
@@ -253,6 +297,7 @@ void TfrPlanPrognComponent::FunReport()
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
                     QLatin1String(m_row.templateCode), [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
+                        frxReport->setValues(headingValues(t, today));
                         const rarozidi::FlightCache flights;
                         const QString condition = filterCondition();
                         const QString own = ownershipCondition();

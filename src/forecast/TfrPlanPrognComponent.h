@@ -17,6 +17,7 @@
 //           stores title and one row per stored component (store, "-", ...,
 //           date "-") — shown with the frame's template.
 #include "forecast/ForecastMember.h"
+#include "platform/TemplateRenderer.h"
 #include "shell/PlanFrame.h"
 
 class QCheckBox;
@@ -63,6 +64,9 @@ struct ComponentFrameRow {
     bool prefixed = false;     // names keep the member's prefix
     bool zcuMark = false;      // "<b>=:=</b>" where a date cannot be given
     const char* templateCode;
+    const char* title;         // the report's title
+    const char* component;     // the head of the component column
+    const char* filterLabel;   // names the filter's choice in the heading
 };
 
 // The row of the table for a frame class; nullptr for another class.
@@ -89,7 +93,12 @@ public:
 
 private:
     void cboSelectChange();
+    bool onlyOwn() const;
     QString ownershipCondition();
+    // The filter's choice in words ("Все типы двигателей", "Втулка НВ, чертежный № 8-1930-00").
+    QString filterChoiceText() const;
+    // Title, operator, what the forecast covers, legend and signatures.
+    ReportValues headingValues(const Thresholds& t, const QDate& today) const;
     QStringList typesNotHidden();
 
     const ComponentFrameRow& m_row;

@@ -5,11 +5,13 @@
 
 #include "forecast/BasisControls.h"
 #include "forecast/FlyingBasis.h"
+#include "forecast/ForecastHeading.h"
 #include "forecast/ForecastMath.h"
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
+#include "platform/ReportComponent.h"
 #include "platform/ReportCycle.h"
 #include "rarozidi/Flying.h"
 
@@ -147,7 +149,11 @@ double TfrPlanPrognVS::FunLastMonth(const QString& board, int countGround, doubl
 void TfrPlanPrognVS::runReport(bool tuned)
 {
     std::vector<QString> boards;
-    for (const frames::AircraftRef& a : GridSpravka->tickedAircraft()) boards.push_back(a.board);
+    QStringList shown;
+    for (const frames::AircraftRef& a : GridSpravka->tickedAircraft()) {
+        boards.push_back(a.board);
+        shown << frames::aircraftText(a.type, a.board);
+    }
 
     m_run = std::make_unique<Run>();
     m_run->tuned = tuned;
@@ -163,6 +169,18 @@ void TfrPlanPrognVS::runReport(bool tuned)
                     QStringLiteral("rep01"), [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
                         m_run->writer = &w;
+                        const QString title = QStringLiteral("Комплексный прогноз на замену агрегатов") +
+                                              (tuned ? QStringLiteral(" по индивидуальным настройкам") : QString());
+                        const QStringList covers{
+                            QStringLiteral("ВС (%1): ").arg(shown.size()) + shown.join(QStringLiteral(", ")),
+                            basisLine(m_basis->basis(), m_basis->plannedText(), Clock::today()),
+                            tuned ? QStringLiteral("Разделы: планер и разделы списка «Комплексный прогноз на замену "
+                                                   "агрегатов» (индивидуальные настройки), в его порядке")
+                                  : QStringLiteral("Разделы: планер, двигатели, главный редуктор, винты и лопасти, "
+                                                   "втулки, агрегаты, электролебедки"),
+                        };
+                        frxReport->setValues(forecastValues(*ADOConPdo, title, covers,
+                                                            readThresholds(settingsPath()), false, false));
                         if (tuned) m_run->tuneRows = readTuneRows(*ADOConPdo);
                         progressStart(static_cast<int>(boards.size()));
                         for (const QString& board : boards) {

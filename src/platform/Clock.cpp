@@ -47,14 +47,14 @@ QString Clock::initFromEnvironment()
     if (!today.isEmpty()) {
         QDate d;
         if (!parseToday(QString::fromUtf8(today), &d))
-            return QStringLiteral("PLAN_TODAY=\"%1\" is not a date of the form YYYY-MM-DD").arg(QString::fromUtf8(today));
+            return QStringLiteral("PLAN_TODAY=«%1» — не дата вида ГГГГ-ММ-ДД (например 2026-12-05)").arg(QString::fromUtf8(today));
         setToday(d);
     }
     const QByteArray now = qgetenv("PLAN_NOW");
     if (!now.isEmpty()) {
         QDateTime t;
         if (!parseNow(QString::fromUtf8(now), &t))
-            return QStringLiteral("PLAN_NOW=\"%1\" is not a moment of the form YYYY-MM-DDTHH:MM:SSZ").arg(QString::fromUtf8(now));
+            return QStringLiteral("PLAN_NOW=«%1» — не момент вида ГГГГ-ММ-ДДTЧЧ:ММ:ССZ (например 2026-12-05T09:30:00Z)").arg(QString::fromUtf8(now));
         setNow(t);
     }
     return {};

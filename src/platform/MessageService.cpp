@@ -1,5 +1,8 @@
 #include "platform/MessageService.h"
 
+#include <QtGlobal>
+#include <cstdio>
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -32,5 +35,25 @@ bool MessageService::headless() { return g_headless; }
 void MessageService::setHeadlessAnswer(bool yes) { g_answer = yes; }
 QStringList MessageService::recorded() { return g_recorded; }
 void MessageService::clear() { g_recorded.clear(); }
+
+namespace {
+QtMessageHandler g_previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
+{
+    if (msg.contains(QLatin1String("XDG_RUNTIME_DIR")) || msg.contains(QLatin1String("propagateSizeHints"))) return;
+    if (g_previousHandler) g_previousHandler(type, ctx, msg);
+    else std::fputs((msg + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+}
+} // namespace
+
+void MessageService::quietPlatformNoise()
+{
+    static const bool installed = [] {
+        g_previousHandler = qInstallMessageHandler(quietHandler);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 } // namespace plan

@@ -22,6 +22,11 @@ public:
     // Messages recorded since the last clear, in order.
     static QStringList recorded();
     static void clear();
+    // Keeps the platform's start-up notices ("XDG_RUNTIME_DIR not set", the
+    // offscreen platform's "propagateSizeHints") from the user's terminal;
+    // every other message goes on as before. Installed once; safe before
+    // the application object exists.
+    static void quietPlatformNoise();
 };
 
 } // namespace plan

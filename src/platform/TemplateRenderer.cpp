@@ -150,12 +150,22 @@ mu::data valueData(const QVariant& v)
     }
 }
 
+const QRegularExpression& partTag()
+{
+    static const QRegularExpression tag(QStringLiteral("\\{\\{>\\s*([^}\\s]+)\\s*\\}\\}"));
+    return tag;
+}
+
+std::string partKey(const QString& name) { return "part:" + utf8(name); }
+
+// The part tags of a text pointed at the keys the parts are stored under.
+QString partTags(QString text) { return text.replace(partTag(), QStringLiteral("{{>part:\\1}}")); }
+
 // The shared parts a template names ({{> name}}), read with the parts they
 // name in turn. Returns the name of a part whose file is missing, or "".
 QString loadParts(const QString& text, const QString& dir, std::map<QString, QString>& parts, int depth = 0)
 {
-    static const QRegularExpression tag(QStringLiteral("\\{\\{>\\s*([^}\\s]+)\\s*\\}\\}"));
-    for (auto it = tag.globalMatch(text); it.hasNext();) {
+    for (auto it = partTag().globalMatch(text); it.hasNext();) {
         const QString name = it.next().captured(1);
         if (parts.count(name)) continue;
         QFile f(QDir(dir).filePath(QStringLiteral("_%1.html").arg(name)));
@@ -330,7 +340,7 @@ QString TemplateRenderer::partialDir() { return QDir(Paths::home()).filePath(QSt
 QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
                                  const ReportValues& values, const QString& partDir)
 {
-    mu::mustache tmpl(utf8(templateText));
+    mu::mustache tmpl(utf8(partTags(templateText)));
     if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
@@ -340,7 +350,9 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     const QString missing = loadParts(templateText, dir, parts);
     if (!missing.isEmpty())
         return errorPage(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
-    for (const auto& [name, text] : parts) data.set(utf8(name), mu::data(utf8(text)));
+    // Mustache finds parts among the values; under their own names they
+    // would be hidden by a value of the same name ("legend", "signatures").
+    for (const auto& [name, text] : parts) data.set(partKey(name), mu::data(utf8(partTags(text))));
     data.set("report_title", utf8(templateTitle(templateText)));
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
@@ -397,6 +409,10 @@ void PagedDocument::layOut()
     m_doc->setHtml(m_html);
     m_doc->setPageSize(m_body.size());
 }
+
+namespace {
+QString anchorTagOf(const QString& name) { return QStringLiteral("<a name=\"%1\">").arg(name); }
+} // namespace
 
 void PagedDocument::keepRowsTogether()
 {
@@ -458,7 +474,7 @@ void PagedDocument::keepRowsTogether()
         if (offender < 0) return;
 
         // The position in the HTML of the row to move.
-        const QString anchorTag = QStringLiteral("<a name=\"%1\">").arg(kind);
+        const QString anchorTag = anchorTagOf(kind);
         int at = -1;
         for (int i = 0, from = 0; i <= offender; ++i, from = at + 1) {
             at = m_html.indexOf(anchorTag, from);
@@ -480,6 +496,11 @@ void PagedDocument::keepRowsTogether()
                 if (prev <= bodyStart) break;
                 rowStart = prev;
             }
+            // A row kept with the next goes along too.
+            for (int prev = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1);
+                 prev > bodyStart && m_html.mid(prev, rowStart - prev).contains(anchorTagOf(keep));
+                 prev = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1))
+                rowStart = prev;
             if (rowStart == close) return;
         }
         const int open = rowStart < 0 ? -1 : m_html.lastIndexOf(QLatin1String("<table"), rowStart);
@@ -489,10 +510,15 @@ void PagedDocument::keepRowsTogether()
         tag.insert(6, QStringLiteral(" style=\"page-break-before: always\""));
         const int headStart = m_html.indexOf(QLatin1String("<thead"), open);
         const int headEnd = m_html.indexOf(QLatin1String("</thead>"), open);
-        const QString head = headStart >= 0 && headEnd >= 0 && headEnd < rowStart
-                                 ? m_html.mid(headStart, headEnd + 8 - headStart)
-                                 : QString();
-        m_html.insert(rowStart, QStringLiteral("</table>") + tag + head);
+        const bool hasHead = headStart >= 0 && headEnd >= 0 && headEnd < rowStart;
+        const QString head = hasHead ? m_html.mid(headStart, headEnd + 8 - headStart) : QString();
+        const int prevRow = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1);
+        if (prevRow < open || (hasHead && prevRow < headEnd)) {
+            // The first row of the table moves: the whole table goes to the next page.
+            m_html.replace(open, tagEnd - open + 1, tag);
+        } else {
+            m_html.insert(rowStart, QStringLiteral("</table>") + tag + head);
+        }
         layOut();
         if (kind == sign) return;
         splits = offender + 1;
@@ -514,7 +540,9 @@ QStringList PagedDocument::pageTexts() const
             const QTextLine line = layout->lineAt(i);
             const int page = static_cast<int>((r.top() + line.y() + line.height() / 2) / h);
             if (page < 0 || page >= pages.size()) continue;
-            pages[page] += b.text().mid(line.textStart(), line.textLength()) + QLatin1Char('\n');
+            // Cells that must not wrap hold no-break spaces: shown as blanks.
+            pages[page] += b.text().mid(line.textStart(), line.textLength()).replace(QChar(0xA0), QLatin1Char(' ')) +
+                           QLatin1Char('\n');
         }
     }
     return pages;

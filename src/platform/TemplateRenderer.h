@@ -111,7 +111,9 @@ public:
     QString html() const { return m_html; }
     // Page size in points.
     QSizeF pageSizePt() const;
-    // The text of each page, a line of text a line (for checks of the pages).
+    // The text of each page, a line of text a line, no-break spaces as blanks
+    // (for checks of the pages). Head rows a table repeats on later pages
+    // are on its first page only.
     QStringList pageTexts() const;
     // Paints one page (0-based) on a painter whose units are LayoutDpi
     // device pixels with the origin at the page's top-left corner; the

@@ -273,7 +273,7 @@ QString continuousRunning(plan::Connection& c, const plan::Dataset& ds, int used
         type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
                                          QStringLiteral("';"));
     const GroundRule rule = readGroundRule(c, type, kind);
-    const auto flights = readFlights(c, board, installed, QDate());
+    const auto flights = readFlights(c, board, installed, plan::Clock::today());
     return formatRunningTime(continuousMinutes(stored, flights, installed, rule));
 }
 
@@ -416,7 +416,7 @@ QString FunPerNarAgrVSU(plan::Connection& c, const plan::Dataset& ds, int usedPo
         installed = ds.fieldByName(QStringLiteral("DATA_USTANOVKI")).asDate();
     if (board.isEmpty() || isStoreWord(board) || !installed.isValid()) return result(stored);
     long long add = 0;
-    for (const FlightEntry& e : readFlights(c, board, installed, QDate())) {
+    for (const FlightEntry& e : readFlights(c, board, installed, plan::Clock::today())) {
         if (m == QLatin1String("OBSHAIA")) add += e.apuTotalMinutes;
         else if (m == QLatin1String("GENERATOR")) add += e.apuGeneratorMinutes;
         else if (m == QLatin1String("SUMMA")) add += e.apuTotalMinutes + e.apuGeneratorMinutes;

@@ -120,7 +120,8 @@ bool FunIsBN(const plan::Dataset& ds, int pos);
 // The running time of a component counted from the aircraft: the value at
 // usedPos (the running time the component had when it was installed) plus
 // the counted flying of the aircraft it is on (GDE_STOIT) from its
-// installation date (DATA_USTANOVKI) on, each flight entry's ground running
+// installation date (DATA_USTANOVKI) up to today of the clock (flights dated
+// later are not counted), each flight entry's ground running
 // counted at the kind's share and rounded half up. Result "H:MM". When the
 // component is not on an aircraft (a store word or empty) or has no
 // installation date, the stored value itself ("H:MM", normalised).

@@ -16,11 +16,13 @@
 // The staging tables are opened with "SELECT * FROM <table> ORDER BY ID
 // Desc;", so rows are written last first: the template lists the months in
 // calendar order and the total row last.
+#include "platform/TemplateRenderer.h"
 #include "rarozidi/Flying.h"
 
 #include <QDate>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <vector>
 
 namespace plan {
@@ -49,21 +51,52 @@ std::vector<QVariantList> naletRows(const QString& title, const std::vector<Flig
 // A date typed "dd.mm.yyyy"; plan::ConversionError naming the text otherwise.
 QDate parseReportDate(const QString& text, const QString& what);
 
+// A movement of a component in the movement log (DVIGENIE_V_EKSPLUATACII).
+struct Movement {
+    QDate date;
+    QString from;
+    QString to;
+};
+// A spell of a component on one aircraft, both days included.
+struct InstallSpell {
+    QString board;
+    QDate from;
+    QDate to;
+};
+// The spells within [from, to] on which a component's flying is counted:
+// from each movement off an aircraft back to the movement that put it there
+// (to the start of the period when the log does not say), and on the
+// aircraft it is on now (boardNow, "" when in a store) from its installation
+// date (else from the last movement onto it, else from the start of the
+// period). On the day of a movement the flights are the new place's.
+std::vector<InstallSpell> installationSpells(const std::vector<Movement>& moves, const QString& boardNow,
+                                             const QDate& installedNow, const QDate& from, const QDate& to,
+                                             const std::function<bool(const QString&)>& isBoard);
+
 // The rows of each report, read from the database (what the show routines
-// write). The component is found by its serial number and reported on the
-// aircraft it is on now (GDE_STOIT; MESTO_USTANOVKI for the APU); a serial
-// that matches nothing gives the total row alone, titled "не найден".
+// write), and, when `values` is given, the heading of the report (title,
+// operator of the aircraft, period, the spells counted, signatures). The
+// component is found by its serial number; its flying is that of the
+// aircraft it stood on, spell by spell (installationSpells: the aircraft it
+// is on now, GDE_STOIT or MESTO_USTANOVKI for the APU, from DATA_USTANOVKI;
+// earlier aircraft from the movement log). An unknown board or serial
+// number, a date that is not one, or a start after the end raises
+// plan::ConversionError saying so.
 //   Planer    board number; REESTR type; airframe rule (UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER)
 //   Dvigatel  DVIGATEL.ZAVODSKOI_NOMER; rule DVIGATEL
 //   Reductor  REDUCTOR.ZAVODSKOI_NOMER; rule REDUCTOR
 //   Lopast    LOPAST.ZAVODSKOY_NOMER; rule LOPASTY
 //   VSU       VSU.ZAVODSKOY_NOMER; APU counters of the flight entries
-std::vector<QVariantList> naletRowsPlaner(plan::Connection& c, const QString& board, const QString& from, const QString& to);
-std::vector<QVariantList> naletRowsDvigatel(plan::Connection& c, const QString& serial, const QString& from, const QString& to);
-std::vector<QVariantList> naletRowsReductor(plan::Connection& c, const QString& serial, const QString& from, const QString& to);
-std::vector<QVariantList> naletRowsLopast(plan::Connection& c, const QString& serial, const QString& from, const QString& to);
+std::vector<QVariantList> naletRowsPlaner(plan::Connection& c, const QString& board, const QString& from, const QString& to,
+                                           plan::ReportValues* values = nullptr);
+std::vector<QVariantList> naletRowsDvigatel(plan::Connection& c, const QString& serial, const QString& from, const QString& to,
+                                           plan::ReportValues* values = nullptr);
+std::vector<QVariantList> naletRowsReductor(plan::Connection& c, const QString& serial, const QString& from, const QString& to,
+                                           plan::ReportValues* values = nullptr);
+std::vector<QVariantList> naletRowsLopast(plan::Connection& c, const QString& serial, const QString& from, const QString& to,
+                                           plan::ReportValues* values = nullptr);
 std::vector<QVariantList> naletRowsVSU(plan::Connection& c, const QString& serial, const QString& from, const QString& to,
-                                       NaletMeasure measure = NaletMeasure::Apu);
+                                       NaletMeasure measure = NaletMeasure::Apu, plan::ReportValues* values = nullptr);
 
 // Show the reports in the host's preview: rows into the staging table
 // through the report dataset, template rarozidi/<code>:

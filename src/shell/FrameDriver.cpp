@@ -63,14 +63,6 @@ void tickTreeItem(QTreeWidgetItem* item)
     for (int i = 0; i < item->childCount(); ++i) tickTreeItem(item->child(i));
 }
 
-// The offscreen platform says on every window that it cannot pass size hints on.
-QtMessageHandler g_previousHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
-{
-    if (msg.contains(QLatin1String("does not support propagateSizeHints"))) return;
-    if (g_previousHandler) g_previousHandler(type, ctx, msg);
-}
-
 QString templateCopyName(const QString& path)
 {
     // A template copy is named plan-<key>-<code>-XXXXXX.html; keep <key>-<code>.html.
@@ -85,26 +77,47 @@ QWidget* FrameDriver::find(const QString& name) const
 {
     if (m_root->objectName() == name) return m_root;
     QWidget* w = m_root->findChild<QWidget*>(name);
-    if (!w) fail(QStringLiteral("the frame has no control \"%1\"").arg(name));
+    if (!w) fail(QStringLiteral("в кадре нет элемента «%1»; есть: %2").arg(name, controlNames().join(QStringLiteral(", "))));
     return w;
+}
+
+QStringList FrameDriver::controlNames() const
+{
+    QStringList names;
+    for (QWidget* w : m_root->findChildren<QWidget*>()) {
+        const QString n = w->objectName();
+        if (n.isEmpty() || n.startsWith(QLatin1String("qt_")) || names.contains(n)) continue;
+        if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
+            qobject_cast<QDateEdit*>(w) || qobject_cast<QSpinBox*>(w))
+            names << n;
+    }
+    names.sort();
+    return names;
 }
 
 void FrameDriver::set(const QString& name, const QString& value)
 {
     QWidget* w = find(name);
+    if (!w->isEnabled() || !w->isVisibleTo(m_root)) {
+        // A control the frame's other choices have closed: the frame would not read it.
+        m_notices << QStringLiteral("%1: значение «%2» не учитывается — элемент скрыт или недоступен при нынешнем выборе "
+                                    "в кадре; задайте его после того выбора, который его открывает")
+                         .arg(name, value);
+        return;
+    }
     if (auto* cbo = qobject_cast<QComboBox*>(w)) {
         int index = -1;
         if (value.startsWith(QLatin1Char('#'))) {
             bool ok = false;
             index = value.mid(1).toInt(&ok);
             if (!ok || index < 0 || index >= cbo->count())
-                fail(QStringLiteral("%1 has no item %2 (it has %3)").arg(name, value).arg(cbo->count()));
+                fail(QStringLiteral("в списке %1 нет пункта %2 (пунктов: %3, счет с #0)").arg(name, value).arg(cbo->count()));
         } else {
             index = cbo->findText(value, Qt::MatchExactly);
             if (index < 0) {
                 QStringList items;
                 for (int i = 0; i < cbo->count(); ++i) items << cbo->itemText(i);
-                fail(QStringLiteral("%1 has no item \"%2\"; it has: %3").arg(name, value, items.join(QStringLiteral(" | "))));
+                fail(QStringLiteral("в списке %1 нет пункта «%2»; есть: %3").arg(name, value, items.join(QStringLiteral(" | "))));
             }
         }
         cbo->setCurrentIndex(index);
@@ -114,7 +127,7 @@ void FrameDriver::set(const QString& name, const QString& value)
     }
     if (auto* date = qobject_cast<QDateEdit*>(w)) {
         const QDate d = QDate::fromString(value, QStringLiteral("dd.MM.yyyy"));
-        if (!d.isValid()) fail(QStringLiteral("%1: \"%2\" is not a date dd.mm.yyyy").arg(name, value));
+        if (!d.isValid()) fail(QStringLiteral("%1: «%2» — не дата, введите дд.мм.гггг (dd.mm.yyyy)").arg(name, value));
         date->setDate(d);
         emit date->editingFinished();
         return;
@@ -122,7 +135,7 @@ void FrameDriver::set(const QString& name, const QString& value)
     if (auto* spin = qobject_cast<QSpinBox*>(w)) {
         bool ok = false;
         const int v = value.toInt(&ok);
-        if (!ok) fail(QStringLiteral("%1: \"%2\" is not a whole number").arg(name, value));
+        if (!ok) fail(QStringLiteral("%1: «%2» — не целое число").arg(name, value));
         spin->setValue(v);
         emit spin->editingFinished();
         return;
@@ -134,17 +147,17 @@ void FrameDriver::set(const QString& name, const QString& value)
         return;
     }
     if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-        if (value != QLatin1String("1")) fail(QStringLiteral("%1: a radio button can only be chosen (1)").arg(name));
+        if (value != QLatin1String("1")) fail(QStringLiteral("%1: переключатель можно только выбрать (1)").arg(name));
         if (!radio->isChecked()) radio->click();
         return;
     }
     if (auto* chk = qobject_cast<QCheckBox*>(w)) {
         if (value != QLatin1String("0") && value != QLatin1String("1"))
-            fail(QStringLiteral("%1: a check box takes 0 or 1, not \"%2\"").arg(name, value));
+            fail(QStringLiteral("%1: флажок принимает 0 или 1, а не «%2»").arg(name, value));
         if (chk->isChecked() != (value == QLatin1String("1"))) chk->click();
         return;
     }
-    fail(QStringLiteral("%1 is a %2, which --set cannot fill").arg(name, QString::fromLatin1(w->metaObject()->className())));
+    fail(QStringLiteral("%1 — элемент %2, его нельзя заполнить через --set").arg(name, QString::fromLatin1(w->metaObject()->className())));
 }
 
 void FrameDriver::tick(const QString& text)
@@ -152,7 +165,7 @@ void FrameDriver::tick(const QString& text)
     QTreeWidget* tree = nullptr;
     int column = -1;
     if (QTreeWidgetItem* item = findTreeItem(m_root, text, &tree, &column)) {
-        if (firstCheckableColumn(item) < 0) fail(QStringLiteral("the row \"%1\" has no tick box").arg(text));
+        if (firstCheckableColumn(item) < 0) fail(QStringLiteral("у строки «%1» нет флажка").arg(text));
         tickTreeItem(item);
         return;
     }
@@ -170,10 +183,10 @@ void FrameDriver::tick(const QString& text)
                     return;
                 }
             }
-            fail(QStringLiteral("the row \"%1\" has no tick box").arg(text));
+            fail(QStringLiteral("у строки «%1» нет флажка").arg(text));
         }
     }
-    fail(QStringLiteral("no row \"%1\" to tick").arg(text));
+    fail(QStringLiteral("строки «%1» для отметки нет в списке").arg(text));
 }
 
 void FrameDriver::select(const QString& text)
@@ -195,14 +208,14 @@ void FrameDriver::select(const QString& text)
         emit table->cellClicked(cell->row(), cell->column());
         return;
     }
-    fail(QStringLiteral("no row \"%1\" to select").arg(text));
+    fail(QStringLiteral("строки «%1» для выбора нет в списке").arg(text));
 }
 
 void FrameDriver::press(const QString& name)
 {
     auto* b = qobject_cast<QAbstractButton*>(find(name));
-    if (!b) fail(QStringLiteral("\"%1\" is not a button").arg(name));
-    if (!b->isEnabled()) fail(QStringLiteral("the button %1 is disabled").arg(name));
+    if (!b) fail(QStringLiteral("«%1» — не кнопка").arg(name));
+    if (!b->isEnabled()) fail(QStringLiteral("кнопка %1 недоступна").arg(name));
     b->click();
 }
 
@@ -221,10 +234,10 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
         };
         QString v;
         if (a.startsWith(QLatin1String("--"))) {
-            if (!value(&v)) return QStringLiteral("%1 needs a value").arg(a);
+            if (!value(&v)) return QStringLiteral("после %1 укажите значение").arg(a);
             if (a == QLatin1String("--set")) {
                 const int eq = v.indexOf(QLatin1Char('='));
-                if (eq <= 0) return QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(v);
+                if (eq <= 0) return QStringLiteral("--set принимает ИМЯ=ЗНАЧЕНИЕ (NAME=VALUE), а не «%1»").arg(v);
                 r.steps.push_back({RunStep::Set, v.left(eq), v.mid(eq + 1)});
             } else if (a == QLatin1String("--tick")) r.steps.push_back({RunStep::Tick, v, {}});
             else if (a == QLatin1String("--select")) r.steps.push_back({RunStep::Select, v, {}});
@@ -233,10 +246,10 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
             else if (a == QLatin1String("--png-dir")) r.pngDir = v;
             else if (a == QLatin1String("--staging")) r.staging = v;
             else if (a == QLatin1String("--template-dir")) r.templateDir = v;
-            else return QStringLiteral("unknown option %1").arg(a);
+            else return QStringLiteral("неизвестный параметр %1").arg(a);
         } else positional << a;
     }
-    if (positional.size() != 2) return QStringLiteral("plan run takes WINDOW and ITEM");
+    if (positional.size() != 2) return QStringLiteral("plan run: укажите окно и пункт (WINDOW и ITEM)");
     r.window = positional[0];
     r.item = positional[1];
     *out = r;
@@ -256,8 +269,8 @@ QString resolveItem(const TFrameBar* bar, const QString& item, QString* error)
         if (ok && n >= 1 && n <= captions.size()) return captions[n - 1];
     }
     *error = captions.isEmpty()
-                 ? QStringLiteral("the bar is empty: \"reports.ini\" switches nothing on for this window")
-                 : QStringLiteral("the bar has no item \"%1\"; it has:\n  %2").arg(item, captions.join(QStringLiteral("\n  ")));
+                 ? QStringLiteral("панель окна пуста: «reports.ini» не включает для него ни одного отчета")
+                 : QStringLiteral("на панели окна нет пункта «%1»; есть:\n  %2").arg(item, captions.join(QStringLiteral("\n  ")));
     return {};
 }
 } // namespace
@@ -265,11 +278,8 @@ QString resolveItem(const TFrameBar* bar, const QString& item, QString* error)
 RunResult runItem(const RunRequest& req)
 {
     RunResult res;
-    static const bool quiet = [] {
-        g_previousHandler = qInstallMessageHandler(quietHandler);
-        return true;
-    }();
-    Q_UNUSED(quiet);
+    // The offscreen platform says on every window that it cannot pass size hints on.
+    MessageService::quietPlatformNoise();
     const bool wasHeadless = MessageService::headless();
     MessageService::setHeadless(true);
     MessageService::clear();
@@ -284,7 +294,7 @@ RunResult runItem(const RunRequest& req)
     const QString key = canonicalWindowKey(req.window);
     if (!hostTraits(key)) {
         res.status = 2;
-        res.errors << QStringLiteral("\"%1\" is not a host window (see plan windows)").arg(req.window);
+        res.errors << QStringLiteral("«%1» — не окно отчетов (ключи окон — plan windows)").arg(req.window);
         return finish(res);
     }
 
@@ -300,7 +310,7 @@ RunResult runItem(const RunRequest& req)
         const QString caption = resolveItem(w->bar(), req.item, &error);
         if (caption.isEmpty()) throw std::runtime_error(error.toStdString());
         TPlanFrame* frame = w->openItem(caption);
-        if (!frame) throw std::runtime_error("the item has no frame");
+        if (!frame) throw std::runtime_error("у пункта нет кадра");
         if (auto* nb = qobject_cast<TfrNotBuilt*>(frame)) throw std::runtime_error(nb->notice().toStdString());
 
         FrameDriver driver(frame);
@@ -314,6 +324,7 @@ RunResult runItem(const RunRequest& req)
             }
         }
         if (!pressed) driver.press(QStringLiteral("cmdReport"));
+        res.notices << driver.notices();
         // A message box ends the run: its text is the outcome, nothing is written.
         if (!MessageService::recorded().isEmpty()) {
             delete w;
@@ -321,6 +332,7 @@ RunResult runItem(const RunRequest& req)
         }
 
         ReportComponent* rc = w->frxReport;
+        res.html = rc->preparedHtml();
         if (!req.pdf.isEmpty()) {
             rc->exportPdf(req.pdf);
             res.written << req.pdf;
@@ -332,7 +344,7 @@ RunResult runItem(const RunRequest& req)
         if (!req.staging.isEmpty()) {
             Dataset* sd = rc->dataset();
             if (!sd || sd->commandText().trimmed().isEmpty())
-                throw std::runtime_error("the run wrote no staging table");
+                throw std::runtime_error("отчет не записал промежуточную таблицу: --staging писать нечего");
             Dataset copy(sd->connection());
             copy.setCommandText(sd->commandText());
             copy.open();
@@ -340,12 +352,12 @@ RunResult runItem(const RunRequest& req)
             res.written << req.staging;
         }
         if (!req.templateDir.isEmpty()) {
-            if (!rc->templateLoaded()) throw std::runtime_error("the run loaded no template");
+            if (!rc->templateLoaded()) throw std::runtime_error("отчет не загрузил шаблон: --template-dir копировать нечего");
             QDir().mkpath(req.templateDir);
             const QString path = QDir(req.templateDir).filePath(templateCopyName(rc->templatePath()));
             QFile f(path);
             if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                throw std::runtime_error("cannot write " + path.toStdString());
+                throw std::runtime_error("не удается записать файл " + path.toStdString());
             f.write(rc->templateText().toUtf8());
             res.written << path;
         }

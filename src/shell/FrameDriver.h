@@ -30,10 +30,16 @@ public:
     void select(const QString& text);
     // Clicks a button by object name; a hidden or disabled button is an error.
     void press(const QString& name);
+    // What the steps left aside: a value for a hidden or disabled control is
+    // not set, and said so here.
+    QStringList notices() const { return m_notices; }
+    // The object names of the controls --set and --press can reach.
+    QStringList controlNames() const;
 
 private:
     QWidget* find(const QString& name) const;
     QWidget* m_root;
+    QStringList m_notices;
 };
 
 // One `plan run`: a host window, a bar item, steps on its frame, outputs.
@@ -63,6 +69,8 @@ struct RunResult {
     int status = 0;       // 0 when the run went through and no message box came up
     QStringList errors;   // what went wrong, and the text of every message box
     QStringList written;  // files written
+    QStringList notices;  // values left aside (see FrameDriver::notices)
+    QStringList html;     // the rendered documents of the report, in order
 };
 
 // Opens the window on the process's default database, opens the item,

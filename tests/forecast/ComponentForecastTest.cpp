@@ -4,6 +4,10 @@
 // "Склад" with a store, without one, leased, and one in "Ремонт".
 // Today is 15.06.2026.
 #include "forecast/ForecastFixture.h"
+#include "platform/TemplateRenderer.h"
+
+#include <QDir>
+#include <QFile>
 
 using namespace forecasttest;
 
@@ -169,6 +173,45 @@ TEST_F(ForecastTest, EngineModelFilterAndEmptyInstalledPart)
     // Over the first-overhaul limit: the remaining hours in italics.
     EXPECT_EQ(stagingRows(), (QStringList{"!Двигатели на складах;;!;0",
                                           "Склад №1;-;!;0;М2;N-S;;;1950:00;<i>-950:00</i>;-"}));
+}
+
+// The printed form says what it covers and what its marks mean, shows a
+// used-up life as such, and prints no placeholder of the staging rows.
+TEST_F(ForecastTest, PrintedFormNamesWhatItCoversAndMarksUsedUpLife)
+{
+    QDir(base + "/home/templates").removeRecursively();
+    const QString source = QStringLiteral(PLAN_SOURCE_DIR "/templates");
+    for (const QString& rel : {QStringLiteral("_style.html"), QStringLiteral("_page-landscape.html"),
+                               QStringLiteral("_heading.html"), QStringLiteral("_legend.html"),
+                               QStringLiteral("_signatures.html"), QStringLiteral("frmPlanPrognoz/rep02.html")}) {
+        QFile f(source + "/" + rel);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << rel.toStdString();
+        plantest::writeFile(base + "/home/templates/" + rel, QString::fromUtf8(f.readAll()));
+    }
+    QStringList s = kFleet;
+    s << "INSERT INTO DVIGATEL (TIP_VS, GDE_STOIT, SOBSTVENNOST, ZAVODSKOI_NOMER, NAZVANIE_DVIGATELYA, VSEGO_REMONTOV, "
+         "DO_PERVOGO_CHASOV, NARABOTKA_PPR) VALUES ('Ми-8Т', 'RA-1', 'OWN', 'N-1', 'М1', 0, 1000, '1200:00')"
+      << "INSERT INTO DVIGATEL (TIP_VS, GDE_STOIT, TEKUSHEE_RASPOLOGENIE, SOBSTVENNOST, ZAVODSKOI_NOMER, "
+         "NAZVANIE_DVIGATELYA, VSEGO_REMONTOV, DO_PERVOGO_CHASOV, NARABOTKA_PPR) "
+         "VALUES ('Ми-8Т', 'Склад', 'Склад №1', 'OWN', 'N-S', 'М2', 0, 1000, '50:00')";
+    fill(kTables, s);
+    writeSettings("[MAIN]\nRESURS=120\nCALENDAR=4\n");
+    const auto res = runForecast("Прогноз на замену двигателей", {});
+    ASSERT_EQ(res.status, 0) << res.errors.join("\n").toStdString();
+    ASSERT_EQ(res.html.size(), 1);
+    const QString html = res.html[0];
+    const plan::PagedDocument doc(html, plan::TemplateRenderer::pageSetup(html));
+    const QString text = doc.pageTexts().join("\n");
+    const QString flowing = QString(text).replace('\n', ' ').simplified(); // cells wrap inside
+    for (const char* shown : {"Прогноз на замену двигателей", "Модель двигателя: Все типы двигателей",
+                              "ВС и компоненты: собственные (OWN)",
+                              "налет каждого ВС за последние 30 дней (с 16.05.2026 по 15.06.2026)",
+                              "не более 120 ч", "в ближайшие 4 мес.", "ВЫРАБОТАН -200:00", "ресурс выработан",
+                              "Наработка ВС после последнего ремонта"})
+        EXPECT_TRUE(flowing.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
+    // The title rows and the store row hold "!" for the basis; none is printed.
+    for (const QString& line : text.split("\n")) EXPECT_NE(line.trimmed(), "!") << text.toStdString();
+    EXPECT_FALSE(text.contains("(по налету ВС за последние 30 дней)")) << text.toStdString();
 }
 
 } // namespace

@@ -192,12 +192,13 @@ TEST(PagedDocument, SectionRowsAndSignaturesKeepWithTheRows)
                 ++movedSections;
             }
         }
-        const QStringList last = pages.last().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        EXPECT_TRUE(last.first().startsWith(QStringLiteral("Шапка")) && last.size() >= 4 &&
-                    last[1].startsWith(QStringLiteral("Строка")))
+        // (Head rows repeated on later pages are not among a page's lines.)
+        QStringList last = pages.last().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        last.removeAll(QStringLiteral(" "));
+        EXPECT_TRUE(last.size() >= 3 && last[last.size() - 3].startsWith(QStringLiteral("Строка")))
             << rows << " rows: the last page is\n" << pages.last().toStdString();
         EXPECT_EQ(last.last(), QStringLiteral("Дата")) << rows;
-        if (pages.size() > 1 && last.size() == 6) ++movedSignatures; // head, three rows moved, two signature lines
+        if (pages.size() > 1 && last.size() == 5) ++movedSignatures; // three rows moved, two signature lines
     }
     EXPECT_GT(movedSections, 0);
     EXPECT_GT(movedSignatures, 0);

@@ -162,6 +162,12 @@ TEST_F(FuncDbTest, ContinuousRunningFromTheAircraft)
     ds.open();
     int i = 0;
     for (ds.first(); !ds.eof(); ds.next(), ++i) EXPECT_EQ(FunNepNarLopast(*conn, ds, 3), expected[i]) << i;
+    // Flights dated after today of the clock are not counted: on 15.01.2024
+    // the blade has flown the flight of 10.01 only (90 + 63).
+    plan::Clock::setToday(QDate(2024, 1, 15));
+    ds.first();
+    EXPECT_EQ(FunNepNarLopast(*conn, ds, 3), QStringLiteral("12:33"));
+    plan::Clock::reset();
 
     // Units: an airframe unit takes the units' share (text "0,5"), an engine
     // unit (column 28 = 1) the engine units' rule of its type.

@@ -186,10 +186,10 @@ TEST(RunArguments, BadArgumentsAreNamed)
         const char* error;
     };
     const Case cases[] = {
-        {{"frmPlanReport"}, "WINDOW and ITEM"},
+        {{"frmPlanReport"}, "укажите окно и пункт"},
         {{"frmPlanReport", "x", "--set", "novalue"}, "NAME=VALUE"},
-        {{"frmPlanReport", "x", "--pdf"}, "--pdf needs a value"},
-        {{"frmPlanReport", "x", "--colour", "red"}, "unknown option --colour"},
+        {{"frmPlanReport", "x", "--pdf"}, "после --pdf укажите значение"},
+        {{"frmPlanReport", "x", "--colour", "red"}, "неизвестный параметр --colour"},
     };
     for (const Case& c : cases) {
         RunRequest r;
@@ -204,4 +204,46 @@ TEST(RunArguments, BadArgumentsAreNamed)
     EXPECT_EQ(r.steps[2].kind, RunStep::Press);
 }
 
+} // namespace
+
+namespace {
+// A value for a control the frame has closed is left aside and said so; a
+// control that is not there is named with the controls that are.
+TEST(FrameDriverControls, ClosedControlsAndUnknownNames)
+{
+    QWidget frame;
+    auto* basis = new QComboBox(&frame);
+    basis->setObjectName("cboSelect");
+    basis->addItems({"Наработка ВС за последние 30 дней", "Планируемая наработка ВС (час/мес)"});
+    auto* planned = new QLineEdit(&frame);
+    planned->setObjectName("txtNalet");
+    planned->setText("0");
+    QObject::connect(basis, &QComboBox::activated, planned, [planned](int i) {
+        planned->setVisible(i == 1);
+        planned->setEnabled(i == 1);
+    });
+    planned->hide();
+    planned->setEnabled(false);
+    auto* show = new QPushButton("Показать", &frame);
+    show->setObjectName("cmdReport");
+
+    FrameDriver d(&frame);
+    d.set("txtNalet", "20");
+    EXPECT_EQ(planned->text(), "0");
+    ASSERT_EQ(d.notices().size(), 1);
+    EXPECT_TRUE(d.notices()[0].contains("txtNalet") && d.notices()[0].contains("«20» не учитывается"))
+        << d.notices()[0].toStdString();
+    d.set("cboSelect", "#1");
+    d.set("txtNalet", "20");
+    EXPECT_EQ(planned->text(), "20");
+    EXPECT_EQ(d.notices().size(), 1);
+
+    try {
+        d.set("txtNope", "1");
+        ADD_FAILURE() << "an unknown control was set";
+    } catch (const std::runtime_error& e) {
+        const QString m = QString::fromUtf8(e.what());
+        EXPECT_TRUE(m.contains("txtNope") && m.contains("cboSelect, cmdReport, txtNalet")) << e.what();
+    }
+}
 } // namespace
