@@ -75,7 +75,8 @@ FormPair airframeForms(const FormCycle& cy, const Dataset& r)
         const int idx = periodicLast ? last : lastF1;
         if (idx < 0 || idx > cy.count - 1 || cy.column(idx).isEmpty()) return {};
         if (periodicLast) return pairAt(cy, idx >= 1, 2 * idx + 6, r.field(re::DATA_FORMY).asDate(), 2 * idx + 7);
-        return pairAt(cy, true, 2 * idx + 5, r.field(re::DATA_F1).asDate(), 2 * idx + 6);
+        // F1 number 0 does not exist (its column would be KOL_VO_FORM): nothing performed.
+        return pairAt(cy, idx >= 1, 2 * idx + 5, r.field(re::DATA_F1).asDate(), 2 * idx + 6);
     }
     // -1: no form recorded; anything else outside the cycle is not a form of it.
     if (last < -1 || (cy.count > 0 && last > cy.count - 1)) return {};

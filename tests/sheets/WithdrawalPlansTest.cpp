@@ -62,6 +62,8 @@ protected:
             aircraft("Ми-8", "RA-003", "20:00", "0", "0", "NULL", "NULL"),
             // Form 2 missed: 75 h overdue.
             aircraft("Ми-8", "RA-004", "275:00", "1", "1", "'1,10,2026'", "'1,10,2026'"),
+            // No periodic form recorded, the F1 index 0.
+            aircraft("Ми-8", "RA-010", "20:00", "-1", "0", "NULL", "NULL"),
             // Index outside the cycle.
             aircraft("Ми-8", "RA-007", "230:00", "7", "7", "'5,1,2026'", "'5,1,2026'"),
             // Plain: 100 h to the form; the F1 after form 1 (due now) does not shorten it.
@@ -120,6 +122,7 @@ TEST_F(WithdrawalPlanTest, NextFormAndDateOfEveryTickedAircraftAndEngine)
         {"RA-002 Планер", "Ф-1", "Ф-2", "15.07.2026", "10.06.2026", "0"},   // no flights: a month on
         {"RA-003 Планер", "-", "Ф-1", "14.08.2026", "-", "0"},               // index 0; 1800 / 30
         {"RA-004 Планер", "Ф-3", "Ф-1", "15.06.2026", "10.01.2026", "1"},    // overdue: today
+        {"RA-010 Планер", "-", "Ф-2", "15.07.2026", "-", "0"},               // no F1 number 0
         {"RA-007 Планер", "", "", "15.07.2026", "", "0"},                     // index outside the cycle
         {"RA-005 Планер", "Ф-3", "Ф-2", "14.08.2026", "20.05.2026", "0"},    // plain: 6000 / 100 = 60 days
         {"RA-008 Планер", "Ф-3", "Ф-2", "15.06.2026", "20.05.2026", "0"},    // 30 min left, 100 a day
