@@ -12,6 +12,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,8 @@ protected:
                                  "Прогноз на замену ЗЧУ", "Прогноз на замену агрегатов"})
             ini += QString::fromUtf8(item) + QStringLiteral("=1\n");
         plantest::writeFile(base + QStringLiteral("/home/reports.ini"), ini);
+        // The installation's templates: a missing one would end the run with its message.
+        plantest::installTemplates(base + QStringLiteral("/home"));
         plan::MessageService::setHeadless(true);
         plan::MessageService::clear();
         conn = plantest::connect(dbPath());

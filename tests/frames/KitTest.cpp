@@ -78,7 +78,7 @@ class KitDbTest : public frametest::FrameTest {};
 TEST_F(KitDbTest, GridGroupsTickTheirRowsAndSplitAtTheLastBlank)
 {
     fill({QStringLiteral("REESTR")},
-         {QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ми-8АМТ', 'RA-2')"),
+         {QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT) VALUES ('Ми-8АМТ', 'RA-2', 'ЮТЭЙР')"),
           QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ми-8АМТ', 'RA-1')"),
           QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ка-32', 'RA-3')"),
           QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ми-2 HIDE', 'RA-4')")});
@@ -95,6 +95,17 @@ TEST_F(KitDbTest, GridGroupsTickTheirRowsAndSplitAtTheLastBlank)
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_TRUE(groups[0].ticked.isEmpty());
     EXPECT_EQ(groups[1].ticked.size(), 1);
+
+    // A query of the frame's own choosing per type, here one operator's aircraft.
+    const QString op = QStringLiteral("ЮТЭЙР");
+    grid.fillTypesWithAircraft(conn.get(), QString::fromUtf8(kRegisterTypesQuery), false, [&op](const QString& type) {
+        return QStringLiteral("Select TIP_VS, BORTOVOI_NOMER From REESTR Where TIP_VS=") + sqlText(type) +
+               QStringLiteral(" And EXPLUATANT=") + sqlText(op) + QStringLiteral(" Order By BORTOVOI_NOMER;");
+    });
+    ASSERT_EQ(grid.topLevelItemCount(), 2);
+    EXPECT_EQ(grid.topLevelItem(0)->childCount(), 0); // the type stays, without aircraft of this operator
+    ASSERT_EQ(grid.topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(grid.topLevelItem(1)->child(0)->text(2), QStringLiteral("Ми-8АМТ RA-2"));
 
     grid.fillTypesOwnLeased(conn.get(), QString::fromUtf8(kRegisterTypesQuery));
     ASSERT_EQ(grid.topLevelItemCount(), 1);
@@ -164,6 +175,19 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
                            FlightColumns::Aircraft, none, QStringLiteral("REESTR"));
     EXPECT_EQ(sne, 60000 - 255);
     EXPECT_EQ(ppr, 600 - 255);
+    // Totals kept in whole minutes are backed out the same way.
+    EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-1"), 60000, 600, FlightColumns::Aircraft, half),
+              (std::pair<long long, long long>{60000 - 270, 600 - 270}));
+    EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-3"), 60000, 600, FlightColumns::Aircraft, half),
+              (std::pair<long long, long long>{60000, 600}));
+    // The whole fleet read at once gives each board the same flights.
+    LaterFlights all(conn.get(), QDate(2026, 6, 10));
+    all.readAll();
+    for (const char* board : {"RA-1", "RA-2", "RA-3"})
+        EXPECT_EQ(all.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half),
+                  later.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half))
+            << board;
+    EXPECT_EQ(all.landingsAfter(QStringLiteral("RA-2")), 7);
     // Nothing after the date: the stored values unchanged.
     LaterFlights lateDate(conn.get(), QDate(2026, 6, 12));
     EXPECT_EQ(lateDate.correctHours(QStringLiteral("RA-1"), QStringLiteral("5:00"), QStringLiteral("1:00"),
@@ -172,6 +196,43 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
               300);
     EXPECT_THROW(later.correctHours(QStringLiteral("RA-1"), QStringLiteral("12:7x"), QStringLiteral("1:00"),
                                     FlightColumns::Aircraft, none, QStringLiteral("ДВИГАТЕЛЬ № 1")),
+                 std::exception);
+}
+
+TEST_F(KitDbTest, ApuMeasuresAreBackedOutInTheirOwnUnits)
+{
+    fill({QStringLiteral("SPRAVKA")},
+         {QStringLiteral("INSERT INTO SPRAVKA (BORTOVOI_NOMER, DATA_POLETA, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, "
+                         "VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA) VALUES ('RA-1', '2026-06-10', 9, 9, '09:00', '09:00')"),
+          QStringLiteral("INSERT INTO SPRAVKA (BORTOVOI_NOMER, DATA_POLETA, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, "
+                         "VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA) VALUES ('RA-1', '2026-06-11', 2, 1, '00:20', '00:45')"),
+          QStringLiteral("INSERT INTO SPRAVKA (BORTOVOI_NOMER, DATA_POLETA, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, "
+                         "VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA) VALUES ('RA-1', '2026-06-12', 3, 0, '00:10', '01:00')")});
+    LaterFlights later(conn.get(), QDate(2026, 6, 10));
+    struct Case {
+        ApuMeasure m;
+        const char* sinceNew;
+        const char* sinceOverhaul;
+        long long a, b;
+    } cases[] = {
+        {ApuMeasure::Total, "100:00", "", 6000 - 105, -105},
+        {ApuMeasure::Summed, "100:00", "50:30", 6000 - 105, 3030 - 105},
+        {ApuMeasure::Generator, "10:00", "1:00", 600 - 30, 60 - 30},
+        {ApuMeasure::Starts, "500", "20", 495, 15},
+        {ApuMeasure::Bleeds, "40", "", 39, -1},
+    };
+    for (const Case& c : cases) {
+        const auto [a, b] = later.correctApu(QStringLiteral("RA-1"), QString::fromUtf8(c.sinceNew),
+                                             QString::fromUtf8(c.sinceOverhaul), c.m, QStringLiteral("VSU"));
+        EXPECT_EQ(a, c.a) << static_cast<int>(c.m);
+        EXPECT_EQ(b, c.b) << static_cast<int>(c.m);
+    }
+    // A count written as a time and a time written as a count are both refused.
+    EXPECT_THROW(later.correctApu(QStringLiteral("RA-1"), QStringLiteral("12:30"), QString(), ApuMeasure::Starts,
+                                  QStringLiteral("ZAPUSKI_SNE")),
+                 std::exception);
+    EXPECT_THROW(later.correctApu(QStringLiteral("RA-1"), QStringLiteral("12,5"), QString(), ApuMeasure::Total,
+                                  QStringLiteral("OBSHAIA_SNE")),
                  std::exception);
 }
 
