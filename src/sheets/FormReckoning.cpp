@@ -12,18 +12,22 @@ namespace plan::sheets {
 
 namespace {
 
-FormCycle readCycle(Connection& c, const QString& query, int f1Pos)
+FormCycle cycleOfRow(const Dataset& ds, int f1Pos)
 {
     FormCycle cy;
-    auto ds = openQuery(&c, query);
-    if (ds->eof()) return cy;
     cy.found = true;
-    for (int i = 0; i < ds->fieldCount(); ++i) cy.columns << ds->str(i).trimmed();
+    for (int i = 0; i < ds.fieldCount(); ++i) cy.columns << ds.str(i).trimmed();
     auto number = [&cy](int pos) { return cy.column(pos).toInt(); };
     if (f1Pos >= 0) cy.f1 = number(f1Pos);
     cy.forma = number(f1Pos >= 0 ? pos::pto_formy::VREMIA_FORMA : pos::pto_formy_dvig::VREMIA_FORMA);
     cy.count = number(pos::pto_formy::KOL_VO_FORM);
     return cy;
+}
+
+FormCycle readCycle(Connection& c, const QString& query, int f1Pos)
+{
+    auto ds = openQuery(&c, query);
+    return ds->eof() ? FormCycle{} : cycleOfRow(*ds, f1Pos);
 }
 
 // An index of a form column: -1 when empty.
@@ -55,6 +59,11 @@ FormCycle readFormCycle(Connection& c, const QString& type)
 {
     return readCycle(c, QStringLiteral("Select * From PTO_FORMY Where TIP_VS=") + frames::sqlText(type) + QStringLiteral(";"),
                      pos::pto_formy::VREMIA_F1);
+}
+
+FormCycle formCycleOf(const Dataset& ptoFormy)
+{
+    return cycleOfRow(ptoFormy, pos::pto_formy::VREMIA_F1);
 }
 
 FormCycle readEngineFormCycle(Connection& c, const QString& type)
@@ -219,7 +228,7 @@ TypeGroundRules readLastMonthRules(Connection& c, const QString& type)
     return r;
 }
 
-rarozidi::GroundRule readAnnualRule(Connection& c, const QString& type)
+rarozidi::GroundRule readAirframeRule(Connection& c, const QString& type)
 {
     auto ds = openQuery(&c, QStringLiteral("Select UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER From TIPOVYE_DANNYE_VS Where TIP_VS=") +
                                 frames::sqlText(type) + QStringLiteral(" Order By ID;"));

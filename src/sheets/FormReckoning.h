@@ -44,6 +44,8 @@ struct FormCycle {
 
 // "Select * From PTO_FORMY Where TIP_VS='<type>';"; found false when the type has no row.
 FormCycle readFormCycle(Connection& c, const QString& type);
+// The cycle of the current row of a PTO_FORMY dataset.
+FormCycle formCycleOf(const Dataset& ptoFormy);
 // "Select * From PTO_FORMY_DVIG Where TIP_VS='<type>';"
 FormCycle readEngineFormCycle(Connection& c, const QString& type);
 
@@ -124,9 +126,10 @@ struct TypeGroundRules {
     rarozidi::GroundRule engine;
 };
 TypeGroundRules readLastMonthRules(Connection& c, const QString& type);
-// The rule of the annual plan: "Select UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER
-// From TIPOVYE_DANNYE_VS Where TIP_VS='<type>' Order By ID;".
-rarozidi::GroundRule readAnnualRule(Connection& c, const QString& type);
+// The airframe's rule of the annual plan and of the running time taken back
+// to a date: "Select UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER From
+// TIPOVYE_DANNYE_VS Where TIP_VS='<type>' Order By ID;".
+rarozidi::GroundRule readAirframeRule(Connection& c, const QString& type);
 
 // An average flying per day in minutes and whether the board flew.
 struct DailyAverage {

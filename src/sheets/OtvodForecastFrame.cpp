@@ -106,7 +106,7 @@ void OtvodForecastFrame::FunReport()
     for (QLineEdit* t : txt) o.hours << t->text();
     const QDate today = Clock::today();
     const bool months = m_grain == PlanGrain::Month;
-    showOtvodRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kOtvodGodQuery), 1, o.op,
+    showSheetRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kOtvodGodQuery), 1, o.op,
                   months ? QStringLiteral("Годовой план-прогноз отвода ВС на ТО")
                          : QStringLiteral("Квартальный план-прогноз отвода ВС на ТО"),
                   {QStringLiteral("ВС: %1 %2").arg(o.aircraft.type, o.aircraft.board),

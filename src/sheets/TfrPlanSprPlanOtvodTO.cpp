@@ -43,7 +43,7 @@ void TfrPlanSprPlanOtvodTO::FunReport()
     o.op = otvodOperator(cboExpl);
     o.aircraft = GridSpravka->tickedAircraft();
     const QDate today = Clock::today();
-    showOtvodRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kOtvodQuery),
+    showSheetRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kOtvodQuery),
                   static_cast<int>(o.aircraft.size()), o.op, QStringLiteral("План отвода ВС на ТО"),
                   {QStringLiteral("ВС: отмеченные в списке (%1)").arg(o.aircraft.size()),
                    QStringLiteral("На дату: %1; средний налет за 30 дней").arg(today.toString(QStringLiteral("dd.MM.yyyy")))},

@@ -60,7 +60,7 @@ void TfrPlanSprPlanOtvodTOGodovoy::FunReport()
     o.aircraft = GridSpravka->tickedAircraft();
     o.days = m_days;
     const QDate today = Clock::today();
-    showOtvodRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kOtvodGodQuery),
+    showSheetRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kOtvodGodQuery),
                   static_cast<int>(o.aircraft.size()), o.op, QStringLiteral("Годовой план отвода ВС на ТО"),
                   {QStringLiteral("ВС: отмеченные в списке (%1)").arg(o.aircraft.size()),
                    QStringLiteral("С %1 по %2; средний налет за %3 дн. (для следующих форм — за те же дни годом ранее)")

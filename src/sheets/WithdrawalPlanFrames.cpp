@@ -32,10 +32,12 @@ void fillOtvodGrid(frames::AircraftGrid* grid, Connection* c, double scale)
 
 OtvodOperator otvodOperator(const frames::OperatorSelector* cboExpl)
 {
+    // The selector is made when the frame starts in its host.
+    if (!cboExpl) return {};
     return {cboExpl->currentText(), cboExpl->code()};
 }
 
-void showOtvodRows(ReportHost& host, Connection* c, Dataset& report, const QString& query, int count,
+void showSheetRows(ReportHost& host, Connection* c, Dataset& report, const QString& query, int count,
                    const OtvodOperator& op, const QString& title, const QStringList& covers, const QStringList& legend,
                    const std::function<std::vector<StagingRow>(const Progress&, QString& code)>& build)
 {

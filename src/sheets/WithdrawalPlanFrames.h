@@ -29,9 +29,11 @@ OtvodOperator otvodOperator(const frames::OperatorSelector* cboExpl);
 // Builds the rows (with the progress callback) and shows them: staging
 // table emptied, rows written together, template loaded and shown.
 // `build` returns the rows and sets the template code.
-// The heading values (operator, signatures, title, what the plan covers) go
-// to the report component first.
-void showOtvodRows(ReportHost& host, Connection* c, Dataset& report, const QString& query, int count,
+// The heading values (operator, signatures, title, what the sheet covers) go
+// to the report component first; an operator with an empty code stands for
+// every operator of OBSHIE. The withdrawal plans and the fleet state sheets
+// run through it.
+void showSheetRows(ReportHost& host, Connection* c, Dataset& report, const QString& query, int count,
                    const OtvodOperator& op, const QString& title, const QStringList& covers, const QStringList& legend,
                    const std::function<std::vector<StagingRow>(const Progress&, QString& code)>& build);
 

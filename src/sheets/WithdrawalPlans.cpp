@@ -122,6 +122,21 @@ QString formsToCome(const FormCycle& cy, const FormPair& forms, const QDate& fir
     return text;
 }
 
+// Forms to come as column 7 of REPORT_PLAN_OTVOD_TO_GOD holds them (VARCHAR(4000)):
+// a longer plan is not cut short silently.
+constexpr int kFormsToComeWidth = 4000;
+
+QString checkedFormsToCome(const QString& text, const QString& type, const QString& board)
+{
+    if (text.size() <= kFormsToComeWidth) return text;
+    throw DbError(QStringLiteral("ВС %1 %2: план на год содержит %3 знаков форм ТО, а графа «Формы ТО и ожидаемые даты "
+                                 "отвода» вмещает %4 — ВС летает так много, что формы идут через считанные дни. "
+                                 "Проверьте налет ВС в справке о полетах и интервал формы Ф1 (VREMIA_F1) типа.")
+                      .arg(type, board)
+                      .arg(text.size())
+                      .arg(kFormsToComeWidth));
+}
+
 } // namespace
 
 QString taggedForm(const QString& name, const QDate& date)
@@ -195,7 +210,7 @@ std::vector<StagingRow> buildAnnualPlan(Connection& c, const AnnualPlanOptions& 
     for (const frames::AircraftRef& a : o.aircraft) {
         const FormCycle& cycle = ctx.cycle(a.type);
         const AircraftForms f = reckonAircraft(ctx, a, cycle);
-        if (!rules.contains(f.type)) rules.insert(f.type, readAnnualRule(c, f.type));
+        if (!rules.contains(f.type)) rules.insert(f.type, readAirframeRule(c, f.type));
         const rarozidi::GroundRule rule = rules.value(f.type);
         // Every window the plan averages lies in a year before today .. n days after it.
         const BoardFlying flying(c, f.board, today.addYears(-1), today.addDays(n));
@@ -209,7 +224,7 @@ std::vector<StagingRow> buildAnnualPlan(Connection& c, const AnnualPlanOptions& 
             return a.flown ? d.addDays(daysToForm(interval, a.perDay)) : d.addMonths(1);
         });
         StagingRow r = ctx.head(a.type, a.board);
-        r.set(Otvod::LastForm, lastFormTagged(f.forms)).set(Otvod::NextForm, toCome);
+        r.set(Otvod::LastForm, lastFormTagged(f.forms)).set(Otvod::NextForm, checkedFormsToCome(toCome, a.type, a.board));
         r.set(Otvod::Overdue, f.rem.overdue ? QStringLiteral("1") : QStringLiteral("0"));
         rows.push_back(r);
         if (progress) progress();
@@ -314,7 +329,8 @@ std::vector<StagingRow> buildForecastPlan(Connection& c, const ForecastPlanOptio
         return next >= limit ? QDate() : next;
     });
     StagingRow r = ctx.head(o.aircraft.type, o.aircraft.board);
-    r.set(Otvod::LastForm, lastFormTagged(f.forms)).set(Otvod::NextForm, toCome);
+    r.set(Otvod::LastForm, lastFormTagged(f.forms))
+        .set(Otvod::NextForm, checkedFormsToCome(toCome, o.aircraft.type, o.aircraft.board));
     r.set(Otvod::Overdue, f.rem.overdue ? QStringLiteral("1") : QStringLiteral("0"));
     return {r};
 }

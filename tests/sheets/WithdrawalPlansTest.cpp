@@ -196,6 +196,8 @@ TEST_F(WithdrawalPlanTest, MalformedRunningTimeNamesTheItemAndTheValue)
 TEST_F(WithdrawalPlanTest, PlannedHoursThatAreNotANumberStopTheForecastBeforeAnythingIsWritten)
 {
     fillFleet();
+    // The rows of the plan shown before stay as they were.
+    conn->execute("DELETE FROM REPORT_PLAN_OTVOD_TO_GOD");
     conn->execute("INSERT INTO REPORT_PLAN_OTVOD_TO_GOD (C1) VALUES ('прежний')");
     std::vector<plan::shell::RunStep> steps = {frametest::set("cboTipVS", "Ан-2"), frametest::set("cboNumVS", "RA-005")};
     for (int i = 1; i <= 12; ++i)
