@@ -3,7 +3,11 @@
 // installation date, names from the reference lists, the "_" of main-rotor
 // blades, the operator's row by its index in the list.
 #include "reports/TfrPlanRepAgrUstZaPeriod.h"
+#include "shell/FrameDriver.h"
 #include "support/FrameFixture.h"
+
+#include <QDateEdit>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -93,6 +97,28 @@ TEST_F(AgrUstReportTest, PeriodFromTheOverhaulKindsInOrderNamesAndSerials)
     const QStringList first = staging(QStringLiteral("Select * From REPORT_AGR_UST_ZA_PER Order By ID;"), 11);
     ASSERT_EQ(first.size(), 9);
     EXPECT_EQ(first[0].split(';').size(), 9); // nothing after the serial number
+}
+
+TEST_F(AgrUstReportTest, TheButtonWaitsForAnAircraftWhosePickSetsTheStart)
+{
+    fill(kTables, kFleet);
+    auto* frame =
+        openFrame(QStringLiteral("frmPlanReport"), QStringLiteral("Перечень агрегатов, установленных за отчетный период"));
+    ASSERT_NE(frame, nullptr);
+    ASSERT_FALSE(frame->isPlaceholder());
+    auto* show = frame->findChild<QPushButton*>(QStringLiteral("cmdReport"));
+    auto* start = frame->findChild<QDateEdit*>(QStringLiteral("picDateStart"));
+    ASSERT_TRUE(show && start);
+    EXPECT_FALSE(show->isEnabled());
+    EXPECT_EQ(start->date(), QDate(2026, 6, 15));
+    plan::shell::FrameDriver drive(frame);
+    drive.select(QStringLiteral("Ми-8Т RA-1"));
+    EXPECT_TRUE(show->isEnabled());
+    EXPECT_EQ(start->date(), QDate(2026, 3, 1));
+    // "Очистить поле" clears the choice and keeps index -1 in the frame's own section.
+    drive.set(QStringLiteral("cboExpl"), QStringLiteral("Очистить поле"));
+    EXPECT_TRUE(settingsText().contains(QStringLiteral("[AGR_ZA_PER]"))) << settingsText().toStdString();
+    EXPECT_TRUE(settingsText().contains(QStringLiteral("CBOEXPL=-1"))) << settingsText().toStdString();
 }
 
 TEST_F(AgrUstReportTest, PickingAnAircraftStartsThePeriodAtItsOverhaul)

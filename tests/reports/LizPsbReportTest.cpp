@@ -4,7 +4,11 @@
 // preparer; the period sums read once agree with the routines' own queries.
 #include "rarozidi/PeriodFlying.h"
 #include "reports/TfrPlanRepLizPSBEgMesOtch.h"
+#include "shell/FrameDriver.h"
 #include "support/FrameFixture.h"
+
+#include <QComboBox>
+#include <QPushButton>
 
 namespace {
 using namespace frametest;
@@ -125,6 +129,36 @@ TEST_F(LizPsbReportTest, MonthFromTheOverhaulUnitsFromTheirInstallation)
         for (const auto& [pos, value] : c.expected)
             EXPECT_EQ(got[pos], QString::fromUtf8(value)) << (c.setup ? c.setup : "fleet") << ", position " << pos;
     }
+}
+
+TEST_F(LizPsbReportTest, PickingRunsTheReportAndMovesTheCombosToTheOverhaulMonth)
+{
+    fill(kTables, kFleet);
+    auto* frame = openFrame(QStringLiteral("frmPlanReport"),
+                            QStringLiteral("ООО ПСБ «Авиализинг». Форма ежемесячного отчета"), QStringLiteral("Сидоров"));
+    ASSERT_NE(frame, nullptr);
+    ASSERT_FALSE(frame->isPlaceholder());
+    auto* month = frame->findChild<QComboBox*>(QStringLiteral("cboMonth"));
+    auto* year = frame->findChild<QComboBox*>(QStringLiteral("cboYear"));
+    auto* show = frame->findChild<QPushButton*>(QStringLiteral("cmdReport"));
+    ASSERT_TRUE(month && year && show);
+    EXPECT_FALSE(show->isEnabled());
+    // The year list runs from the first flight's year to the clock's.
+    EXPECT_EQ(year->count(), 1);
+    EXPECT_EQ(month->currentText(), QStringLiteral("Июнь"));
+    plan::shell::FrameDriver drive(frame);
+    drive.set(QStringLiteral("cboMonth"), QStringLiteral("Апрель"));
+    drive.select(QStringLiteral("Ансат RA-2"));
+    EXPECT_TRUE(show->isEnabled());
+    EXPECT_EQ(month->currentText(), QStringLiteral("Май"));
+    EXPECT_EQ(year->currentText(), QStringLiteral("2026"));
+    EXPECT_EQ(row()[1], QStringLiteral("май"));
+    EXPECT_EQ(row()[40], QStringLiteral("Сидоров П.И."));
+    // A month after the overhaul stays as chosen.
+    drive.set(QStringLiteral("cboMonth"), QStringLiteral("Июнь"));
+    drive.press(QStringLiteral("cmdReport"));
+    EXPECT_EQ(month->currentText(), QStringLiteral("Июнь"));
+    EXPECT_EQ(row()[9], QStringLiteral("0 час 35 мин"));
 }
 
 TEST_F(LizPsbReportTest, SumsReadOnceAgreeWithTheRoutinesQueries)
