@@ -55,7 +55,12 @@ int minutesOf(const plan::Field& f)
     return t.isValid() ? t.hour() * 60 + t.minute() : 0;
 }
 
-QString flightsQuery(const QString& board) { return QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) + QStringLiteral("' And "); }
+// The start of the routines' queries, up to the date condition.
+QString flightsQuery(const QString& board)
+{
+    return QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
+           QStringLiteral("' And ");
+}
 
 } // namespace
 

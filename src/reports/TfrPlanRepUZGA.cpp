@@ -56,7 +56,7 @@ long long unitMinutes(const Dataset& u, bool engine, int pos, const char* column
 }
 } // namespace
 
-StagedRows buildUzga(Connection* c, const UzgaOptions& o, QDate* effectiveDate)
+StagedRows buildUzga(Connection* c, const UzgaOptions& o, QDate* effectiveDate, const std::function<void(int)>& progress)
 {
     StagedRows out;
     const frames::OperatorHeader h = frames::OperatorHeader::ofOwner(c, o.ownerCode);
@@ -96,6 +96,7 @@ StagedRows buildUzga(Connection* c, const UzgaOptions& o, QDate* effectiveDate)
     QSet<QString> boards;
     for (const auto& row : u.rows()) boards.insert(row[D::GDE_STOIT].toString());
     if (boards.size() >= kReadAllFlightsFrom) later.readAll();
+    if (progress) progress(u.recordCount());
     for (; !u.eof(); u.next()) {
         int selector = 3;
         if (engines && !u.str(D::ODIN_DVA).trimmed().isEmpty()) selector = u.str(D::ODIN_DVA).trimmed().toInt();
@@ -121,6 +122,7 @@ StagedRows buildUzga(Connection* c, const UzgaOptions& o, QDate* effectiveDate)
                                          "записанной наработки")
                               .arg(u.str(D::NAZVANIE_DVIGATELYA), u.str(D::ZAVODSKOI_NOMER), dateText(date));
         out.rows.push_back(row);
+        if (progress) progress(-1);
     }
     return out;
 }
@@ -179,7 +181,12 @@ void TfrPlanRepUZGA::FunReport()
                     operatorCode, QStringLiteral("Сведения о наработке двигателей и редукторов для АО «УЗГА»"),
                     {QStringLiteral("Владелец: ") + (cboSobst ? cboSobst->currentText() : QString()),
                      QStringLiteral("Тип агрегата: ") + o.model},
-                    [&] { return buildUzga(ADOConPdo, o); });
+                    [&] {
+                        return buildUzga(ADOConPdo, o, nullptr, [this](int n) {
+                            if (n < 0) progressStep();
+                            else progressStart(n);
+                        });
+                    });
 }
 
 } // namespace plan::reports

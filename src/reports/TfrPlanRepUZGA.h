@@ -20,6 +20,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
 class QPushButton;
@@ -60,7 +61,10 @@ struct UzgaOptions {
 // given) receives the date the hours are counted to. A running time that is
 // not "H:MM" raises ConversionError naming the unit, its serial number, the
 // column and the value.
-StagedRows buildUzga(Connection* c, const UzgaOptions& o, QDate* effectiveDate = nullptr);
+// `progress` (when given) is told the number of units once, then called
+// with -1 after each unit.
+StagedRows buildUzga(Connection* c, const UzgaOptions& o, QDate* effectiveDate = nullptr,
+                     const std::function<void(int)>& progress = {});
 
 class TfrPlanRepUZGA : public shell::TPlanFrame {
     Q_OBJECT
