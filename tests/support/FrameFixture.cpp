@@ -48,7 +48,6 @@ void FrameTest::SetUp()
 }
 
 struct FrameTest::OpenWindow {
-    plan::Connection connection;
     std::unique_ptr<plan::Dataset> d1, d2, d3;
     plan::shell::THostWindow* window = nullptr;
     ~OpenWindow() { delete window; }
@@ -56,11 +55,12 @@ struct FrameTest::OpenWindow {
 
 plan::shell::TPlanFrame* FrameTest::openFrame(const QString& window, const QString& item, const QString& user)
 {
+    // The report datasets are on the test's connection, so that staging()
+    // and conn read the rows the frame writes.
     m_open = std::make_shared<OpenWindow>();
-    m_open->connection.openDefault();
-    m_open->d1 = std::make_unique<plan::Dataset>(&m_open->connection);
-    m_open->d2 = std::make_unique<plan::Dataset>(&m_open->connection);
-    m_open->d3 = std::make_unique<plan::Dataset>(&m_open->connection);
+    m_open->d1 = std::make_unique<plan::Dataset>(conn.get());
+    m_open->d2 = std::make_unique<plan::Dataset>(conn.get());
+    m_open->d3 = std::make_unique<plan::Dataset>(conn.get());
     m_open->window = plan::shell::loadHostWindow(window, m_open->d1.get(), m_open->d2.get(), m_open->d3.get(), user,
                                                  plan::shell::ShowMode::NoLoop);
     return m_open->window ? m_open->window->openItem(item) : nullptr;
@@ -94,20 +94,35 @@ plan::shell::RunResult FrameTest::run(const QString& window, const QString& item
     r.window = window;
     r.item = item;
     r.steps = steps;
-    return plan::shell::runItem(r);
+    // The run writes through this test's connection, so that staging() can
+    // read the rows it left (they are private to the connection).
+    r.connection = conn.get();
+    lastRun = plan::shell::runItem(r);
+    return lastRun;
 }
 
 QStringList FrameTest::staging(const QString& query, int lastColumn)
 {
+    auto joined = [lastColumn](const QStringList& row) {
+        QStringList cells = row.mid(1, lastColumn);
+        while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+        return cells.join(QLatin1Char(';'));
+    };
+    QStringList out;
+    // A table the last run wrote by this very query, read through the
+    // connection that wrote it (its rows are private to that connection).
+    for (const plan::shell::StagedTable& t : lastRun.staging)
+        if (query.contains(t.table, Qt::CaseInsensitive) && query.trimmed() == t.query.trimmed()) {
+            for (const QStringList& row : t.rows) out << joined(row);
+            return out;
+        }
     plan::Dataset ds(conn.get());
     ds.setCommandText(query);
     ds.open();
-    QStringList out;
     for (; !ds.eof(); ds.next()) {
-        QStringList cells;
-        for (int i = 1; i <= lastColumn && i < ds.fieldCount(); ++i) cells << ds.str(i);
-        while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
-        out << cells.join(QLatin1Char(';'));
+        QStringList row;
+        for (int i = 0; i < ds.fieldCount(); ++i) row << ds.str(i);
+        out << joined(row);
     }
     return out;
 }

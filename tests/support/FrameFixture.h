@@ -58,6 +58,7 @@ protected:
 
     QString base;
     std::unique_ptr<plan::Connection> conn;
+    plan::shell::RunResult lastRun;
 
 private:
     struct OpenWindow;
