@@ -145,15 +145,15 @@ table('REDUCTOR', red, ['Same positions as `DVIGATEL`; the choices there hold he
 
 table('LOPAST', {
     1: 'TIP_VS', 2: ('TIP_VINTA', 'rotor ("Несущий", "Хвостовой", "Воздушный")'),
-    3: ('NAZVANIE', 'model', 'complex forecast, units installed in a period, aircraft information sheet, airworthiness-certificate documents, noise-certificate data'),
+    3: ('NAZVANIE', 'model', 'complex forecast, units installed in a period, lessor monthly report, aircraft information sheet, airworthiness-certificate documents, noise-certificate data'),
     4: ('ZAVODSKOY_NOMER', 'serial number', 'complex forecast, units installed in a period, lessor monthly report, aircraft information sheet, life-extension applications, noise-certificate data'),
     5: 'GDE_STOIT',
     6: ('IZGOTOVLEN_DATA:D', 'date of manufacture', 'complex forecast, aircraft information sheet, noise-certificate data'),
     7: 'SKLAD_ARZ',
     8: ('DATA_USTANOVKI:D', 'installation date', 'units installed in a period, lessor monthly report'),
-    9: ('NARABOTKA_SNE', 'running time since new, "H:MM"', 'complex forecast, aircraft information sheet'),
+    9: ('NARABOTKA_SNE', 'running time since new, "H:MM"', 'complex forecast, lessor monthly report, aircraft information sheet'),
     10: ('RESURS_CHASOV:I', 'assigned life, hours', 'complex forecast, aircraft information sheet'),
-    18: ('NEPRERYVNO:I', '1 = running time counted continuously from the aircraft', 'complex forecast, quarterly replacement report, aircraft information sheet'),
+    18: ('NEPRERYVNO:I', '1 = running time counted continuously from the aircraft', 'complex forecast, quarterly replacement report, lessor monthly report, aircraft information sheet'),
     19: 'DUBLICAT',
     23: ('REMONT_ZAVOD', 'repair plant', 'aircraft information sheet'),
     24: ('REMONT_DATA:D', 'date of the last repair', 'aircraft information sheet'),
@@ -162,7 +162,11 @@ table('LOPAST', {
     28: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', 'aircraft information sheet'),
     30: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', 'aircraft information sheet'),
 }, ['8 is the installation date, as the list of units installed in a period and the lessor report read it; '
-    '`DUBLICAT`, read by name only, stands at 19.'])
+    '`DUBLICAT`, read by name only, stands at 19.',
+    'The lessor monthly report prints for the main-rotor blades their model (3) and installation date (8), and for the '
+    'blades of both rotors their total at the month\'s end: 9 less the flying after the month, or, for a blade counted '
+    'from the aircraft (18 = 1), 9 plus the flying from its installation to the month\'s end; one value when every '
+    'blade gives the same, otherwise each blade\'s in the order of the serial numbers.'])
 
 table('HVOSTOVOY_VINT', {
     1: 'TIP_VS', 2: ('NAZVANIE_VINT', 'model', 'complex forecast, units installed in a period, lessor monthly report, aircraft information sheet, noise-certificate data'),

@@ -101,6 +101,9 @@ mu::data rowList(const TableRows& t)
             // A dash stands for "not applicable"; a negative number (marks
             // aside) for a life already used up.
             obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
+            // A section on the value itself is true also for an empty text;
+            // {{#cN_filled}} is true only when the column holds something.
+            obj.set(c + "_filled", !text.trimmed().isEmpty());
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
             // A two-line value keeps its lines apart with "!" (limits ! remainders,
