@@ -47,12 +47,12 @@ MovementEvent movementEvent(const QString& fromText, const QString& toText, bool
         e.event = QStringLiteral("Приобретен в собственность");
         e.toStore = store;
     }
-    if (to == QLatin1String("Списание")) {
+    if (to == QStringLiteral("Списание")) {
         e.event = QStringLiteral("Списан по выработке ресурса");
         e.toStore.clear();
     }
-    if (to == QLatin1String("В АРЗ с ВС без ремонта")) e.event = to;
-    if (to == QLatin1String("В АРЗ")) e.event = QStringLiteral("Направлен в ремонт");
+    if (to == QStringLiteral("В АРЗ с ВС без ремонта")) e.event = to;
+    if (to == QStringLiteral("В АРЗ")) e.event = QStringLiteral("Направлен в ремонт");
     return e;
 }
 

@@ -21,8 +21,8 @@ PLAN_REGISTER_FRAME(TfrPlanRepF37)
 
 F37Kind f37KindOf(const QString& caption)
 {
-    if (caption == QLatin1String("Форма 37-ГА (СВ) - ВСУ")) return F37Kind::Apu;
-    if (caption == QLatin1String("Форма 37-ГА (СВ) - Редукторы")) return F37Kind::Gearbox;
+    if (caption == QStringLiteral("Форма 37-ГА (СВ) - ВСУ")) return F37Kind::Apu;
+    if (caption == QStringLiteral("Форма 37-ГА (СВ) - Редукторы")) return F37Kind::Gearbox;
     return F37Kind::Engine;
 }
 
@@ -31,9 +31,9 @@ QString f37Template(F37Kind kind) { return kind == F37Kind::Gearbox ? QStringLit
 QString f37StoreCode(const QString& place)
 {
     const QString p = place.trimmed();
-    if (p == QLatin1String("Склад")) return QStringLiteral("3");
-    if (p == QLatin1String("Ремфонд")) return QStringLiteral("4");
-    if (p == QLatin1String("Ремонт") || p == QLatin1String("Рекламация")) return QStringLiteral("5");
+    if (p == QStringLiteral("Склад")) return QStringLiteral("3");
+    if (p == QStringLiteral("Ремфонд")) return QStringLiteral("4");
+    if (p == QStringLiteral("Ремонт") || p == QStringLiteral("Рекламация")) return QStringLiteral("5");
     return {};
 }
 
@@ -121,7 +121,7 @@ QStringList column(Connection* c, const QString& sql, int pos)
     return out;
 }
 
-bool isTa14(const QString& model) { return model.trimmed() == QLatin1String("ТА-14-130"); }
+bool isTa14(const QString& model) { return model.trimmed() == QStringLiteral("ТА-14-130"); }
 
 // The ground-running rule of engines or gearboxes of each type, read once per type.
 class F37Rules {

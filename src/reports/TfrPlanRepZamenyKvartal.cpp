@@ -303,7 +303,7 @@ private:
                 }
             }
             // Units counted in landings or years keep whole numbers there.
-            const bool hours = p.captionKind != Caption::Unit || unitMeasure(c) == QLatin1String("час");
+            const bool hours = p.captionKind != Caption::Unit || unitMeasure(c) == QStringLiteral("час");
             if (hours && !stored.isEmpty()) rarozidi::parseRunningTime(stored, QString::fromLatin1(column));
         } catch (const ConversionError&) {
             throw ConversionError(QStringLiteral("%1 %2 (зав. № %3): наработка %4 «%5» не в виде «часы:минуты». "
@@ -317,7 +317,7 @@ private:
     StagingRow row(const Dataset& c, const Pass& p, const frames::AircraftRef& a, bool toAircraft,
                    const frames::TuneDocRow& line)
     {
-        const Columns& k = p.columns == &kApu && text(c, V::NAZVANIE) == QLatin1String("ТА-14-130") ? kApuTa14
+        const Columns& k = p.columns == &kApu && text(c, V::NAZVANIE) == QStringLiteral("ТА-14-130") ? kApuTa14
                                                                                                     : *p.columns;
         const int repairs = c.field(k.repairs).asInteger();
         const QString caption = captionOf(c, p, a, line);

@@ -221,3 +221,58 @@ TEST_F(ZamenyKvartal, AMalformedRunningTimeStopsTheReportNamingTheComponent)
 }
 
 } // namespace
+
+namespace {
+
+// One movement of each further kind, each component with its own table's columns.
+TEST_F(ZamenyKvartal, EachKindWritesTheColumnsOfItsOwnTable)
+{
+    const QStringList tables = QStringList(kTables) << "VSU" << "HVOSTOVOY_VINT" << "VTULKA_NV" << "VOZDUSHNY_VINT"
+                                                    << "LEBEDKA" << "ETA_VTULKA_NV";
+    const QStringList fleet = {
+        kFleet[0], kFleet[1], kFleet[2], kFleet[4],
+        tune(1, "VSU"), tune(2, "LopastHV"), tune(3, "HvostovoyVint"), tune(4, "VtulkaNV"), tune(5, "LopastVV"),
+        tune(6, "VozdVint"), tune(7, "Lebedka"),
+        "INSERT INTO VSU (NAZVANIE, ZAVODSKOY_NOMER, MESTO_USTANOVKI, OBSHAIA_SNE, VSEGO_REMONTOV, OBSHAIA_NAZN, "
+        "OBSHAIA_MEGREMONTNY, SUMMA_SNE) VALUES ('АИ-9В', 'A1', 'RA-22001', '50:10', 0, 3000, 500, '1:00')",
+        // The model ТА-14-130 keeps its hours in the summed columns.
+        "INSERT INTO VSU (NAZVANIE, ZAVODSKOY_NOMER, MESTO_USTANOVKI, OBSHAIA_SNE, VSEGO_REMONTOV, OBSHAIA_MEGREMONTNY, "
+        "SUMMA_SNE, SUMMA_NAZN, SUMMA_MEGREM) VALUES ('ТА-14-130', 'A2', 'RA-22001', '999:00', 0, 100, '80:00', 4000, "
+        "800)",
+        "INSERT INTO LOPAST (TIP_VINTA, NAZVANIE, ZAVODSKOY_NOMER, GDE_STOIT, NARABOTKA_SNE, NEPRERYVNO, "
+        "MEZHREMONTNYI_CHASOV) VALUES ('Хвостовой', '8АТ-3922-000', 'L3', 'RA-22001', '10:00', 0, 1000)",
+        "INSERT INTO HVOSTOVOY_VINT (NAZVANIE_VINT, ZAVODSKOY_NOMER, ZAVODSKOY_NOMER_VTULKA, GDE_STOIT, NARABOTKA_SNE, "
+        "NEPRERYVNO, MEZHREMONTNYI_CHASOV) VALUES ('246-3904-000', 'X9', 'H1', 'RA-22001', '20:00', 0, 2000)",
+        "INSERT INTO ETA_VTULKA_NV (TIP_VS, ID_NAME, NAME) VALUES ('Ми-8АМТ', '3', 'Втулка несущего винта')",
+        "INSERT INTO VTULKA_NV (NAZVANIE, CHERT_NOMER, ZAVODSKOY_NOMER, ID_NAME, GDE_STOIT, NARABOTKA_SNE, NEPRERYVNO, "
+        "MEZHREMONTNYI_CHASOV) VALUES ('втулка', '8АМТ-1930-000', 'V1', '3', 'RA-22001', '30:00', 0, 3000)",
+        "INSERT INTO LOPAST (TIP_VINTA, NAZVANIE, ZAVODSKOY_NOMER, GDE_STOIT, NARABOTKA_SNE, NEPRERYVNO) VALUES "
+        "('Воздушный', 'АВ-2-Л', 'L4', 'RA-22001', '40:00', 0)",
+        "INSERT INTO VOZDUSHNY_VINT (NAZVANIE_VINTA, ZAVODSKOY_NOMER, GDE_STOIT, NARABOTKA_SNE, MEZHREMONTNYI_CHASOV) "
+        "VALUES ('АВ-2', 'P1', 'RA-22001', '50:00', 5000)",
+        "INSERT INTO LEBEDKA (NAZVANIE_LEBEDKA, ZAVODSKOY_NOMER_LEBEDKA, GDE_STOIT, NARABOTKA_SNE, NEPRERYVNO, "
+        "MEZHREMONTNYI_CHASOV) VALUES ('ЛПГ-150М', 'W1', 'RA-22001', '60:00', 0, 6000)",
+        move("2026-04-10", "VSU", "A1", "Склад", "RA-22001"), move("2026-04-11", "VSU", "A2", "Склад", "RA-22001"),
+        move("2026-04-12", "HvostovoyVint", "L3", "Склад", "RA-22001", "1"),
+        move("2026-04-13", "HvostovoyVint", "H1", "Склад", "RA-22001", "0"),
+        move("2026-04-14", "VtulkaNV", "V1", "Склад", "RA-22001"),
+        move("2026-04-15", "VozdushnyVint", "L4", "Склад", "RA-22001", "1"),
+        move("2026-04-16", "VozdushnyVint", "P1", "Склад", "RA-22001", "0"),
+        move("2026-04-17", "Lebedka", "W1", "Склад", "RA-22001"),
+    };
+    fill(tables, fleet);
+    const auto r = report(kName1);
+    ASSERT_EQ(r.status, 0) << r.errors.join('\n').toStdString();
+    expectRows(rows(),
+               {{{1, "ВСУ"}, {2, "АИ-9В"}, {3, "A1"}, {10, "50"}, {11, "3000"}, {13, "500"}, {16, "5"}},
+                {{1, "ВСУ"}, {2, "ТА-14-130"}, {3, "A2"}, {10, "80"}, {11, "4000"}, {13, "800"}, {16, "5"}},
+                {{1, "Лопасти РВ"}, {2, "8АТ-3922-000"}, {3, "L3"}, {10, "10"}, {13, "1000"}, {16, "1"}},
+                {{1, "Втулка РВ"}, {2, "246-3904-000"}, {3, "H1"}, {10, "20"}, {13, "2000"}},
+                {{1, "Втулка несущего винта"}, {2, "8АМТ-1930-000"}, {3, "V1"}, {10, "30"}, {13, "3000"}},
+                {{1, "Лопасти ВВ"}, {2, "АВ-2-Л"}, {3, "L4"}, {10, "40"}},
+                {{1, "Втулка ВВ"}, {2, "АВ-2"}, {3, "P1"}, {10, "50"}, {13, "5000"}},
+                {{1, "Электролебедка"}, {2, "ЛПГ-150М"}, {3, "W1"}, {10, "60"}, {13, "6000"}, {4, "RA-22001"}}},
+               "kinds");
+}
+
+} // namespace
