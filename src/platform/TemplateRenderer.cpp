@@ -100,6 +100,9 @@ mu::data rowList(const TableRows& t)
             // A dash stands for "not applicable"; a negative number (marks
             // aside) for a life already used up.
             obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
+            // Whether the column holds anything but blanks (a text, even an
+            // empty one, counts as true in Mustache).
+            obj.set(c + "_filled", !text.trimmed().isEmpty());
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
             // A two-line value keeps its lines apart with "!" (limits ! remainders,

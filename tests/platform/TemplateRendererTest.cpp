@@ -144,7 +144,7 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
               {2, QStringLiteral("b"), QStringLiteral("--"), QStringLiteral("12:30")},
               {3, QStringLiteral("c"), QString(), QStringLiteral("<b> - 1</b>")}};
     const QString rows = QStringLiteral("{{#rows}}{{index}}{{#first}}F{{/first}}{{#last}}L{{/last}}"
-                                        "{{#c2_dash}}D{{/c2_dash}}{{#c3_negative}}N{{/c3_negative}};{{/rows}}");
+                                        "{{#c2_dash}}D{{/c2_dash}}{{#c3_negative}}N{{/c3_negative}}{{^c2_filled}}E{{/c2_filled}};{{/rows}}");
     ReportValues full;
     full.insert(QStringLiteral("report_title"), QStringLiteral("Прогноз <b>x</b>"));
     full.insert(QStringLiteral("operator"), QStringLiteral("ЮТэйр & Ко"));
@@ -165,7 +165,7 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
         {"no values: the template's title, empty texts left out",
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
-        {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+        {"row flags", rows, {}, QStringLiteral("1FDN;2;3LNE;")},
         // A value named as a part does not hide the part.
         {"a value of a part's name", QStringLiteral("{{> inner}}"), shadow,
          QStringLiteral("Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>")},
