@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -188,6 +189,51 @@ QString unitMeasure(const Dataset& c)
     return QStringLiteral("час");
 }
 
+// A movement as the report reads it.
+struct Movement {
+    QString from, to, kind, idName, serial;
+};
+
+Movement movementOf(const Dataset& m)
+{
+    namespace M = pos::dvigenie_v_ekspluatacii;
+    return {m.str(M::OTKUDA), m.str(M::KUDA), m.str(M::NAIMENOVANIE), m.str(M::ID_NAME), m.str(M::ZAVODSKOY_NOMER)};
+}
+
+// Text equality as the database compares VARCHAR values: trailing blanks do not count.
+bool sqlEqual(const QString& a, const QString& b)
+{
+    auto cut = [](const QString& t) {
+        int n = static_cast<int>(t.size());
+        while (n > 0 && t[n - 1] == QLatin1Char(' ')) --n;
+        return QStringView(t).left(n);
+    };
+    return cut(a) == cut(b);
+}
+
+// ID_NAME against the unit identifiers as idCondition writes them: a number
+// compares as a number, any other identifier as text.
+bool idMatches(const QString& idName, const QStringList& ids)
+{
+    bool own = false;
+    const long long v = idName.trimmed().toLongLong(&own);
+    for (const QString& id : ids) {
+        bool number = false;
+        const long long n = id.trimmed().toLongLong(&number);
+        if (number ? (own && v == n) : sqlEqual(idName, id)) return true;
+    }
+    // With no identifier the condition is ID_NAME=0.
+    return ids.isEmpty() && own && v == 0;
+}
+
+// The kind and ID_NAME a pass's filter asks for, as the filter text writes them.
+QString quoted(const char* filter, const QString& column)
+{
+    const QRegularExpression re(QStringLiteral("\\(%1\\)='([^']*)'").arg(column));
+    const auto m = re.match(QString::fromUtf8(filter));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
 class Builder {
 public:
     Builder(Connection* c, const ZamenyOptions& o) : m_c(c), m_o(o) {}
@@ -200,14 +246,30 @@ public:
         std::vector<QStringList> unitIds(lines.size());
         for (size_t i = 0; i < lines.size(); ++i)
             if (lines[i].key == QLatin1String("Agregat")) unitIds[i] = unitsOf(lines[i]);
+        // The quarter's own movements, read once, in the order of the form's queries.
+        std::vector<Movement> quarter;
+        if (!m_o.queryPerAircraft) {
+            auto m = openQuery(m_c, QStringLiteral("Select * From DVIGENIE_V_EKSPLUATACII Where ((DATA_PEREVODA) Between ") +
+                                        frames::sqlDate(m_o.quarter.first) + QStringLiteral(" And ") +
+                                        frames::sqlDate(m_o.quarter.last) + QStringLiteral(") ") + own +
+                                        QStringLiteral(" Order By DATA_PEREVODA, OTKUDA, KUDA, ID;"));
+            for (; !m->eof(); m->next()) quarter.push_back(movementOf(*m));
+        }
         for (const frames::AircraftRef& a : m_o.aircraft) {
             for (size_t i = 0; i < lines.size(); ++i) {
                 const Kind* kind = kindOf(lines[i].key);
                 if (!kind) continue; // a key of no kind of this report
                 for (const Pass& p : kind->passes) {
-                    QString filter = QString::fromUtf8(p.filter);
-                    if (p.unitReference) filter += frames::idCondition(QStringLiteral("ID_NAME"), unitIds[i]) + QStringLiteral(") ");
-                    movements(a, p, filter, own, lines[i]);
+                    std::vector<Movement> moves;
+                    if (m_o.queryPerAircraft) {
+                        QString filter = QString::fromUtf8(p.filter);
+                        if (p.unitReference)
+                            filter += frames::idCondition(QStringLiteral("ID_NAME"), unitIds[i]) + QStringLiteral(") ");
+                        moves = movementsOf(a, filter, own);
+                    } else {
+                        moves = select(quarter, a, p, unitIds[i]);
+                    }
+                    for (const Movement& mv : moves) add(a, p, mv, lines[i]);
                 }
             }
             if (step) step();
@@ -245,8 +307,8 @@ private:
         return *m_hubNames.insert(type, names);
     }
 
-    void movements(const frames::AircraftRef& a, const Pass& p, const QString& filter, const QString& own,
-                   const frames::TuneDocRow& line)
+    // The form's own query of an aircraft and a pass.
+    std::vector<Movement> movementsOf(const frames::AircraftRef& a, const QString& filter, const QString& own)
     {
         const QString where = m_o.installedOnly
                                   ? QStringLiteral("((KUDA)=") + frames::sqlText(a.board) + QStringLiteral(")")
@@ -257,14 +319,34 @@ private:
                                     QStringLiteral("((DATA_PEREVODA) Between ") + frames::sqlDate(m_o.quarter.first) +
                                     QStringLiteral(" And ") + frames::sqlDate(m_o.quarter.last) + QStringLiteral(") ") +
                                     QStringLiteral("Order By DATA_PEREVODA, OTKUDA, KUDA, ID;"));
-        for (; !m->eof(); m->next()) {
-            const QString serial = m->str(pos::dvigenie_v_ekspluatacii::ZAVODSKOY_NOMER);
-            auto c = openQuery(m_c, QString::fromUtf8(p.lookupHead) + frames::sqlText(serial) +
-                                        QString::fromUtf8(p.lookupTail));
-            if (c->eof()) continue; // no component of that serial number
-            const bool toAircraft = m->str(pos::dvigenie_v_ekspluatacii::KUDA).contains(a.board);
-            m_rows.push_back(row(*c, p, a, toAircraft, line));
+        std::vector<Movement> out;
+        for (; !m->eof(); m->next()) out.push_back(movementOf(*m));
+        return out;
+    }
+
+    // The same rows taken from the quarter's movements read once.
+    std::vector<Movement> select(const std::vector<Movement>& quarter, const frames::AircraftRef& a, const Pass& p,
+                                 const QStringList& unitIds) const
+    {
+        const QString kind = quoted(p.filter, QStringLiteral("NAIMENOVANIE"));
+        const QString idName = quoted(p.filter, QStringLiteral("ID_NAME"));
+        std::vector<Movement> out;
+        for (const Movement& m : quarter) {
+            const bool aircraft = sqlEqual(m.to, a.board) || (!m_o.installedOnly && sqlEqual(m.from, a.board));
+            if (!aircraft || !sqlEqual(m.kind, kind)) continue;
+            if (!idName.isEmpty() && !sqlEqual(m.idName, idName)) continue;
+            if (p.unitReference && !idMatches(m.idName, unitIds)) continue;
+            out.push_back(m);
         }
+        return out;
+    }
+
+    // The line of a movement whose component is found by its serial number.
+    void add(const frames::AircraftRef& a, const Pass& p, const Movement& m, const frames::TuneDocRow& line)
+    {
+        auto c = openQuery(m_c, QString::fromUtf8(p.lookupHead) + frames::sqlText(m.serial) + QString::fromUtf8(p.lookupTail));
+        if (c->eof()) return; // no component of that serial number
+        m_rows.push_back(row(*c, p, a, m.to.contains(a.board), line));
     }
 
     QString captionOf(const Dataset& c, const Pass& p, const frames::AircraftRef& a, const frames::TuneDocRow& line)

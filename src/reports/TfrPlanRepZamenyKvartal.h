@@ -12,7 +12,7 @@
 //           TUNE_DOCS (the kinds, once), ETAAGREGAT (the units of each tuned
 //           unit line, once), ETA_VTULKA_NV (hub names, once per type),
 //           OBSHIE and SOBSTVENNIKI (own owners), DVIGENIE_V_EKSPLUATACII
-//           (the quarter's movements of each aircraft and kind), DVIGATEL,
+//           (the quarter's movements of own units, once), DVIGATEL,
 //           REDUCTOR, VSU, LOPAST, HVOSTOVOY_VINT, VTULKA_NV, VOZDUSHNY_VINT,
 //           AGREGAT, LEBEDKA (the moved component by its serial number),
 //           TIPOVYE_DANNYE_VS (ground running of continuously counted parts),
@@ -74,6 +74,10 @@ struct ZamenyOptions {
     bool installedOnly = false; // "Type2"
     frames::Period quarter;
     std::vector<frames::AircraftRef> aircraft; // the ticked rows, in grid order
+    // The movements are read once per report and taken per aircraft and kind
+    // from memory; true sends the form's own query per aircraft and kind
+    // (the same rows, for comparison).
+    bool queryPerAircraft = false;
 };
 
 // The rows of REPORT_ZAMENY_KVARTAL (no widgets): per aircraft, per tuned

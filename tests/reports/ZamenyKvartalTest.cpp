@@ -276,3 +276,34 @@ TEST_F(ZamenyKvartal, EachKindWritesTheColumnsOfItsOwnTable)
 }
 
 } // namespace
+
+namespace {
+
+// The movements read once and taken from memory are the rows of the form's
+// own query per aircraft and kind, in the same order.
+TEST_F(ZamenyKvartal, ReadingOnceGivesTheRowsOfTheQueriesPerAircraft)
+{
+    fill(kTables, QStringList(kFleet)
+                      // Trailing blanks do not count in the database's comparisons, nor in memory.
+                      << move("2026-05-18", "Agregat", "U1", "Склад", "RA-22001 ", "7 ")
+                      << move("2026-05-19", "Dvigatel ", "E2", "RA-22002", "RA-22001")
+                      << move("2026-05-19", "Dvigatel", "E4", "RA-22001", "RA-22002"));
+    using namespace plan::reports;
+    for (bool installedOnly : {false, true}) {
+        for (int quarter : {0, 1, 2}) {
+            ZamenyOptions o;
+            o.installedOnly = installedOnly;
+            o.quarter = plan::frames::quarterOf(2026, quarter);
+            o.aircraft = {{"Ми-8АМТ", "RA-22001"}, {"Ми-8АМТ", "RA-22002"}};
+            const auto once = buildZamenyKvartal(conn.get(), o);
+            o.queryPerAircraft = true;
+            const auto literal = buildZamenyKvartal(conn.get(), o);
+            ASSERT_EQ(once.size(), literal.size()) << installedOnly << " " << quarter;
+            for (size_t i = 0; i < once.size(); ++i)
+                EXPECT_EQ(once[i].texts(), literal[i].texts()) << installedOnly << " " << quarter << " row " << i;
+            if (quarter == 1) EXPECT_GE(once.size(), installedOnly ? 7u : 9u);
+        }
+    }
+}
+
+} // namespace
