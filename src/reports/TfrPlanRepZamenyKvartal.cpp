@@ -431,7 +431,7 @@ private:
             put(zk::ExtendedDate, shortDate(c, k.extendedDate));
             put(zk::ExtendedLife, text(c, k.extendedLife));
         }
-        r.set(zk::Spare, QString());
+        r.set(zk::Spare, QStringLiteral(""));
         return r;
     }
 
