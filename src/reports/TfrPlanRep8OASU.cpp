@@ -6,11 +6,11 @@
 #include "frames/SqlText.h"
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
-#include "rarozidi/Func.h"
+#include "rarozidi/Flying.h"
 #include "reports/FrameParts.h"
 
 #include <QHBoxLayout>
-#include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -105,13 +105,19 @@ StagedRows buildForm8Oasu(Connection* c, const Form8Options& o)
         headerOnly();
         return out;
     }
-    // FunIsBN asks the register once per place text.
-    QHash<QString, bool> boards;
+    // FunIsBN's test (a place that is not a store word and is a board number
+    // of the register) against the register's board numbers read once, as
+    // the database compares them (trailing blanks do not count).
+    QSet<QString> boards;
+    auto cut = [](QString t) {
+        while (t.endsWith(QLatin1Char(' '))) t.chop(1);
+        return t;
+    };
+    auto reg = openQuery(c, QStringLiteral("Select BORTOVOI_NOMER From REESTR;"));
+    for (; !reg->eof(); reg->next()) boards.insert(cut(reg->str(0)));
     auto isBoard = [&](int pos) {
-        const QString text = m->str(pos);
-        auto it = boards.find(text);
-        if (it == boards.end()) it = boards.insert(text, rarozidi::FunIsBN(*m, pos));
-        return *it;
+        const QString t = m->str(pos).trimmed();
+        return !t.isEmpty() && !rarozidi::isStoreWord(t) && boards.contains(t);
     };
     int number = 0;
     for (; !m->eof(); m->next()) {

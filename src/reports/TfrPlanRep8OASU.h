@@ -7,7 +7,7 @@
 // Reads:    EXPLUATANTY (cboExpl), SPRAVKA (the first year of cboYear),
 //           OBSHIE (the operator's owner code and header data),
 //           DVIGENIE_V_EKSPLUATACII (the month's movements of the owner),
-//           REESTR (whether a place is a board number, once per place text),
+//           REESTR (the board numbers, once: whether a place is an aircraft),
 //           MAIN/CBOEXPL.
 // Computes: per movement the aircraft involved, the event and the "На
 //           склад" mark; drops the movements that name no aircraft and no
@@ -54,7 +54,7 @@ constexpr int Email = 17;      // OBSHIE EMAIL_PREDPRIATIE
 // The event of one movement: the aircraft involved (position 2), "На склад"
 // (6) and the event text (7), by the rules in their order, each later rule
 // overwriting an earlier one; fromBoard / toBoard tell whether the place is
-// a board number (FunIsBN).
+// a board number of the register (FunIsBN).
 struct MovementEvent {
     QString board;
     QString toStore;

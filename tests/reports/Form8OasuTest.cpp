@@ -190,4 +190,23 @@ TEST_F(Form8Oasu, AMonthWhoseMovementsAreAllCleanedUpKeepsOneHeaderRow)
     EXPECT_EQ(got[0][14], QString());
 }
 
+TEST_F(Form8Oasu, APlaceIsAnAircraftWhenTheRegisterHasItsBoardNumber)
+{
+    fill(kTables, {kFleet[0], kFleet[2], kFleet[4], kFleet[5],
+                   move("2026-05-02", "Dvigatel", "E1", "Склад", "RA-22002 "), // blanks around do not count
+                   move("2026-05-03", "Dvigatel", "E2", "Склад", "RA-2200"),   // no such aircraft: a place
+                   move("2026-05-04", "Dvigatel", "E3", " RA-22001", "Склад")});
+    const auto r = run("frmPlanReport", "Форма 8-ОАСУ",
+                       {set("cboExpl", "АО «ЮТэйр»"), set("cboMonth", "Май"), set("cboYear", "2026")});
+    ASSERT_EQ(r.status, 0) << r.errors.join('\n').toStdString();
+    const auto got = rows();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0][2], "RA-22002");
+    EXPECT_EQ(got[0][7], "Установлен на ВС");
+    EXPECT_EQ(got[1][2], "");
+    EXPECT_EQ(got[1][7], "Направлен в ремонт");
+    EXPECT_EQ(got[2][2], "RA-22001");
+    EXPECT_EQ(got[2][7], "Снят с ВС по производственной необходимости");
+}
+
 } // namespace
