@@ -583,6 +583,55 @@ CHOICES['REPORT_ACT_OTSEN_TS_P2'] = [
     'A row per installed component; an APU gives one row with its total hours (the summed hours for "ТА-14-130").',
 ]
 
+def also_read_by(name, poss, reader, choices=()):
+    """Adds a reader to columns of a table defined above (names and types unchanged)."""
+    cols = T[name][0]
+    for pos in poss:
+        cname, t, meaning, readers = unpack(cols[pos])
+        cols[pos] = ('%s:%s' % (cname, t), meaning, ', '.join(filter(None, (readers, reader))))
+    if choices:
+        CHOICES.setdefault(name, []).extend(choices)
+
+
+# The quarterly report on removed and installed components writes every kind
+# on the engine's positions from the columns of its own table.
+QR = 'quarterly replacement report'
+also_read_by('VSU', [1, 2, 4, 5, 6, 7, 8, 16, 17, 24, 29, 46, 47, 48, 49, 50, 56], QR, [
+    'The quarterly report on removed and installed components writes an APU on the engine\'s positions: model 1, '
+    'serial 2, manufactured 4, repair plant 5, repair date 6, repairs 7, place 8; since new / since overhaul 16 / 17, '
+    'assigned 24, to the first overhaul 50, between overhauls 29 (model "ТА-14-130": 48 / 49, 46, 56, 47); no '
+    'calendar limits.'])
+also_read_by('LOPAST', [3, 4, 5, 6, 9, 10, 18, 23, 24, 25, 26, 28, 30], QR, [
+    'The quarterly report writes a blade as: model 3, serial 4, place 5, manufactured 6, since new 9 and since overhaul '
+    '26 (continuously counted through FunNepNarLopast when 18 is 1 and the blade is on an aircraft), assigned 10, to '
+    'the first overhaul 28, between overhauls 30, repairs 25 / 24 / 23.'])
+also_read_by('HVOSTOVOY_VINT', [2, 4, 8, 11, 12, 13, 14, 19, 21, 25, 27, 29, 30], QR, [
+    'The quarterly report finds a tail-rotor hub by its hub serial 8 and writes: model 2, serial 8, manufactured 4, '
+    'repairs 13 / 12 / 11, place 14, since new 29 and since overhaul 30 (FunNepNarHvostVint when 27 is 1), assigned '
+    '19, to the first overhaul 25, between overhauls 21.'])
+also_read_by('VTULKA_NV', [2, 3, 4, 6, 8, 9, 10, 14, 17, 18, 27, 34, 39, 48, 50], QR, [
+    'The quarterly report names a main-rotor hub by its reference (`ETA_VTULKA_NV` NAME by `ID_NAME` 34 of the '
+    'aircraft\'s type; NAZVANIE 2 without one) and writes: drawing number 3 as the model, serial 4, manufactured 6, '
+    'repairs 10 / 9 / 8, since new 17 and since overhaul 18 (FunNepNarAgr when 39 is 1), assigned 50, to the first '
+    'overhaul 48, between overhauls 14, place 27.'])
+also_read_by('VOZDUSHNY_VINT', [2, 3, 5, 9, 14, 15, 16, 21, 23, 29, 30, 47], QR, [
+    'The quarterly report writes a propeller as: model 2, serial 3, place 5, manufactured 9, repairs 16 / 15 / 14, '
+    'since new 29 and since overhaul 30 as stored, assigned 21, to the first overhaul 47, between overhauls 23.'])
+also_read_by('AGREGAT', [2, 3, 4, 6, 8, 9, 10, 14, 17, 18, 24, 27, 28, 34, 39, 43, 45], QR, [
+    'The quarterly report names a unit by its reference (`ETAAGREGAT` NAME by `ID_NAME` 34; NAZVANIE 2 without one) '
+    'and writes: drawing number 3 as the model, serial 4, manufactured 6, repairs 10 / 9 / 8, since new 17 and since '
+    'overhaul 18 (FunNepNarAgr when 39 is 1), assigned 45, to the first overhaul 43, between overhauls 14; the measure '
+    'from 24 and 28: "1" landings ("пос") or, for an engine unit, cycles ("цик"); "2" years ("лет"); else hours.'])
+also_read_by('LEBEDKA', [2, 3, 4, 8, 11, 12, 13, 19, 21, 25, 27, 28, 36], QR, [
+    'The quarterly report writes a winch as: model 2, serial 3, place 4, manufactured 8, repairs 13 / 12 / 11, since '
+    'new 27 and since overhaul 28 (FunNepNarLebedka when 25 is 1), assigned 19, to the first overhaul 36, between '
+    'overhauls 21.'])
+also_read_by('ETA_VTULKA_NV', [14], QR)
+also_read_by('ETAAGREGAT', [14], QR)
+also_read_by('REESTR', [3], 'form 37-GA')
+also_read_by('OBSHIE', [2], 'form 37-GA')
+also_read_by('SOBSTVENNIKI', [1, 2], 'form 37-GA')
+
 staging = ['REPORT_PROGNOZ', 'REPORT_FORMA_36_GA', 'REPORT_FORMA_37_GA', 'REPORT_SOST_PARKA_VS', 'REPORT_FORMA_8_OASU',
            'REPORT_FORMA_34_GA', 'REPORT_LIZING_MONTH_P1', 'REPORT_LIZING_PTO', 'REPORT_LIZING_MONTH_P2',
            'REPORT_LIZING_PSB_P1', 'REPORT_LIZING_PSB_P2', 'REPORT_LIZING_PSB_P3', 'REPORT_LIZING_PSB_MONTH',
