@@ -100,6 +100,10 @@ mu::data rowList(const TableRows& t)
             // A dash stands for "not applicable"; a negative number (marks
             // aside) for a life already used up.
             obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
+            // An empty value, and the "!" that stands for "no value" in a
+            // column (an empty section is still shown: test these instead).
+            obj.set(c + "_blank", stripMarks(text).trimmed().isEmpty());
+            obj.set(c + "_bang", text.trimmed() == QLatin1String("!"));
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
             // A two-line value keeps its lines apart with "!" (limits ! remainders,

@@ -159,8 +159,8 @@ References readReferences(Connection* c, const QString& table, const QString& ty
 class AircraftRow {
 public:
     AircraftRow(Connection* c, const frames::AircraftRef& a, const QString& aircraftOverhaul, const QDate& today,
-                StagingRow& row, QStringList& doubts)
-        : m_c(c), m_a(a), m_aircraftOverhaul(aircraftOverhaul), m_today(today), m_row(row), m_doubts(doubts)
+                StagingRow& row, QStringList& overrun)
+        : m_c(c), m_a(a), m_aircraftOverhaul(aircraftOverhaul), m_today(today), m_row(row), m_overrun(overrun)
     {
     }
 
@@ -274,8 +274,8 @@ private:
         const long long minutes = rarozidi::parseRunningTime(left, QStringLiteral("remainder"));
         const QString hours = rarozidi::wholeHoursText(left);
         if (minutes < 0) {
-            m_doubts << QStringLiteral("%1: %2 № %3 — ресурс выработан (%4 ч), в полосы не включен")
-                            .arg(frames::aircraftText(m_a.type, m_a.board), kind, ds.str(k.serial).trimmed(), hours);
+            m_overrun << QStringLiteral("%1 %2 № %3 (остаток %4)")
+                             .arg(frames::aircraftText(m_a.type, m_a.board), kind, ds.str(k.serial).trimmed(), left);
             return;
         }
         const int band = bandPosition(hours.toLongLong());
@@ -289,7 +289,7 @@ private:
     QString m_aircraftOverhaul;
     QDate m_today;
     StagingRow& m_row;
-    QStringList& m_doubts;
+    QStringList& m_overrun; // components past their limit
 };
 
 // Position 4: remaining starts and bleeds of the APU's limits (to the first
@@ -316,6 +316,7 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
 {
     PlanZamenResult out;
     QHash<QString, References> units, hubs;
+    QStringList overrun;
     for (const frames::AircraftRef& a : o.aircraft) {
         if (!units.contains(a.type)) {
             units.insert(a.type, readReferences(c, QStringLiteral("ETAAGREGAT"), a.type));
@@ -338,7 +339,7 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
             return QStringLiteral("SELECT * FROM ") + QLatin1String(table) + QStringLiteral(" WHERE (((TIP_VS) = '") +
                    type + QStringLiteral("') AND ((GDE_STOIT) = '") + board + QStringLiteral("')");
         };
-        AircraftRow r(c, a, aircraftOverhaul, today, row, out.doubts);
+        AircraftRow r(c, a, aircraftOverhaul, today, row, overrun);
         r.place(where("DVIGATEL") + QStringLiteral(") ORDER BY ID;"), kEngine);
         r.place(where("REDUCTOR") + QStringLiteral(") ORDER BY ID;"), gearbox());
         r.place(where("VOZDUSHNY_VINT") + QStringLiteral(") ORDER BY ODIN_DVA, ID;"), kPropeller);
@@ -356,6 +357,8 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
         r.place(where("VTULKA_NV") + QStringLiteral(") ORDER BY CHERT_NOMER, NAZVANIE, ID;"), kMainHub, &hubs[a.type]);
         out.rows.push_back(row);
     }
+    if (!overrun.isEmpty())
+        out.doubts << QStringLiteral("ресурс выработан, в полосы не включены: ") + overrun.join(QStringLiteral("; "));
     return out;
 }
 

@@ -196,6 +196,10 @@ TEST_F(PlanZamen, HoursGoIntoTheirBands)
     // 4501 left and the overrun are in no band; the overrun is named under the heading.
     EXPECT_EQ(ra2.join(QString()).count(QStringLiteral("Двиг.")), 2);
     EXPECT_EQ(res.status, 0);
+    const auto built = plan::sheets::buildPlanZamen(conn.get(), {{{QStringLiteral("Ми-8Т"), QStringLiteral("RA-2")}}},
+                                                    plan::Clock::today());
+    EXPECT_EQ(built.doubts, QStringList{QStringLiteral("ресурс выработан, в полосы не включены: Ми-8Т RA-2 Двиг. № E-OVER "
+                                                       "(остаток -0:30)")});
 }
 
 // The calendar column takes limits up to six months ahead: seven months is
