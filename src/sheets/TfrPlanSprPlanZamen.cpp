@@ -159,8 +159,9 @@ References readReferences(Connection* c, const QString& table, const QString& ty
 class AircraftRow {
 public:
     AircraftRow(Connection* c, const frames::AircraftRef& a, const QString& aircraftOverhaul, const QDate& today,
-                StagingRow& row, QStringList& overrun)
-        : m_c(c), m_a(a), m_aircraftOverhaul(aircraftOverhaul), m_today(today), m_row(row), m_overrun(overrun)
+                StagingRow& row, QStringList& overrun, QStringList& expired)
+        : m_c(c), m_a(a), m_aircraftOverhaul(aircraftOverhaul), m_today(today), m_row(row), m_overrun(overrun),
+          m_expired(expired)
     {
     }
 
@@ -201,7 +202,8 @@ public:
                                           .arg(frames::aircraftText(m_a.type, m_a.board),
                                                ds->str(sh::ZAVODSKOY_NOMER).trimmed(), ds->str(sh::RESURS).trimmed()));
             }
-            addCalendar(rarozidi::plannedRemovalDate(base, QDate(), 0, months, 0), QStringLiteral("Шланги"));
+            addCalendar(rarozidi::plannedRemovalDate(base, QDate(), 0, months, 0), QStringLiteral("Шланги"),
+                        ds->str(sh::ZAVODSKOY_NOMER).trimmed());
         }
     }
 
@@ -216,17 +218,23 @@ private:
         return own.isEmpty() ? rarozidi::FunAddIDNameAgregat(ds) : own;
     }
 
-    void addCalendar(const QDate& removal, const QString& kind)
+    void addCalendar(const QDate& removal, const QString& kind, const QString& serial)
     {
-        if (removal.isValid() && removal <= m_today.addMonths(P::CalendarMonths))
-            FunNormalADD(m_row, P::Calendar, removal.toString(QStringLiteral("MM.yy")), kind);
+        if (!removal.isValid() || removal > m_today.addMonths(P::CalendarMonths)) return;
+        FunNormalADD(m_row, P::Calendar, removal.toString(QStringLiteral("MM.yy")), kind);
+        // "mm.yy" of a past date reads like one to come: the heading names it.
+        if (removal < m_today)
+            m_expired << QStringLiteral("%1 %2 № %3 (%4)")
+                             .arg(frames::aircraftText(m_a.type, m_a.board), kind, serial,
+                                  removal.toString(QStringLiteral("dd.MM.yyyy")));
     }
 
     void placeCalendar(const Dataset& ds, const Kind& k, const QString& kind)
     {
         const int limit = neverRepaired(ds, k.repairs) && limitSet(ds, k.firstYears) ? k.firstYears : k.betweenYears;
         const QString date = rarozidi::FunDataSniatia(ds, k.repairDate, k.repairs, k.assignedYears, limit, k.made);
-        if (!date.isEmpty()) addCalendar(QDate::fromString(date, QStringLiteral("dd.MM.yyyy")), kind);
+        if (!date.isEmpty())
+            addCalendar(QDate::fromString(date, QStringLiteral("dd.MM.yyyy")), kind, ds.str(k.serial).trimmed());
     }
 
     // Whether the row's running time is counted from the aircraft.
@@ -290,6 +298,7 @@ private:
     QDate m_today;
     StagingRow& m_row;
     QStringList& m_overrun; // components past their limit
+    QStringList& m_expired; // calendar limits already past
 };
 
 // Position 4: remaining starts and bleeds of the APU's limits (to the first
@@ -316,7 +325,7 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
 {
     PlanZamenResult out;
     QHash<QString, References> units, hubs;
-    QStringList overrun;
+    QStringList overrun, expired;
     for (const frames::AircraftRef& a : o.aircraft) {
         if (!units.contains(a.type)) {
             units.insert(a.type, readReferences(c, QStringLiteral("ETAAGREGAT"), a.type));
@@ -339,7 +348,7 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
             return QStringLiteral("SELECT * FROM ") + QLatin1String(table) + QStringLiteral(" WHERE (((TIP_VS) = '") +
                    type + QStringLiteral("') AND ((GDE_STOIT) = '") + board + QStringLiteral("')");
         };
-        AircraftRow r(c, a, aircraftOverhaul, today, row, overrun);
+        AircraftRow r(c, a, aircraftOverhaul, today, row, overrun, expired);
         r.place(where("DVIGATEL") + QStringLiteral(") ORDER BY ID;"), kEngine);
         r.place(where("REDUCTOR") + QStringLiteral(") ORDER BY ID;"), gearbox());
         r.place(where("VOZDUSHNY_VINT") + QStringLiteral(") ORDER BY ODIN_DVA, ID;"), kPropeller);
@@ -359,6 +368,8 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
     }
     if (!overrun.isEmpty())
         out.doubts << QStringLiteral("ресурс выработан, в полосы не включены: ") + overrun.join(QStringLiteral("; "));
+    if (!expired.isEmpty())
+        out.doubts << QStringLiteral("календарный срок уже истек: ") + expired.join(QStringLiteral("; "));
     return out;
 }
 

@@ -71,7 +71,7 @@ struct PlanZamenOptions {
 
 struct PlanZamenResult {
     std::vector<StagingRow> rows;
-    QStringList doubts; // components past their limit (in no band)
+    QStringList doubts; // components past their limit (in no band), calendar limits already past
 };
 
 // The rows as of today. A running time that is not "H:MM" or a calendar

@@ -210,6 +210,14 @@ TEST_F(PlanZamen, CalendarWithinSixMonths)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].value(38), QStringLiteral("Двиг.-12.26  Двиг.-06.26"));
     for (int p = 5; p <= 34; ++p) EXPECT_EQ(rows[0].value(p), QString()) << p;
+    // 15.06.2026 is not past: only a date before today is named under the heading.
+    EXPECT_TRUE(plan::sheets::buildPlanZamen(conn.get(), {{{QStringLiteral("Ми-8Т"), QStringLiteral("RA-3")}}},
+                                             QDate(2026, 6, 15))
+                    .doubts.isEmpty());
+    EXPECT_EQ(plan::sheets::buildPlanZamen(conn.get(), {{{QStringLiteral("Ми-8Т"), QStringLiteral("RA-3")}}},
+                                           QDate(2026, 6, 16))
+                  .doubts,
+              QStringList{QStringLiteral("календарный срок уже истек: Ми-8Т RA-3 Двиг. № C-F (15.06.2026)")});
 }
 
 // Every other kind follows the engine's rule with its own columns; units
