@@ -1,5 +1,8 @@
 #include "sheets/SheetParts.h"
 
+#include "data/Positions.h"
+#include "frames/OperatorHeader.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +23,14 @@ void layOutOwnerOptions(QWidget* frame, QComboBox* cboSobst, std::initializer_li
     for (QWidget* w : more) layout->addWidget(w, ++i == static_cast<int>(more.size()) ? 1 : 0);
     layout->addWidget(cmdReport);
     if (more.size() == 0) layout->addStretch(1);
+}
+
+QVariantList ownerSignatures(Connection* c, const QString& ownerCode)
+{
+    const frames::OperatorHeader h = frames::OperatorHeader::ofOwner(c, ownerCode);
+    if (h.at(pos::obshie::NACH_PDO).trimmed().isEmpty()) return {};
+    return {QVariantHash{{QStringLiteral("post"), h.at(pos::obshie::DOLGNOST_PDO)},
+                         {QStringLiteral("name"), h.at(pos::obshie::NACH_PDO)}}};
 }
 
 QString dateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString(); }

@@ -92,7 +92,10 @@ void TfrPlanSprSLGShum::FunStart()
 SLGShumOptions TfrPlanSprSLGShum::options() const
 {
     SLGShumOptions o;
-    o.ownerName = cboSobst ? cboSobst->currentText() : QString();
+    if (cboSobst) {
+        o.ownerName = cboSobst->currentText();
+        o.ownerCode = cboSobst->code();
+    }
     o.date = m_date.date();
     return o;
 }
@@ -112,6 +115,7 @@ void TfrPlanSprSLGShum::FunReport()
                     [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
                         const std::vector<StagingRow> rows = buildSLGShum(ADOConPdo, o);
+                        v.insert(QStringLiteral("signatures"), ownerSignatures(ADOConPdo, o.ownerCode));
                         reportComponent()->setValues(v);
                         for (const StagingRow& r : rows) w.addRow(r);
                     });

@@ -46,6 +46,7 @@ constexpr int kApplyDaysBefore = 40;
 
 struct SLGShumOptions {
     QString ownerName; // text of cboSobst: printed only, the lists are not narrowed
+    QString ownerCode = QStringLiteral("-1"); // its ID_NAME: who signs
     QDate date;        // date of compiling
 };
 

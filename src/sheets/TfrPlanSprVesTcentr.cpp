@@ -88,19 +88,13 @@ void TfrPlanSprVesTcentr::FunReport()
                     [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
                         const std::vector<StagingRow> rows = buildVesTcentr(ADOConPdo, o);
-                        // The owner's post and name sign the sheet (OBSHIE 25 and 11).
-                        const frames::OperatorHeader h = frames::OperatorHeader::ofOwner(ADOConPdo, o.ownerCode);
                         ReportValues v;
                         v.insert(QStringLiteral("report_title"), QStringLiteral("Справка о весе и центровке ВС"));
                         QStringList covers;
                         if (!o.ownerName.isEmpty()) covers << QStringLiteral("Владелец: ") + o.ownerName;
                         covers << QStringLiteral("Дата составления: ") + dateText(o.date) + QStringLiteral("г.");
                         v.insert(QStringLiteral("covers"), covers);
-                        QVariantList signatures;
-                        if (!h.at(pos::obshie::NACH_PDO).isEmpty())
-                            signatures << QVariantHash{{QStringLiteral("post"), h.at(pos::obshie::DOLGNOST_PDO)},
-                                                      {QStringLiteral("name"), h.at(pos::obshie::NACH_PDO)}};
-                        v.insert(QStringLiteral("signatures"), signatures);
+                        v.insert(QStringLiteral("signatures"), ownerSignatures(ADOConPdo, o.ownerCode));
                         reportComponent()->setValues(v);
                         for (const StagingRow& r : rows) w.addRow(r);
                     });
