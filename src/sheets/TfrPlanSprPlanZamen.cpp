@@ -45,7 +45,8 @@ QString unitAbbreviation(const QString& name)
     const QString n = name.trimmed();
     const int blank = n.indexOf(QLatin1Char(' '));
     if (blank < 0) return head(n, 5) + QLatin1Char('.');
-    const QString rest = n.mid(blank + 1).trimmed();
+    // The second word: what follows the first blank, up to the next one.
+    const QString rest = n.mid(blank + 1).trimmed().section(QLatin1Char(' '), 0, 0);
     QString out = head(n.left(blank), 3) + QLatin1Char('.');
     if (!rest.isEmpty()) out += head(rest, 3) + QLatin1Char('.');
     return out;

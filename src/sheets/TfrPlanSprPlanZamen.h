@@ -53,8 +53,8 @@ inline const char* const kPlanZamenQuery = "SELECT * FROM REPORT_PLAN_ZAMEN ORDE
 int bandPosition(long long hours);
 // The short name of a unit: a name with a blank gives the first four
 // letters of its first word (three when the fourth is a vowel), ".", the
-// first four letters after the blank (three when the fourth is a vowel),
-// "."; a name without a blank its first four letters (five when the fourth
+// first four letters of the word after the blank (three when the fourth is
+// a vowel; a shorter word whole), "."; a name without a blank its first four letters (five when the fourth
 // is a vowel) and "." ("Генератор постоянного тока" -> "Ген.пост.",
 // "Насос" -> "Насос.").
 QString unitAbbreviation(const QString& name);

@@ -160,6 +160,7 @@ TEST(PlanZamenRules, BandsAbbreviationsAndCells)
                           Abbr{"8Н-2", "Клапан", "Клап."},                           // no blank, no vowel: four
                           Abbr{"15К-3", "Клапан обратный", "Клап.обр."},            // not, then vowel
                           Abbr{"8", "БАК Топливный", "БАК.Топл."},                  // short word, capitals
+                          Abbr{"8", "Втулка НВ 8АТ", "Втул.НВ."},                   // a short second word whole
                           Abbr{"ГС-18", "Генератор", "ГС-18"},                      // drawing kept
                           Abbr{"1-5", "Фара", "1-5"},                               // "1", not "15"
                           Abbr{"2А", "", "2А"}})                                     // no name: the drawing
