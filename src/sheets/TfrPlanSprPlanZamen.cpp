@@ -233,7 +233,14 @@ private:
     void placeCalendar(const Dataset& ds, const Kind& k, const QString& kind)
     {
         const int limit = neverRepaired(ds, k.repairs) && limitSet(ds, k.firstYears) ? k.firstYears : k.betweenYears;
-        const QString date = rarozidi::FunDataSniatia(ds, k.repairDate, k.repairs, k.assignedYears, limit, k.made);
+        QString date;
+        try {
+            date = rarozidi::FunDataSniatia(ds, k.repairDate, k.repairs, k.assignedYears, limit, k.made);
+        } catch (const ConversionError&) {
+            throw ConversionError(QStringLiteral("календарный срок «%1» (%2) или «%3» (%4) не в виде «годы.месяцы»")
+                                      .arg(ds.str(k.assignedYears).trimmed(), ds.fieldName(k.assignedYears),
+                                           ds.str(limit).trimmed(), ds.fieldName(limit)));
+        }
         if (!date.isEmpty())
             addCalendar(QDate::fromString(date, QStringLiteral("dd.MM.yyyy")), kind, ds.str(k.serial).trimmed());
     }

@@ -98,6 +98,9 @@ QStringList fleet()
         // Ka-26 RA-9: an engine whose running time cannot be read.
         "INSERT INTO DVIGATEL (TIP_VS, ZAVODSKOI_NOMER, GDE_STOIT, VSEGO_REMONTOV, NARABOTKA_PPR, MEZHREMONTNYI_CHASOV) "
         "VALUES ('Ка-26', 'E-X', 'RA-9', 1, '12:7x', 1000)",
+        "INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ка-26', 'RA-8')",
+        "INSERT INTO DVIGATEL (TIP_VS, ZAVODSKOI_NOMER, GDE_STOIT, VSEGO_REMONTOV, IZGOTOVLEN_DATA, DATA_KALENDAR, "
+        "NAZNACHENNYI_LET) VALUES ('Ка-26', 'E-Y', 'RA-8', 1, '2020-01-01', '2020-01-01', '7 лет')",
     };
     // RA-1: 150 left (never repaired: to the first overhaul), 151 left
     // (repaired: between overhauls), a gearbox with 100 left and its mark.
@@ -246,4 +249,10 @@ TEST_F(PlanZamen, UnreadableRunningTimeIsTold)
     const QString message = r.errors.join(QLatin1Char('\n'));
     for (const char* part : {"Ка-26 RA-9", "Двиг.", "E-X", "12:7x", "NARABOTKA_PPR"})
         EXPECT_TRUE(message.contains(QString::fromUtf8(part))) << part << ": " << message.toStdString();
+    // A calendar limit that is not "years.months" likewise.
+    plan({tick("Ка-26 RA-8")}, &r);
+    EXPECT_NE(r.status, 0);
+    const QString calendar = r.errors.join(QLatin1Char('\n'));
+    for (const char* part : {"Ка-26 RA-8", "E-Y", "7 лет", "NAZNACHENNYI_LET", "годы.месяцы"})
+        EXPECT_TRUE(calendar.contains(QString::fromUtf8(part))) << part << ": " << calendar.toStdString();
 }
