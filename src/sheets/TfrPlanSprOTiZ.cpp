@@ -14,11 +14,17 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace plan::sheets {
 
 PLAN_REGISTER_FRAME(TfrPlanSprOTiZ)
+
+namespace {
+// Height of each date row above the tree at scale 1.
+constexpr int kDateRowHeight = 22;
+} // namespace
 
 namespace S = pos::spravka;
 
@@ -121,7 +127,6 @@ TfrPlanSprOTiZ::TfrPlanSprOTiZ() : TPlanFrame(QStringLiteral("frmPlanSpravka"))
     grid->addWidget(lblStop, 1, 0);
     grid->addWidget(picDateStop, 1, 1);
     grid->addWidget(TreeView, 2, 0, 1, 2);
-    grid->setRowStretch(2, 1);
     connect(TreeView, &frames::AircraftTree::picked, this, [this](const frames::AircraftRef& a) {
         m_aircraft = a;
         guarded([this] { FunReport(); });
@@ -135,6 +140,21 @@ void TfrPlanSprOTiZ::FunStart()
     picDateStart->setDate(QDate(today.year(), today.month(), 1));
     picDateStop->setDate(today);
     TreeView->fill(ADOConPdo);
+    fitHeight();
+}
+
+void TfrPlanSprOTiZ::fitHeight()
+{
+    // As the information sheet's tree: 16 per aircraft at the scale, the
+    // rows above it (the two dates) and a margin of 8.
+    const int treeHeight = static_cast<int>(std::trunc(TreeView->topLevelItemCount() * 16 * S));
+    TreeView->setFixedHeight(treeHeight);
+    double total = treeHeight + 8 * S;
+    for (QDateEdit* d : {picDateStart, picDateStop}) {
+        d->setFixedHeight(static_cast<int>(kDateRowHeight * S));
+        total += kDateRowHeight * S;
+    }
+    setFixedHeight(static_cast<int>(std::trunc(total)));
 }
 
 OTiZOptions TfrPlanSprOTiZ::options() const

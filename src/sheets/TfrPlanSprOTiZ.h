@@ -65,6 +65,8 @@ public:
     OTiZOptions options() const;
 
 private:
+    void fitHeight();
+
     frames::AircraftTree* TreeView = nullptr;
     QDateEdit* picDateStart = nullptr;
     QDateEdit* picDateStop = nullptr;

@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QPushButton>
+#include <algorithm>
 #include <memory>
 
 namespace plan::sheets {
@@ -329,7 +330,8 @@ QString apuText(Connection* c, const QString& type, const QString& board)
 
 } // namespace
 
-PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const QDate& today)
+PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const QDate& today,
+                               const std::function<void()>& step)
 {
     PlanZamenResult out;
     QHash<QString, References> units, hubs;
@@ -373,6 +375,7 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
                 kUnit, &units[a.type]);
         r.place(where("VTULKA_NV") + QStringLiteral(") ORDER BY CHERT_NOMER, NAZVANIE, ID;"), kMainHub, &hubs[a.type]);
         out.rows.push_back(row);
+        if (step) step();
     }
     if (!overrun.isEmpty())
         out.doubts << QStringLiteral("ресурс выработан, в полосы не включены: ") + overrun.join(QStringLiteral("; "));
@@ -407,7 +410,8 @@ void TfrPlanSprPlanZamen::FunReport()
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kPlanZamenQuery), QStringLiteral("rep08"),
                     [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
-                        const PlanZamenResult r = buildPlanZamen(ADOConPdo, o, Clock::today());
+                        progressStart(std::max<int>(1, static_cast<int>(o.aircraft.size())));
+                        const PlanZamenResult r = buildPlanZamen(ADOConPdo, o, Clock::today(), [this] { progressStep(); });
                         ReportValues v;
                         v.insert(QStringLiteral("report_title"), QStringLiteral("План замены агрегатов"));
                         QStringList boards;

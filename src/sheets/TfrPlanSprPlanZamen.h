@@ -23,6 +23,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QPushButton;
@@ -77,7 +78,9 @@ struct PlanZamenResult {
 // The rows as of today. A running time that is not "H:MM" or a calendar
 // limit that is not "Y.MM" raises plan::ConversionError with a message in
 // Russian naming the aircraft, the component, the column and the value.
-PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const QDate& today);
+// step() is called once per aircraft done (the host's progress bar).
+PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const QDate& today,
+                               const std::function<void()>& step = {});
 
 class TfrPlanSprPlanZamen : public shell::TPlanFrame {
     Q_OBJECT
