@@ -519,6 +519,51 @@ CHOICES.setdefault('ZCU', []).append(
     'The information sheet prints a ZCU unit as: drawing number 25 as its model, serial 6, manufactured 8, repairs 19 / 9 / '
     '`REMONT_ZAVOD`, since new 21, since repair 22, limits `NAZNACHENNYI_CHASOV` / 27 (first overhaul) or 20.')
 
+# The replacement plan places every kind by the engine's rule with the columns
+# of its own table: repair count, running time since overhaul, life to the
+# first overhaul (while never repaired) or between overhauls; where the row
+# keeps no overhaul limit, the assigned life against the running time since new.
+plan_reads = {
+    'VOZDUSHNY_VINT': [16, 21, 23, 29, 30, 47],
+    'LEBEDKA': [13, 19, 21, 25, 27, 28, 36],
+    'SHLANG': [6, 8, 9, 10, 11, 13, 14],
+    'LOPAST': [4, 9, 10, 18, 25, 26, 28, 30],
+    'HVOSTOVOY_VINT': [3, 13, 19, 21, 25, 27, 29, 30],
+    'AGREGAT': [2, 3, 4, 10, 14, 17, 18, 34, 39, 43, 45],
+    'VTULKA_NV': [4, 10, 14, 17, 18, 34, 39, 48, 50],
+    'ETAAGREGAT': [2, 14, 20],
+    'ETA_VTULKA_NV': [2, 14, 20],
+}
+for tname, positions in plan_reads.items():
+    cols = T[tname][0]
+    for pos in positions:
+        name, t, meaning, readers = unpack(cols[pos])
+        if 'replacement plan' not in readers:
+            cols[pos] = (name + ':' + t, meaning, ', '.join(filter(None, [readers, 'replacement plan'])))
+for tname, note in [
+        ('VOZDUSHNY_VINT', 'The replacement plan reads a propeller as: repairs 16, since overhaul 30 against 47 (first '
+                           'overhaul, while never repaired) or 23; without those limits since new 29 against 21. No '
+                           'calendar limits are kept for propellers, so none is placed in the calendar column.'),
+        ('LEBEDKA', 'The replacement plan reads a winch as: repairs 13, since overhaul 28 against 36 or 21; without those '
+                    'limits since new 27 against 19; counted from the aircraft when 25 is 1. No calendar limits.'),
+        ('SHLANG', 'The replacement plan reads an hour-counted hose (`VID_UCHETA` "1" or "2") by its running time 11 '
+                   '(counted from the aircraft as the information sheet counts it) against `RESURS_CHASOV`; a '
+                   'calendar-counted one ("0" or "2") by `RESURS` from its manufacture 8, or from its installation 10 '
+                   'when `UCHET_OT_DATY_UST` is 1. Hoses have no repairs.'),
+        ('LOPAST', 'The replacement plan reads a blade as: repairs 25, since overhaul 26 against 28 or 30; without those '
+                   'limits (the usual case: blades keep an assigned life only) since new 9 against 10; counted from '
+                   'the aircraft when 18 is 1. No calendar limits.'),
+        ('HVOSTOVOY_VINT', 'The replacement plan reads a tail-rotor hub as: repairs 13, since overhaul 30 against 25 or '
+                           '21; without those limits since new 29 against 19; counted from the aircraft when 27 is 1.'),
+        ('AGREGAT', 'The replacement plan reads an hour-counted unit as: repairs 10, since overhaul 18 against 43 or 14; '
+                    'without those limits since new 17 against `NAZNACHENNYI_RESURS`; counted from the aircraft when 39 '
+                    'is 1. Its kind is the drawing number 2 of its `ETAAGREGAT` row (by `ID_NAME` 34 = 20), or the '
+                    'short name of its name 14 when the drawing number begins with "2", "8" or "15"; without a '
+                    'reference row its own drawing number 3 and name 2.'),
+        ('VTULKA_NV', 'The replacement plan reads a main-rotor hub as a unit (life to the first overhaul 48) and names it '
+                      'by its `ETA_VTULKA_NV` row with the units\' rule.')]:
+    CHOICES.setdefault(tname, []).append(note)
+
 # Staging tables: text columns by position; the named ones hold the columns their queries sort on.
 # Forms 36-GA and 37-GA write position 0 (the authority's name) themselves: their key stands elsewhere.
 staging_named = {

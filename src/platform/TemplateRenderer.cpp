@@ -104,6 +104,10 @@ mu::data rowList(const TableRows& t)
             // A section on the value itself is true also for an empty text;
             // {{#cN_filled}} is true only when the column holds something.
             obj.set(c + "_filled", !text.trimmed().isEmpty());
+            // An empty value, and the "!" that stands for "no value" in a
+            // column (an empty section is still shown: test these instead).
+            obj.set(c + "_blank", stripMarks(text).trimmed().isEmpty());
+            obj.set(c + "_bang", text.trimmed() == QLatin1String("!"));
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
             // A two-line value keeps its lines apart with "!" (limits ! remainders,
