@@ -13,7 +13,8 @@
 //   arg:      one `plan run` argument (repeated, in order); "@types" in a
 //             value stands for each type that has aircraft (the argument pair
 //             before it is repeated per type), "@aircraft" for the first
-//             aircraft as "type board", "@board" for its board number
+//             aircraft as "type board", "@board" for its board number,
+//             "@type" for its type
 //   baseline: an SQL query of the rows the report reads (repeated)
 // Defaults: the demo fleet (40:3) and a large one (1000:10).
 #include "data/DemoFleet.h"
@@ -92,7 +93,8 @@ QStringList expand(const QStringList& args, const QStringList& types, const QStr
         }
         out << QString(args[i])
                    .replace(QLatin1String("@aircraft"), type + QLatin1Char(' ') + board)
-                   .replace(QLatin1String("@board"), board);
+                   .replace(QLatin1String("@board"), board)
+                   .replace(QLatin1String("@type"), type);
     }
     return out;
 }

@@ -490,6 +490,55 @@ staging_named = {
     'REPORT_PRODLENIE_OSN_AGREGATY': {1: 'NOMER_PP:I'}, 'REPORT_PRODLENIE_AIREO': {1: 'NOMER_PP:I'},
     'REPORT_PRODLENIE_DUBLICAT': {1: 'NOMER_PP:I'}, 'REPORT_SLG_OGR_RES': {1: 'NOMER_PP:I'},
 }
+# What the certificate documents write at each position of their staging
+# tables, for the catalogue (the columns stay C<n>).
+SLG = 'airworthiness-certificate documents'
+staging_layout = {
+    'REPORT_SLG_OGR_RES': ('limited-life list (templates rep03, rep07)', {
+        1: 'running line number, every row', 2: 'caption: "Двигатель " model, "Главный редуктор ", "ВСУ " model " (" measure ")", "Лопасть НВ ", "Лопасти РВ ", "Винт рулевой ", the unit name and drawing number; a heading', 3: 'serial number ("-" for a tuned unit not installed)',
+        4: 'assigned life: hours "H ч. M м." (a count for counted measures) "/" calendar life left on the date; "-" once overhauled', 5: 'life between overhauls, the same form; "-" until overhauled',
+        6: 'running time since new on the date ("H ч. M м." or a count)', 7: 'maker until overhauled, then the repair plant', 8: 'date the calendar counts from, dd.mm.yyyy (DATA_KALENDAR of engines and gearboxes, else the manufacture; a hose: its manufacture or installation)',
+        9: 'running time since the last overhaul, "-" until overhauled', 10: 'OBSHIE 4 (DOLGNOST_IAS)', 11: 'aircraft heading: type ", государственный и регистрационный знаки " board ", серийный (заводской) номер " serial',
+        12: 'document date dd.mm.yyyy', 13: 'OBSHIE 11 " тел." 14', 14: 'OBSHIE 19 (e-mail)', 15: 'row role: "Unit", "Head" ("Шланги систем:"), "Sub" (a hose system)', 16: 'printed number of a unit row'}),
+    'REPORT_SLG_KIP': ('check-flight report (templates rep02, rep05)', {
+        1: 'FIO_IAS "!" document date', 2: 'register 1 (type)', 3: 'register 2 (variant)', 4: 'register 3 (board)', 5: 'register 4 (serial)', 6: 'date of manufacture dd.mm.yyyyг.',
+        7: 'FIO_IAS alone (printed: 1 holds the mark "!")', 8: 'document date dd.mm.yyyy (printed)', 9: 'aircraft hours since new "  /  " since overhaul, whole hours " час.", "-" when missing or never overhauled',
+        10: 'aircraft landings since new "  /  " since overhaul, " пос."', 11: 'component caption (engines by count: левый/правый, первый/второй/третий)', 12: 'serial', 13: 'made dd.mm.yy', 14: 'last overhaul dd.mm.yy or "-"',
+        15: 'running time since new on the date ("H ч. M м.", landings " пос.")', 16: 'since the last overhaul, or "-"'}),
+    'REPORT_SLG_PRIL_ZAIAVKA': ('appendix to the application (template rep04)', {
+        1: 'type', 2: 'board', 3: 'register 14 (empty mass)', 4: 'hours since new on the date (whole)', 5: 'landings since new on the date', 6: 'age in whole years', 7: 'register 16 or "-"', 8: 'register 60 or "-"',
+        9: 'years part of register 17 less 6, or "-"', 10: 'hours since overhaul on the date', 11: 'landings since overhaul on the date', 12: 'whole years since the overhaul', 13: 'register 18 or "-"', 14: 'register 61 or "-"',
+        15: 'years part of register 19 less 12', 16: 'overhaul plant, "-" without overhauls', 17: 'overhaul date dd.mm.yyyyг., "-" without overhauls', 18: '"-"', 19: '"Без ограничений"'}),
+    'REPORT_ACT_OTSEN_TS_P1': ('technical-state act, header (templates rep01, rep06)', {
+        1: 'FIO_IAS', 2: 'order number (trimmed) "!" act date', 3: 'order date or "отсутствует"', 4: 'chairman', 5: 'chairman\'s post', 6: 'member 1', 7: 'member 1 post', 8: 'member 2', 9: 'member 2 post', 10: 'member 3', 11: 'member 3 post',
+        12: 'inspection date', 13: 'maintenance form or "не выполнялся"', 14: 'kind of maintenance', 15: 'maintenance card or "отсутствует"', 16: 'maintenance date or "отсутствует"', 17: 'type', 18: 'board', 19: 'register 4', 20: 'register 6, dd.mm.yyyy',
+        21: 'hours since new on the act date "H ч. M м."', 22: 'landings since new " п."', 23: 'calendar age', 24: 'register 16 " час." or "не реглам."', 25: 'register 60 " п." or "не реглам."', 26: 'assigned calendar life left, "не реглам." without a limit',
+        27: 'hours since overhaul, "нет" without overhauls', 28: 'landings since overhaul, "нет"', 29: 'calendar time since overhaul, "нет"', 30: 'register 18 " час." or "не реглам."', 31: 'register 61 " п." or "не реглам."', 32: 'calendar time between overhauls left (from register 8), "нет" without overhauls',
+        33: 'number of overhauls, "нет" for 0', 34: 'overhaul date, "нет"', 35: 'overhaul plant, "нет"', 36: 'DOLGNOST_IAS', 37: 'order number alone (printed)', 38: 'act date dd.mm.yyyy (printed)'}),
+    'REPORT_ACT_OTSEN_TS_P2': ('technical-state act, components (templates rep01, rep06)', {
+        1: 'row number', 2: 'caption with model and " № " serial', 3: 'made dd.mm.yy (engines and gearboxes of "DUZ"/"RevoRozuvaro": DATA_KALENDAR)', 4: 'last overhaul dd.mm.yy or "нет"', 5: 'running time since new on the date',
+        6: 'calendar age', 7: 'since the last overhaul or "нет"', 8: 'calendar time since the overhaul or "нет"', 9: 'assigned life " час." (" п."), "не реглам." when 0 or NULL', 10: 'assigned calendar life left or "не реглам."',
+        11: 'life between overhauls, "не реглам." when 0 or NULL', 12: 'calendar time between overhauls left (from the overhaul), "нет" until overhauled, "не реглам." without a limit'}),
+}
+CHOICES['REPORT_SLG_OGR_RES'] = [
+    'Engines, gearboxes and APU measures: 4 carries the assigned life while the unit has not been overhauled, 5 the life between overhauls once it has; the other gets "-" and 7 the maker or the repair plant accordingly.',
+    'Other kinds use the same columns: blades, tail rotors, hubs and units have no calendar limit ("/-"); a hose counted by the calendar has "-/" and the calendar left in 4, a hose counted in hours its hours in 4.',
+    'APU: one row per measure; the model "ТА-14-130" gives "суммарная" (SUMMA_...) and "запуски", every other model "общая", "генераторный", "запуски", "отборы". Summed hours are backed out with VSU_POLNOE_VREMYA.',
+    'A tuned unit or hub line the aircraft does not carry gives one row with its name and drawing number and "-" elsewhere.',
+    'Blades and hubs of the limited-life list are read by type and rotor as the query gives them and only those on the board are kept.',
+]
+CHOICES['REPORT_SLG_KIP'] = [
+    '7 and 8 hold the head\'s name and the document date apart, so that the form prints them without the mark "!" of 1.',
+    'A tuned unit the aircraft does not carry gives no row; "Agregat" rows are read by type and identifier and only those on the board are kept. KOD_VS 0 gives rep05, any other value rep02.',
+]
+CHOICES['REPORT_ACT_OTSEN_TS_P1'] = [
+    '37 and 38 hold the order number and the act date apart for printing; 2 keeps "number!date".',
+    'The header row is written before the tuned list is read: with no tuned list the header stays and the component table is not touched.',
+]
+CHOICES['REPORT_ACT_OTSEN_TS_P2'] = [
+    'A row per installed component; an APU gives one row with its total hours (the summed hours for "ТА-14-130").',
+]
+
 staging = ['REPORT_PROGNOZ', 'REPORT_FORMA_36_GA', 'REPORT_FORMA_37_GA', 'REPORT_SOST_PARKA_VS', 'REPORT_FORMA_8_OASU',
            'REPORT_FORMA_34_GA', 'REPORT_LIZING_MONTH_P1', 'REPORT_LIZING_PTO', 'REPORT_LIZING_MONTH_P2',
            'REPORT_LIZING_PSB_P1', 'REPORT_LIZING_PSB_P2', 'REPORT_LIZING_PSB_P3', 'REPORT_LIZING_PSB_MONTH',
@@ -577,7 +626,26 @@ if len(sys.argv) > 2:
            '`SPRAVKA` TIME; counts, limits in whole hours, state codes and 0/1 flags read as numbers INTEGER;',
            'weights, balance figures and ground-running shares DOUBLE PRECISION.', '']
     for name, (cols, _) in T.items():
-        if name.startswith('REPORT_') and name not in staging_named and name != 'REPORT_PROGNOZ':
+        if name.startswith('REPORT_') and name not in staging_named and name != 'REPORT_PROGNOZ' \
+                and name not in staging_layout:
+            continue
+        if name in staging_layout:
+            reader, meanings = staging_layout[name]
+            doc.append('## %s' % name)
+            doc.append('')
+            doc.append('Staging table of the %s; the other columns stay empty.' % reader)
+            doc.append('')
+            doc.append('| pos | column | type | meaning | read by |')
+            doc.append('|---|---|---|---|---|')
+            for pos in sorted(meanings):
+                cname, t, _, _ = column_at(cols, pos)
+                doc.append('| %d | %s | %s | %s | %s |' % (pos, cname, TYPES[t], meanings[pos].replace('|', '\\|'), SLG))
+            doc.append('')
+            if name in CHOICES:
+                doc.append('Choices:')
+                doc.append('')
+                doc.extend('- ' + c for c in CHOICES[name])
+                doc.append('')
             continue
         doc.append('## %s' % name)
         doc.append('')
@@ -598,7 +666,7 @@ if len(sys.argv) > 2:
             doc.extend('- ' + c for c in CHOICES[name])
             doc.append('')
     doc.append('The other staging tables: ' + ', '.join(
-        '`%s`' % s for s in staging if s not in staging_named and s != 'REPORT_PROGNOZ') +
+        '`%s`' % s for s in staging if s not in staging_named and s != 'REPORT_PROGNOZ' and s not in staging_layout) +
         ' — `ID`, then `C1`..`C40` VARCHAR(300).')
     open(sys.argv[2], 'w').write('\n'.join(doc) + '\n')
 

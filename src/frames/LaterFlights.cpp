@@ -2,6 +2,7 @@
 
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
+#include "platform/DbError.h"
 #include "rarozidi/RunningTime.h"
 
 namespace plan::frames {
@@ -114,6 +115,24 @@ std::pair<long long, long long> LaterFlights::correctCount(const QString& board,
 {
     const long long s = landingsAfter(board);
     return {sinceNew - s, sinceOverhaul - s};
+}
+
+std::pair<long long, long long> LaterFlights::correctApu(const QString& board, const QString& sinceNew,
+                                                         const QString& sinceOverhaul, ApuMeasure m, const QString& what)
+{
+    const bool hours = m == ApuMeasure::Total || m == ApuMeasure::Summed || m == ApuMeasure::Generator;
+    auto read = [&](const QString& t) -> long long {
+        if (hours) return rarozidi::parseRunningTimeOrZero(t, what);
+        const QString v = t.trimmed();
+        if (v.isEmpty()) return 0;
+        bool ok = false;
+        const long long n = v.toLongLong(&ok);
+        if (!ok) throw ConversionError(QStringLiteral("\"%1\" is not a whole number (%2)").arg(t, what));
+        return n;
+    };
+    const long long a = read(sinceNew), b = read(sinceOverhaul);
+    const long long s = apuAfter(board, m);
+    return {a - s, b - s};
 }
 
 } // namespace plan::frames

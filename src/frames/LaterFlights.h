@@ -71,6 +71,12 @@ public:
                                                  const rarozidi::GroundRule& rule, const QString& what);
     // Two whole counts (landings) as of the date.
     std::pair<long long, long long> correctCount(const QString& board, long long sinceNew, long long sinceOverhaul);
+    // Two APU totals of a measure as of the date: minutes of "H:MM" texts
+    // for the total, summed and generator hours, whole numbers for starts
+    // and bleeds (an empty text reads as 0). A value of the wrong form
+    // raises an error naming `what` and the value.
+    std::pair<long long, long long> correctApu(const QString& board, const QString& sinceNew,
+                                               const QString& sinceOverhaul, ApuMeasure m, const QString& what);
 
 private:
     Connection* m_c;

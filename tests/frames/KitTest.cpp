@@ -175,4 +175,41 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
                  std::exception);
 }
 
+TEST_F(KitDbTest, ApuMeasuresAreBackedOutInTheirOwnUnits)
+{
+    fill({QStringLiteral("SPRAVKA")},
+         {QStringLiteral("INSERT INTO SPRAVKA (BORTOVOI_NOMER, DATA_POLETA, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, "
+                         "VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA) VALUES ('RA-1', '2026-06-10', 9, 9, '09:00', '09:00')"),
+          QStringLiteral("INSERT INTO SPRAVKA (BORTOVOI_NOMER, DATA_POLETA, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, "
+                         "VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA) VALUES ('RA-1', '2026-06-11', 2, 1, '00:20', '00:45')"),
+          QStringLiteral("INSERT INTO SPRAVKA (BORTOVOI_NOMER, DATA_POLETA, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, "
+                         "VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA) VALUES ('RA-1', '2026-06-12', 3, 0, '00:10', '01:00')")});
+    LaterFlights later(conn.get(), QDate(2026, 6, 10));
+    struct Case {
+        ApuMeasure m;
+        const char* sinceNew;
+        const char* sinceOverhaul;
+        long long a, b;
+    } cases[] = {
+        {ApuMeasure::Total, "100:00", "", 6000 - 105, -105},
+        {ApuMeasure::Summed, "100:00", "50:30", 6000 - 105, 3030 - 105},
+        {ApuMeasure::Generator, "10:00", "1:00", 600 - 30, 60 - 30},
+        {ApuMeasure::Starts, "500", "20", 495, 15},
+        {ApuMeasure::Bleeds, "40", "", 39, -1},
+    };
+    for (const Case& c : cases) {
+        const auto [a, b] = later.correctApu(QStringLiteral("RA-1"), QString::fromUtf8(c.sinceNew),
+                                             QString::fromUtf8(c.sinceOverhaul), c.m, QStringLiteral("VSU"));
+        EXPECT_EQ(a, c.a) << static_cast<int>(c.m);
+        EXPECT_EQ(b, c.b) << static_cast<int>(c.m);
+    }
+    // A count written as a time and a time written as a count are both refused.
+    EXPECT_THROW(later.correctApu(QStringLiteral("RA-1"), QStringLiteral("12:30"), QString(), ApuMeasure::Starts,
+                                  QStringLiteral("ZAPUSKI_SNE")),
+                 std::exception);
+    EXPECT_THROW(later.correctApu(QStringLiteral("RA-1"), QStringLiteral("12,5"), QString(), ApuMeasure::Total,
+                                  QStringLiteral("OBSHAIA_SNE")),
+                 std::exception);
+}
+
 } // namespace

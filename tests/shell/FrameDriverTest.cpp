@@ -120,10 +120,9 @@ class DriverRunTest : public ShellTest, public ::testing::WithParamInterface<Run
 TEST_P(DriverRunTest, RunsTheFrameAsAskedAndWritesItsOutputs)
 {
     const RunCase& c = GetParam();
-    writeHome("reports.ini", "[plan_udoshum]\n" + Item + "=1\n[SLG]\nОтчет о контрольном полете ВС=1\n");
+    writeHome("reports.ini", "[plan_udoshum]\n" + Item + "=1\n[PLAN_SPRAVKA]\nФорма Г3 (ОСиЛ)=1\n");
     writeHome("templates/frmPlanUdoShum/rep01.html", QString::fromUtf8(Template));
     FrameSwap swap("TfrPlanUdoShumIshodInfo", [] { return FrameRegistry::create("TfrShellEcho"); });
-    FrameSwap none("TfrPlanZaiavSLGOtchetKP", {});
 
     RunRequest r;
     QStringList args = c.args;
@@ -175,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"UnknownComboItem", {"--set", "cboType=Ту-154"}, 1, {}, "Ту-154"},
         RunCase{"UnknownRow", {"--tick", "Ми-26 11111"}, 1, {}, "Ми-26 11111"},
         RunCase{"ItemNotInBar", {"frmPlanUdoShum", "Нет такого"}, 1, {}, "Нет такого"},
-        RunCase{"FrameNotBuilt", {"frmPlanZaiavSLG", "Отчет о контрольном полете ВС"}, 1, {}, "еще не построен"},
+        RunCase{"FrameNotBuilt", {"frmPlanSpravka", "Форма Г3 (ОСиЛ)"}, 1, {}, "еще не построен"},
         RunCase{"NotAHostWindow", {"frmTuneReports", "x"}, 2, {}, "frmTuneReports"}),
     [](const auto& info) { return std::string(info.param.name); });
 
