@@ -92,7 +92,15 @@ bool unitOverhauled(const Dataset& unit)
     return !f.isNull() && unit.str(pos::agregat::VSEGO_REMONTOV).trimmed().toInt() > 0;
 }
 
-UnitRunning unitRunning(Connection& c, const Dataset& unit, bool continuous)
+QString countChecked(Connection& c, const Dataset& ds, int column, ContinuousCount count, const QString& board,
+                     const QString& unit)
+{
+    const QString stored = ds.str(column).trimmed();
+    if (!stored.isEmpty()) runningMinutes(stored, board, unit, ds.fieldName(column));
+    return count(c, ds, column);
+}
+
+UnitRunning unitRunning(Connection& c, const Dataset& unit, bool continuous, const QString& board)
 {
     // AGREGAT and VTULKA_NV keep these columns at the same positions.
     namespace a = pos::agregat;
@@ -109,7 +117,9 @@ UnitRunning unitRunning(Connection& c, const Dataset& unit, bool continuous)
     }
     r.measure = kind == QLatin1String("1") ? QStringLiteral("посадки") : QStringLiteral("в часах");
     auto value = [&](int column) {
-        QString v = continuous ? rarozidi::FunNepNarAgr(c, unit, column) : unit.str(column);
+        QString v = continuous ? countChecked(c, unit, column, rarozidi::FunNepNarAgr, board,
+                                              unit.str(a::NAZVANIE) + QStringLiteral(" № ") + unit.str(a::ZAVODSKOY_NOMER))
+                               : unit.str(column);
         return v == QLatin1String("00") ? QStringLiteral("0") : v;
     };
     r.sinceNew = value(a::NARABOTKA_SNE);

@@ -69,7 +69,16 @@ struct UnitRunning {
     QString sinceNew, sinceOverhaul;
     QString measure; // "в часах", "посадки", "в годах"
 };
-UnitRunning unitRunning(Connection& c, const Dataset& unit, bool continuous);
+// A running time that is not "H:MM" stops the document with a message naming
+// the aircraft, the unit (by its serial) and the column.
+UnitRunning unitRunning(Connection& c, const Dataset& unit, bool continuous, const QString& board);
+
+// A continuous count (FunNepNarAgr, FunNepNarLopast, ...) of the stored value
+// at column, checked first: a value that is not "H:MM" stops the document
+// with a message naming the aircraft, the unit and the column.
+using ContinuousCount = QString (*)(Connection&, const Dataset&, int);
+QString countChecked(Connection& c, const Dataset& ds, int column, ContinuousCount count, const QString& board,
+                     const QString& unit);
 // Whether an AGREGAT / VTULKA_NV record was overhauled (VSEGO_REMONTOV > 0).
 bool unitOverhauled(const Dataset& unit);
 

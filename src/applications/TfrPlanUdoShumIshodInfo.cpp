@@ -44,6 +44,8 @@ StagingRow buildUdoShum(Connection* c, const SlgDocOptions& o)
             if (!reg->field(r::VSEGO_REMONTOV).isNull() && reg->field(r::VSEGO_REMONTOV).asInteger() > 0)
                 putDate(row, shum::LastOverhaul, *reg, r::REMONT_DATA);
             if (!reg->field(r::MEZHREM_CHASOV).isNull() && !reg->field(r::NARABOTKA_PPR).isNull()) {
+                if (!reg->str(r::NARABOTKA_PPR).trimmed().isEmpty())
+                    runningMinutes(reg->str(r::NARABOTKA_PPR), o.board, QStringLiteral("ВС"), QStringLiteral("NARABOTKA_PPR"));
                 QString left = rarozidi::FunOstatChas(*reg, r::MEZHREM_CHASOV, r::NARABOTKA_PPR);
                 left.chop(1);
                 row.set(shum::HoursLeft, left);

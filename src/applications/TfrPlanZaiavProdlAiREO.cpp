@@ -103,7 +103,7 @@ private:
     {
         namespace a = pos::agregat;
         const bool done = unitOverhauled(ds);
-        const UnitRunning r = unitRunning(*m_c, ds, ds.str(a::NEPRERYVNO).trimmed() == QLatin1String("1"));
+        const UnitRunning r = unitRunning(*m_c, ds, ds.str(a::NEPRERYVNO).trimmed() == QLatin1String("1"), m_o.board);
         row.set(reo::Serial, ds.str(a::ZAVODSKOY_NOMER)).set(reo::Made, dateText(ds, a::IZGOTOVLEN_DATA))
             .set(reo::OverhaulDate, done ? dashIfEmpty(dateText(ds, a::REMONT_DATA)) : QStringLiteral("-"))
             .set(reo::Overhauls, done ? ds.str(a::VSEGO_REMONTOV) : QStringLiteral("-"))

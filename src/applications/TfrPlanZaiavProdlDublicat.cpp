@@ -149,10 +149,12 @@ private:
             // Counted on from the installation only while on an aircraft.
             const bool continuous = !inStore(ds->str(a::GDE_STOIT)) && ds->str(a::NEPRERYVNO).trimmed() == QLatin1String("1");
             auto running = [&](int column) {
-                return continuous ? rarozidi::FunNepNarAgr(*m_c, *ds, column) : ds->str(column);
+                return continuous ? countChecked(*m_c, *ds, column, rarozidi::FunNepNarAgr, m_o.board,
+                                                 standard.first + QStringLiteral(" № ") + ds->str(a::ZAVODSKOY_NOMER))
+                                  : ds->str(column);
             };
             const bool hours = ds->str(a::ED_IZMERENIA).trimmed().left(1) != QLatin1String("2");
-            const UnitRunning years = hours ? UnitRunning{} : unitRunning(*m_c, *ds, false);
+            const UnitRunning years = hours ? UnitRunning{} : unitRunning(*m_c, *ds, false, m_o.board);
             row(standard.first, *ds,
                 {a::CHERT_NOMER, a::ZAVODSKOY_NOMER, a::IZGOTOVLEN_DATA, a::VSEGO_REMONTOV, a::REMONT_DATA, a::REMONT_ZAVOD,
                  a::NARABOTKA_SNE, a::NARABOTKA_PPR},

@@ -171,8 +171,11 @@ private:
                 .set(osn::Serial, ds->str(l::ZAVODSKOY_NOMER).replace(QLatin1Char('_'), QLatin1Char(' ')))
                 .set(osn::Made, dateText(*ds, l::IZGOTOVLEN_DATA));
             const bool done = putOverhaul(row, *ds, {l::VSEGO_REMONTOV, l::REMONT_DATA, l::REMONT_ZAVOD});
-            row.set(osn::SinceNew, rarozidi::FunNepNarLopast(*m_c, *ds, l::NARABOTKA_SNE))
-                .set(osn::SinceOverhaul, done ? rarozidi::FunNepNarLopast(*m_c, *ds, l::NARABOTKA_PPR) : QStringLiteral("-"))
+            const QString unit = QStringLiteral("лопасть № ") + ds->str(l::ZAVODSKOY_NOMER);
+            row.set(osn::SinceNew, countChecked(*m_c, *ds, l::NARABOTKA_SNE, rarozidi::FunNepNarLopast, m_o.board, unit))
+                .set(osn::SinceOverhaul, done ? countChecked(*m_c, *ds, l::NARABOTKA_PPR, rarozidi::FunNepNarLopast,
+                                                             m_o.board, unit)
+                                              : QStringLiteral("-"))
                 .set(osn::Measure, QStringLiteral("в часах"));
         }
     }
@@ -187,9 +190,11 @@ private:
             row.set(osn::Caption, i ? QString() : QStringLiteral("Винт рулевой")).set(osn::Model, ds->str(h::NAZVANIE_VINT))
                 .set(osn::Serial, ds->str(h::ZAVODSKOY_NOMER)).set(osn::Made, dateText(*ds, h::IZGOTOVLEN_DATA));
             const bool done = putOverhaul(row, *ds, {h::VSEGO_REMONTOV, h::REMONT_DATA, h::REMONT_ZAVOD});
-            row.set(osn::SinceNew, rarozidi::FunNepNarHvostVint(*m_c, *ds, h::NARABOTKA_SNE))
-                .set(osn::SinceOverhaul,
-                     done ? rarozidi::FunNepNarHvostVint(*m_c, *ds, h::NARABOTKA_PPR) : QStringLiteral("-"))
+            const QString unit = QStringLiteral("рулевой винт № ") + ds->str(h::ZAVODSKOY_NOMER);
+            row.set(osn::SinceNew, countChecked(*m_c, *ds, h::NARABOTKA_SNE, rarozidi::FunNepNarHvostVint, m_o.board, unit))
+                .set(osn::SinceOverhaul, done ? countChecked(*m_c, *ds, h::NARABOTKA_PPR, rarozidi::FunNepNarHvostVint,
+                                                             m_o.board, unit)
+                                              : QStringLiteral("-"))
                 .set(osn::Measure, QStringLiteral("в часах"));
         }
     }
@@ -224,6 +229,10 @@ private:
                         row.set(osn::SinceNew, calendarAge(d.isValid() ? QDate(d.year(), d.month(), 1) : d, Clock::today()))
                             .set(osn::Measure, QStringLiteral("в годах"));
                     } else {
+                        const QString stored = ds->str(s::NARABOTKA_SNE).trimmed();
+                        if (!stored.isEmpty())
+                            runningMinutes(stored, m_o.board, QStringLiteral("шланг № ") + ds->str(s::ZAVODSKOY_NOMER),
+                                           QStringLiteral("NARABOTKA_SNE"));
                         row.set(osn::SinceNew, rarozidi::FunNepNarShlang(*m_c, *ds)).set(osn::Measure, QStringLiteral("в часах"));
                     }
                 }
@@ -269,7 +278,7 @@ private:
         namespace a = pos::agregat;
         row.set(osn::Serial, ds.str(a::ZAVODSKOY_NOMER)).set(osn::Made, dateText(ds, a::IZGOTOVLEN_DATA));
         putOverhaul(row, ds, {a::VSEGO_REMONTOV, a::REMONT_DATA, a::REMONT_ZAVOD});
-        const UnitRunning r = unitRunning(*m_c, ds, ds.str(a::NEPRERYVNO).trimmed() == QLatin1String("1"));
+        const UnitRunning r = unitRunning(*m_c, ds, ds.str(a::NEPRERYVNO).trimmed() == QLatin1String("1"), m_o.board);
         row.set(osn::SinceNew, r.sinceNew).set(osn::SinceOverhaul, r.sinceOverhaul).set(osn::Measure, r.measure);
     }
 
