@@ -14,10 +14,13 @@
 //             value stands for each type that has aircraft (the argument pair
 //             before it is repeated per type), "@aircraft" for the first
 //             aircraft as "type board", "@board" for its board number,
-//             "@type" for its type
+//             "@type" for its type, "@everyaircraft" for every aircraft as
+//             "type board" in turn (the argument before it repeated per
+//             aircraft: a batch of one-aircraft sheets in one run)
 //   baseline: an SQL query of the rows the report reads (repeated)
 // Defaults: the demo fleet (40:3) and a large one (1000:10).
 #include "data/DemoFleet.h"
+#include "data/FleetCheck.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
@@ -82,16 +85,22 @@ QStringList column(Connection& c, const QString& sql)
 }
 
 // The arguments with the placeholders put in.
-QStringList expand(const QStringList& args, const QStringList& types, const QString& type, const QString& board)
+QStringList expand(const QStringList& args, const QStringList& types, const QString& type, const QString& board,
+                   const QStringList& aircraft = {})
 {
     QStringList out;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i].contains(QLatin1String("@types")) && !out.isEmpty()) {
+    for (const QString& arg : args) {
+        // A list mark repeats the option before it once per value.
+        const QString mark = arg.contains(QLatin1String("@types"))           ? QStringLiteral("@types")
+                             : arg.contains(QLatin1String("@everyaircraft")) ? QStringLiteral("@everyaircraft")
+                                                                             : QString();
+        if (!mark.isEmpty() && !out.isEmpty()) {
             const QString option = out.takeLast();
-            for (const QString& t : types) out << option << QString(args[i]).replace(QLatin1String("@types"), t);
+            for (const QString& v : mark == QLatin1String("@types") ? types : aircraft)
+                out << option << QString(arg).replace(mark, v);
             continue;
         }
-        out << QString(args[i])
+        out << QString(arg)
                    .replace(QLatin1String("@aircraft"), type + QLatin1Char(' ') + board)
                    .replace(QLatin1String("@board"), board)
                    .replace(QLatin1String("@type"), type);
@@ -198,13 +207,25 @@ int main(int argc, char** argv)
             "Select TIP_VS, BORTOVOI_NOMER From REESTR Where Not Upper(TIP_VS) Like Upper('%Hide%') Order By TIP_VS, BORTOVOI_NOMER;"));
         first.open();
         const QString type = first.eof() ? QString() : first.str(0), board = first.eof() ? QString() : first.str(1);
+        QStringList aircraft;
+        for (; !first.eof(); first.next()) aircraft << first.str(0) + QLatin1Char(' ') + first.str(1);
         const int n = first.recordCount();
         say(QStringLiteral("fleet %1 aircraft, %2 years").arg(n).arg(o.years));
+        {
+            // The fleet data check reads the whole fleet.
+            QElapsedTimer t;
+            t.start();
+            const std::size_t found = data::checkFleet(c).size();
+            const double s = t.elapsed() / 1000.0;
+            say(QStringLiteral("  fleet data check: %1 s, %2 s per aircraft, %3 records to check")
+                    .arg(s, 0, 'f', 2).arg(n ? s / n : 0.0, 0, 'f', 4).arg(found));
+            if (csv.isOpen()) csvOut << fleet << ",fleet data check," << s << ",,,\"" << found << " records\"\n";
+        }
         say(QStringLiteral("  %1 %2 %3 %4").arg(QStringLiteral("report"), -60).arg(QStringLiteral("s"), 8)
                 .arg(QStringLiteral("base s"), 8).arg(QStringLiteral("ratio"), 6));
         for (const BenchReport& rep : reports) {
             QStringList runArgs{rep.window, rep.item};
-            runArgs << expand(rep.args, types, type, board);
+            runArgs << expand(rep.args, types, type, board, aircraft);
             shell::RunRequest r;
             const QString bad = shell::parseRunArguments(runArgs, &r);
             if (!bad.isEmpty()) { say(QStringLiteral("  %1: bad arguments: %2").arg(rep.name, bad)); continue; }

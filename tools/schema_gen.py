@@ -477,6 +477,44 @@ for name in ['LOPAST', 'HVOSTOVOY_VINT', 'VOZDUSHNY_VINT', 'VTULKA_NV', 'AGREGAT
     if not any(str(c if not isinstance(c, tuple) else c[0]).split(':')[0] == 'SOBSTVENNOST' for c in cols.values()):
         cols[max(cols) + 1] = ('SOBSTVENNOST', 'owner code of the component (own or leased)', 'component forecasts')
 
+# The information sheet's life columns that the component tables above lack:
+# the assigned life of units and main-rotor hubs (in the unit's own measure:
+# whole hours, landings, or years as Y.MM for calendar-counted units), and the
+# repair plant and assigned life of ZCU units. After the owner code, so that
+# the positions before them stay where the other reports read them.
+for name in ['AGREGAT', 'VTULKA_NV']:
+    cols = T[name][0]
+    cols[max(cols) + 1] = ('NAZNACHENNYI_RESURS', 'assigned life in the unit\'s measure: whole hours, landings, or years '
+                           '"Y.MM" for a calendar-counted unit', 'aircraft information sheet')
+for n in ['AGREGAT', 'VTULKA_NV']:
+    cols = T[n][0]
+    for pos, reader in [(3, 'aircraft information sheet'), (4, 'aircraft information sheet'), (6, 'aircraft information sheet'),
+                        (8, 'aircraft information sheet'), (9, 'aircraft information sheet'), (10, 'aircraft information sheet'),
+                        (14, 'aircraft information sheet'), (17, 'aircraft information sheet'), (18, 'aircraft information sheet'),
+                        (34, 'aircraft information sheet'), (39, 'aircraft information sheet')]:
+        name, t, meaning, readers = unpack(cols[pos])
+        cols[pos] = (name + ':' + t, meaning, ', '.join(filter(None, [readers, reader])))
+zc = T['ZCU'][0]
+zc[max(zc) + 1] = ('REMONT_ZAVOD', 'repair plant', 'aircraft information sheet')
+zc[max(zc) + 1] = ('NAZNACHENNYI_CHASOV:I', 'assigned life, hours', 'aircraft information sheet')
+sh = T['SHLANG'][0]
+sh[13] = ('RESURS', 'calendar life of a calendar-counted hose, years "Y.MM"', 'aircraft information sheet')
+sh[14] = ('RESURS_CHASOV:I', 'life of an hour-counted hose, hours', 'aircraft information sheet')
+for pos in (6, 8, 10, 11):
+    name, t, meaning, readers = unpack(sh[pos])
+    sh[pos] = (name + ':' + t, meaning, 'aircraft information sheet')
+CHOICES.setdefault('SHLANG', []).append(
+    'A hose counted both ways (`VID_UCHETA` "2") has both lives: the calendar one in `RESURS` and the hours in '
+    '`RESURS_CHASOV`; the information sheet reads them by the group it summarises.')
+CHOICES.setdefault('AGREGAT', []).append(
+    'The information sheet prints a unit as: drawing number 3 as its model, serial 4, manufactured 6, repairs 10 / 9 / 8, '
+    'since new 17 and since repair 18 (landings for a landing-counted unit), limits `NAZNACHENNYI_RESURS` / 43 (to the '
+    'first overhaul, while never repaired) or 14; a calendar-counted unit (24 = "2") reads 14 and 43 as whole years.')
+CHOICES.setdefault('VTULKA_NV', []).append('The information sheet prints a hub as a unit, with 48 as the life to the first overhaul.')
+CHOICES.setdefault('ZCU', []).append(
+    'The information sheet prints a ZCU unit as: drawing number 25 as its model, serial 6, manufactured 8, repairs 19 / 9 / '
+    '`REMONT_ZAVOD`, since new 21, since repair 22, limits `NAZNACHENNYI_CHASOV` / 27 (first overhaul) or 20.')
+
 # Staging tables: text columns by position; the named ones hold the columns their queries sort on.
 # Forms 36-GA and 37-GA write position 0 (the authority's name) themselves: their key stands elsewhere.
 staging_named = {

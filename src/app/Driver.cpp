@@ -37,11 +37,12 @@ const char* const kUsage =
     "                                                   список агрегатов документа заявки\n"
     "  tune-sheets --document ДОКУМЕНТ (--list | --add НАЗВАНИЕ... | --delete СТРОКА... | --move ОТКУДА КУДА) [--save]\n"
     "                                                   список настраиваемой справки\n"
+    "  check                                            записи парка, которым отчеты не могут доверять\n"
     "  help [КОМАНДА]                                   эта справка, или справка по команде";
 
 const char* const kRunUsage =
     "вызов: plan run ОКНО ПУНКТ [--set ИМЯ=ЗНАЧЕНИЕ] [--tick ТЕКСТ] [--select ТЕКСТ] [--press ИМЯ]\n"
-    "                [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--template-dir ПАПКА]\n"
+    "                [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--template-dir ПАПКА] [--strict]\n"
     "  ОКНО             ключ окна (plan windows)\n"
     "  ПУНКТ            заголовок пункта панели или #N — N-й пункт (plan items ОКНО)\n"
     "  --set ИМЯ=ЗНАЧЕНИЕ  заполнить элемент кадра: список — текстом пункта или #индексом (с 0), поле — текстом,\n"
@@ -52,7 +53,8 @@ const char* const kRunUsage =
     "  --pdf ФАЙЛ       отчет в PDF\n"
     "  --png-dir ПАПКА  страницы отчета page-001.png, ...\n"
     "  --staging ФАЙЛ.csv  промежуточная таблица отчета\n"
-    "  --template-dir ПАПКА  копия шаблона, по которому построен отчет";
+    "  --template-dir ПАПКА  копия шаблона, по которому построен отчет\n"
+    "  --strict         код возврата 3, если отчет встретил данные, требующие проверки";
 
 const char* const kNaletUsage =
     "вызов: plan nalet ВИД НОМЕР дд.мм.гггг дд.мм.гггг [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv]\n"
@@ -127,6 +129,7 @@ int runDriver(const QStringList& argsIn)
         if (cmd == QLatin1String("nalet")) return cmdNalet(ctx, rest);
         if (cmd == QLatin1String("tune-reports")) return cmdTuneReports(ctx, rest);
         if (cmd == QLatin1String("tune-sheets")) return cmdTuneSheets(ctx, rest);
+        if (cmd == QLatin1String("check")) return cmdCheck(ctx, rest);
     } catch (const DbError& e) {
         err(e.message());
         return 1;

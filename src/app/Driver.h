@@ -22,6 +22,7 @@ int cmdRun(const DriverContext& ctx, const QStringList& args);
 int cmdNalet(const DriverContext& ctx, const QStringList& args);
 int cmdTuneReports(const DriverContext& ctx, const QStringList& args);
 int cmdTuneSheets(const DriverContext& ctx, const QStringList& args);
+int cmdCheck(const DriverContext& ctx, const QStringList& args);
 
 // Reads the value after option args[*i] into *value and moves *i past it;
 // says "OPTION needs a value" and returns false when there is none.

@@ -39,6 +39,10 @@ int cmdRun(const DriverContext& ctx, const QStringList& args)
         return 2;
     }
     const shell::RunResult result = shell::runItem(request);
+    if (!result.doubts.isEmpty()) {
+        err(QStringLiteral("Данные требуют проверки (%1):").arg(result.doubts.size()));
+        for (const QString& d : result.doubts) err(QStringLiteral("  ") + d);
+    }
     for (const QString& n : result.notices) err(n);
     for (const QString& e : result.errors) err(e);
     for (const QString& f : result.written) out(f);

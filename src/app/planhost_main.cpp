@@ -3,6 +3,7 @@
 // the report datasets and calls the module's exported entry points through
 // the loaded library (libplanmodule.so next to the executable).
 //   planhost [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD]
+#include "data/FleetCheck.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
@@ -27,9 +28,11 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QVBoxLayout>
 #include <cstdio>
 #include <memory>
 
@@ -136,6 +139,8 @@ public:
             win->addAction(w.caption, this, [this, key] { openWindow(key); });
             if (key == QLatin1String("frmPlanZaiavSLG")) win->addSeparator();
         }
+        QMenu* service = menuBar()->addMenu(QStringLiteral("&Сервис"));
+        service->addAction(QStringLiteral("Проверка данных парка…"), this, [this] { checkFleetData(); });
         QMenu* place = menuBar()->addMenu(QStringLiteral("&Окна"));
         place->addAction(QStringLiteral("Восстановить положение всех окон"), this,
                          [this] { m_module.restoreAll(QApplication::instance()); });
@@ -176,6 +181,45 @@ private:
         if (dlg.exec() != QDialog::Accepted || dlg.connectionString().isEmpty()) return;
         if (!openDatabase(dlg.connectionString())) return;
         plan::IniFile(plan::shell::readSettingsLocation().path).writeString(HostSection, HostDbKey, dlg.connectionString());
+    }
+
+    // The records of the fleet the reports cannot trust, in a window of their own.
+    void checkFleetData()
+    {
+        if (!m_conn) {
+            plan::MessageService::show(QStringLiteral("Сначала выберите базу данных (Файл → База данных…)"),
+                                       plan::MessageService::Kind::Warning, this);
+            return;
+        }
+        std::vector<plan::Doubt> found;
+        try {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            found = plan::data::checkFleet(*m_conn);
+            QApplication::restoreOverrideCursor();
+        } catch (const plan::DbError& e) {
+            QApplication::restoreOverrideCursor();
+            plan::MessageService::show(e.message(), plan::MessageService::Kind::Error, this);
+            return;
+        }
+        const QString summary = found.empty()
+                                    ? QStringLiteral("Проверка данных парка: записей, требующих проверки, нет.")
+                                    : QStringLiteral("Проверка данных парка: записей, требующих проверки: %1.").arg(found.size());
+        statusBar()->showMessage(summary);
+        QDialog dlg(this);
+        dlg.setWindowTitle(QStringLiteral("Проверка данных парка"));
+        auto* layout = new QVBoxLayout(&dlg);
+        layout->addWidget(new QLabel(summary, &dlg));
+        auto* list = new QPlainTextEdit(&dlg);
+        list->setReadOnly(true);
+        QStringList lines;
+        for (const plan::Doubt& d : found) lines << d.text();
+        list->setPlainText(lines.join(QLatin1Char('\n')));
+        layout->addWidget(list, 1);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+        connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+        layout->addWidget(buttons);
+        dlg.resize(900, 500);
+        dlg.exec();
     }
 
     void openWindow(const QString& key)

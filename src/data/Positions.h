@@ -219,6 +219,7 @@ constexpr int ID_NAME = 34;
 constexpr int NEPRERYVNO = 39;
 constexpr int DO_PERVOGO_CHASOV = 43;
 constexpr int SOBSTVENNOST = 44;
+constexpr int NAZNACHENNYI_RESURS = 45;
 } // namespace agregat
 
 namespace vtulka_nv {
@@ -251,6 +252,7 @@ constexpr int ID_NAME = 34;
 constexpr int NEPRERYVNO = 39;
 constexpr int DO_PERVOGO_CHASOV = 48;
 constexpr int SOBSTVENNOST = 49;
+constexpr int NAZNACHENNYI_RESURS = 50;
 } // namespace vtulka_nv
 
 namespace zcu {
@@ -273,6 +275,8 @@ constexpr int NAZVANIE = 24;
 constexpr int CHERT_NOMER = 25;
 constexpr int DO_PERVOGO_CHASOV = 27;
 constexpr int SOBSTVENNOST = 28;
+constexpr int REMONT_ZAVOD = 29;
+constexpr int NAZNACHENNYI_CHASOV = 30;
 } // namespace zcu
 
 namespace lebedka {
@@ -374,6 +378,7 @@ constexpr int DATA_USTANOVKI = 10;
 constexpr int NARABOTKA_SNE = 11;
 constexpr int SKLAD_ARZ = 12;
 constexpr int RESURS = 13;
+constexpr int RESURS_CHASOV = 14;
 } // namespace shlang
 
 namespace spravka {

@@ -1,6 +1,8 @@
 #include "forecast/FlyingBasis.h"
 
 #include "forecast/ForecastMath.h"
+#include "frames/DataChecks.h"
+#include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "rarozidi/Flying.h"
@@ -17,7 +19,7 @@ FlyingBasis::FlyingBasis(Connection& c, int basis, const QString& plannedText, c
 
 QString FlyingBasis::lastMonthQuery(const QString& board, const QDate& today)
 {
-    return QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") + board +
+    return QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") + frames::sqlEscape(board) +
            QStringLiteral("' And DATA_POLETA  Between '") + rarozidi::sqlDate(today.addDays(-30)) +
            QStringLiteral("' And '") + rarozidi::sqlDate(today) + QStringLiteral("' Order By ID, DATA_POLETA;");
 }
@@ -27,7 +29,9 @@ int FlyingBasis::plannedHours(const QString& text)
     bool ok = false;
     const int h = text.trimmed().toInt(&ok);
     if (!ok)
-        throw ConversionError(QStringLiteral("\"%1\" is not a valid integer (planned flying, txtNalet)").arg(text));
+        throw ConversionError(QStringLiteral("«%1» — не целое число часов: планируемая наработка ВС (час/мес), поле "
+                                             "txtNalet. Введите налет в месяц целым числом часов.")
+                                  .arg(text));
     return h;
 }
 
@@ -41,6 +45,8 @@ const std::vector<FlyingBasis::Record>& FlyingBasis::records(const QString& boar
     ds.open();
     for (; !ds.eof(); ds.next()) {
         // Times of day: whole minutes, seconds dropped.
+        frames::noteFlightTime(ds, 6);
+        frames::noteFlightTime(ds, 3);
         const QTime air = ds.field(6).asTime();
         const QTime ground = ds.field(3).asTime();
         Record r;

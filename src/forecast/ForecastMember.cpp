@@ -1,6 +1,8 @@
 #include "forecast/ForecastMember.h"
 
 #include "forecast/ForecastMath.h"
+#include "frames/DataChecks.h"
+#include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
@@ -148,7 +150,7 @@ QString groundRulesQuery(const QString& type)
                           "ZEMLIA_ZCU, ZEMLIA_AGREGATY, ZEMLIA_AGR_DVIG, KOL_VO_ZEMLIA_PLANER, KOL_VO_ZEMLIA_DVIGATEL, "
                           "KOL_VO_ZEMLIA_REDUCTOR, KOL_VO_ZEMLIA_LOPASTY, KOL_VO_ZEMLIA_SHLANG, KOL_VO_ZEMLIA_ZCU, "
                           "KOL_VO_ZEMLIA_AGREGATY, KOL_VO_ZEMLIA_AGR_DVIG From TIPOVYE_DANNYE_VS Where TIP_VS='") +
-           type + QStringLiteral("' Order By ID;");
+           frames::sqlEscape(type) + QStringLiteral("' Order By ID;");
 }
 
 TypeGroundRules readTypeGroundRules(Connection& c, const QString& type)
@@ -157,11 +159,13 @@ TypeGroundRules readTypeGroundRules(Connection& c, const QString& type)
     Dataset ds(&c);
     ds.setCommandText(groundRulesQuery(type));
     ds.open();
+    frames::noteTypeRows(type, ds.recordCount());
     if (ds.eof()) return r;
     rarozidi::GroundRule* pairs[] = {&r.planer, &r.dvigatel, &r.reductor, &r.lopasty,
                                      &r.shlang, &r.zcu,      &r.agregaty, &r.agrDvig};
     for (int i = 0; i < 8; ++i) {
         pairs[i]->counts = ds.str(i).trimmed() == QLatin1String("1");
+        frames::noteShare(type, ds.fieldName(8 + i).toUpper(), ds.field(8 + i).value());
         pairs[i]->share = ds.field(8 + i).asFloat();
     }
     return r;
@@ -172,10 +176,12 @@ rarozidi::GroundRule readAirframeGroundRule(Connection& c, const QString& type)
     rarozidi::GroundRule r;
     Dataset ds(&c);
     ds.setCommandText(QStringLiteral("Select UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER From TIPOVYE_DANNYE_VS Where TIP_VS='") +
-                      type + QStringLiteral("' Order By ID;"));
+                      frames::sqlEscape(type) + QStringLiteral("' Order By ID;"));
     ds.open();
+    frames::noteTypeRows(type, ds.recordCount());
     if (ds.eof()) return r;
     r.counts = ds.str(0).trimmed() == QLatin1String("1");
+    frames::noteShare(type, ds.fieldName(1).toUpper(), ds.field(1).value());
     r.share = ds.field(1).asFloat();
     return r;
 }
@@ -219,6 +225,10 @@ ForecastLine workLine(const ForecastMember& m, Connection& c, const Dataset& row
     l.name = prefixed ? m.prefix + name : name;
     l.number = row.str(m.numberPos);
     if (m.numberUnderscoreBlank) l.number.replace(QLatin1Char('_'), QLatin1Char(' '));
+    const QString key = frames::rowKey(row, m.numberPos);
+    frames::noteRunningTime(row, m.usedPos, key);
+    if (m.remainingUsedPos != m.usedPos) frames::noteRunningTime(row, m.remainingUsedPos, key);
+    if (m.repairsPos >= 0) frames::noteCount(row, m.repairsPos, key);
     try {
         l.made = shortDate(row, m.madePos);
         if (m.repairDatePos < 0)
@@ -234,6 +244,7 @@ ForecastLine workLine(const ForecastMember& m, Connection& c, const Dataset& row
             limit = chooseLimitPosition(row.field(m.limitRepairsPos).asInteger(), isSet(row, m.firstLimitPos),
                                         m.firstLimitPos, m.limitPos);
 
+        frames::noteLimit(row, limit, key);
         const QString mark = m.zcuMark ? noDateMarkZcu() : noDateMark();
         if (l.used.trimmed().isEmpty() || !isSet(row, limit)) {
             l.date = mark; // no limit or no running time: no rate, no date

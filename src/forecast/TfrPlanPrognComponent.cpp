@@ -5,6 +5,8 @@
 #include "forecast/ForecastHeading.h"
 #include "forecast/ForecastMath.h"
 #include "platform/Clock.h"
+#include "frames/DataChecks.h"
+#include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
@@ -187,7 +189,7 @@ void TfrPlanPrognComponent::fillFilterList()
         const QStringList types = typesNotHidden();
         QString c;
         for (const QString& t : types) c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) +
-                                            QStringLiteral("TIP_VS='") + t + QLatin1Char('\'');
+                                            QStringLiteral("TIP_VS='") + frames::sqlEscape(t) + QLatin1Char('\'');
         sql = m_row.listQuery + (types.isEmpty() ? QStringLiteral("TIP_VS='!'") : c + QLatin1Char(')')) +
               m_row.listTail;
     }
@@ -219,16 +221,16 @@ QString TfrPlanPrognComponent::filterCondition()
     case FilterKind::Plain: {
         const int sep = item.indexOf(kItemSeparator);
         const QString value = m_row.filter == FilterKind::Vint && sep >= 0 ? item.mid(sep + 2) : item;
-        return m_row.conditionHead + value + m_row.conditionTail;
+        return m_row.conditionHead + frames::sqlEscape(value) + m_row.conditionTail;
     }
     case FilterKind::Drawing: break;
     }
     const int sep = item.indexOf(kItemSeparator);
     const QString drawing = sep >= 0 ? item.mid(sep + 2) : item;
-    auto ids = openQuery(ADOConPdo, m_row.drawingQuery + drawing + m_row.drawingQueryTail);
+    auto ids = openQuery(ADOConPdo, m_row.drawingQuery + frames::sqlEscape(drawing) + m_row.drawingQueryTail);
     QString c;
     for (; !ids->eof(); ids->next())
-        c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) + QStringLiteral("ID_NAME='") + ids->str(0) +
+        c += (c.isEmpty() ? QStringLiteral("(") : QStringLiteral(" Or ")) + QStringLiteral("ID_NAME='") + frames::sqlEscape(ids->str(0)) +
              QLatin1Char('\'');
     return QStringLiteral("And ") + (c.isEmpty() ? QStringLiteral("(ID_NAME='0')") : c + QLatin1Char(')'));
 }
@@ -299,6 +301,8 @@ void TfrPlanPrognComponent::FunReport()
                         const ReadTransaction reads(ADOConPdo);
                         frxReport->setValues(headingValues(t, today));
                         const rarozidi::FlightCache flights;
+                        // What the fleet-wide report cannot reach is said on its page.
+                        frames::noteFleetReach(*ADOConPdo, T);
                         const QString condition = filterCondition();
                         const QString own = ownershipCondition();
                         std::unique_ptr<Dataset> reference;
@@ -313,18 +317,19 @@ void TfrPlanPrognComponent::FunReport()
                             progressStep();
                             const rarozidi::GroundRule airframe = readAirframeGroundRule(*ADOConPdo, type);
                             auto aircraft = openQuery(
-                                ADOConPdo, QStringLiteral("Select * From REESTR Where TIP_VS='") + type +
+                                ADOConPdo, QStringLiteral("Select * From REESTR Where TIP_VS='") + frames::sqlEscape(type) +
                                                QStringLiteral("' And ") +
                                                QStringLiteral("(Not Upper(TIP_VS) Like Upper('%Hide%')) ") + own +
                                                QStringLiteral("Order By BORTOVOI_NOMER, ID;"));
                             for (; !aircraft->eof(); aircraft->next()) {
                                 const QString board = aircraft->str(3);
                                 const QString who = aircraft->str(1) + QLatin1Char(' ') + board;
+                                frames::noteRunningTime(*aircraft, 22, frames::rowKey(*aircraft, 3));
                                 try {
                                     const double rate = basis.rate(board, airframe);
                                     const QString own30 = basisIndex == 1 ? monthly : monthlyFlyingText(rate);
                                     auto rows = openQuery(ADOConPdo, QStringLiteral("Select * From ") + T +
-                                                                         QStringLiteral(" Where (GDE_STOIT='") + board +
+                                                                         QStringLiteral(" Where (GDE_STOIT='") + frames::sqlEscape(board) +
                                                                          QStringLiteral("') ") + m_row.installedExtra +
                                                                          condition + QStringLiteral(" Order By ") +
                                                                          m_row.installedOrder + QLatin1Char(';'));
@@ -344,7 +349,7 @@ void TfrPlanPrognComponent::FunReport()
                                                  l.cells());
                                     }
                                 } catch (const ConversionError& e) {
-                                    throw ConversionError(QStringLiteral("Aircraft ") + who + QStringLiteral(", ") +
+                                    throw ConversionError(QStringLiteral("ВС ") + who + QStringLiteral(", ") +
                                                           e.message());
                                 }
                             }
@@ -370,7 +375,7 @@ void TfrPlanPrognComponent::FunReport()
                                     }
                                     w.addRow(QVariantList{store, QStringLiteral("-"), monthly, basisIndex} + l.cells());
                                 } catch (const ConversionError& e) {
-                                    throw ConversionError(QStringLiteral("Store ") + store + QStringLiteral(", ") +
+                                    throw ConversionError(QStringLiteral("Склад ") + store + QStringLiteral(", ") +
                                                           e.message());
                                 }
                             }
@@ -385,7 +390,7 @@ void TfrPlanPrognComponent::FunReport()
                             auto rows = openQuery(ADOConPdo, QStringLiteral("SELECT * FROM ") + T +
                                                                  QStringLiteral(" WHERE ") + inStore +
                                                                  QStringLiteral(" And ") + G + QStringLiteral("='") +
-                                                                 store + QStringLiteral("') ") + extra + condition +
+                                                                 frames::sqlEscape(store) + QStringLiteral("') ") + extra + condition +
                                                                  own + QStringLiteral(" Order By ") +
                                                                  m_row.storeOrder + QLatin1Char(';'));
                             writeStored(store, *rows);

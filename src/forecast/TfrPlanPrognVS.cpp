@@ -2,12 +2,14 @@
 
 #include "frames/AircraftGrid.h"
 #include "frames/AircraftTree.h"
+#include "frames/SqlText.h"
 
 #include "forecast/BasisControls.h"
 #include "forecast/FlyingBasis.h"
 #include "forecast/ForecastHeading.h"
 #include "forecast/ForecastMath.h"
 #include "platform/Clock.h"
+#include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
@@ -194,7 +196,7 @@ void TfrPlanPrognVS::writeAircraft(const QString& board)
 {
     Run& r = run();
     Dataset R(ADOConPdo);
-    R.setCommandText(QStringLiteral("SELECT * FROM REESTR WHERE BORTOVOI_NOMER = '") + board + QStringLiteral("';"));
+    R.setCommandText(QStringLiteral("SELECT * FROM REESTR WHERE BORTOVOI_NOMER = '") + frames::sqlEscape(board) + QStringLiteral("';"));
     R.open();
     if (R.eof()) return; // gone from the register since the grid was filled
     const QString aircraft = R.str(1) + QLatin1Char(' ') + R.str(3);
@@ -235,7 +237,7 @@ void TfrPlanPrognVS::writeAircraft(const QString& board)
         // comes again writes its section again, an unknown key nothing.
         for (const TuneRow& t : r.tuneRows) section(t.key, t.unitName, t.drawing, true);
     } catch (const ConversionError& e) {
-        throw ConversionError(QStringLiteral("Aircraft ") + aircraft + QStringLiteral(", ") + e.message());
+        throw ConversionError(QStringLiteral("ВС ") + aircraft + QStringLiteral(", ") + e.message());
     }
 }
 
@@ -273,7 +275,7 @@ void TfrPlanPrognVS::FunAddPlaner(Dataset& R, const QString& board, int countGro
 void TfrPlanPrognVS::FunAddDvigatel(const QString& board, int countGround, double groundShare)
 {
     writeSection(MemberKind::Dvigatel,
-                 QStringLiteral("SELECT * FROM DVIGATEL WHERE GDE_STOIT = '") + board +
+                 QStringLiteral("SELECT * FROM DVIGATEL WHERE GDE_STOIT = '") + frames::sqlEscape(board) +
                      QStringLiteral("'Order By ODIN_DVA, ID;"),
                  board, countGround, groundShare);
 }
@@ -281,14 +283,14 @@ void TfrPlanPrognVS::FunAddDvigatel(const QString& board, int countGround, doubl
 void TfrPlanPrognVS::FunAddReductor(const QString& board, int countGround, double groundShare)
 {
     writeSection(MemberKind::Reductor,
-                 QStringLiteral("SELECT * FROM REDUCTOR WHERE GDE_STOIT = '") + board + QStringLiteral("' Order By ID;"),
+                 QStringLiteral("SELECT * FROM REDUCTOR WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' Order By ID;"),
                  board, countGround, groundShare);
 }
 
 namespace {
 QString bladesQuery(const QString& board, const char* rotor)
 {
-    return QStringLiteral("SELECT * FROM LOPAST WHERE GDE_STOIT = '") + board + QStringLiteral("' ") +
+    return QStringLiteral("SELECT * FROM LOPAST WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' ") +
            QStringLiteral("And TIP_VINTA='") + QString::fromUtf8(rotor) +
            QStringLiteral("' Order By TIP_VINTA, ZAVODSKOY_NOMER, ID;");
 }
@@ -312,7 +314,7 @@ void TfrPlanPrognVS::FunAddLVV(const QString& board, int countGround, double gro
 void TfrPlanPrognVS::FunAddVtHV(const QString& board, int countGround, double groundShare)
 {
     writeSection(MemberKind::VintHV,
-                 QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE GDE_STOIT = '") + board + QStringLiteral("' And ") +
+                 QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' And ") +
                      QStringLiteral("Not ZAVODSKOY_NOMER_VTULKA Is Null ") +
                      QStringLiteral("Order By ZAVODSKOY_NOMER_VTULKA, ID;"),
                  board, countGround, groundShare);
@@ -321,7 +323,7 @@ void TfrPlanPrognVS::FunAddVtHV(const QString& board, int countGround, double gr
 void TfrPlanPrognVS::FunAddVtVV(const QString& board, int countGround, double groundShare)
 {
     writeSection(MemberKind::VintVV,
-                 QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE GDE_STOIT = '") + board + QStringLiteral("' And ") +
+                 QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' And ") +
                      QStringLiteral("Not ZAVODSKOY_NOMER Is Null ") + QStringLiteral("Order By ZAVODSKOY_NOMER, ID;"),
                  board, countGround, groundShare);
 }
@@ -329,7 +331,7 @@ void TfrPlanPrognVS::FunAddVtVV(const QString& board, int countGround, double gr
 void TfrPlanPrognVS::FunAddLebedka(const QString& board, int countGround, double groundShare)
 {
     writeSection(MemberKind::Lebedka,
-                 QStringLiteral("SELECT * FROM LEBEDKA WHERE GDE_STOIT = '") + board +
+                 QStringLiteral("SELECT * FROM LEBEDKA WHERE GDE_STOIT = '") + frames::sqlEscape(board) +
                      QStringLiteral("' Order By ZAVODSKOY_NOMER_LEBEDKA, ID;"),
                  board, countGround, groundShare);
 }
@@ -337,10 +339,10 @@ void TfrPlanPrognVS::FunAddLebedka(const QString& board, int countGround, double
 void TfrPlanPrognVS::FunAddVtNV(Dataset& R, const QString& board, int countGround, double groundShare)
 {
     const QString type = R.str(1);
-    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)='") + type +
+    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)='") + frames::sqlEscape(type) +
                                               QStringLiteral("') Order By ID_NAME;"));
-    auto hubs = openQuery(ADOConPdo, QStringLiteral("Select * From VTULKA_NV Where (((TIP_VS)= '") + type +
-                                         QStringLiteral("') And ((GDE_STOIT)='") + board + QStringLiteral("')) ") +
+    auto hubs = openQuery(ADOConPdo, QStringLiteral("Select * From VTULKA_NV Where (((TIP_VS)= '") + frames::sqlEscape(type) +
+                                         QStringLiteral("') And ((GDE_STOIT)='") + frames::sqlEscape(board) + QStringLiteral("')) ") +
                                          QStringLiteral("Order By SMAZKA Desc, NAZVANIE, CHERT_NOMER, MESTO_USTANOVKI;"));
     writeSection(member(MemberKind::VtulkaNV), *hubs, reference.get(), board, countGround, groundShare);
 }
@@ -348,23 +350,17 @@ void TfrPlanPrognVS::FunAddVtNV(Dataset& R, const QString& board, int countGroun
 void TfrPlanPrognVS::FunAddZCU(Dataset& R, const QString& board, int countGround, double groundShare)
 {
     const QString type = R.str(1);
-    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_ZCU Where ((TIP_VS)= '") + type +
+    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_ZCU Where ((TIP_VS)= '") + frames::sqlEscape(type) +
                                               QStringLiteral("') Order By ID_NAME, ID;"));
-    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From ZCU Where (((TIP_VS)= '") + type +
-                                          QStringLiteral("') And ") + QStringLiteral("((GDE_STOIT)='") + board +
+    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From ZCU Where (((TIP_VS)= '") + frames::sqlEscape(type) +
+                                          QStringLiteral("') And ") + QStringLiteral("((GDE_STOIT)='") + frames::sqlEscape(board) +
                                           QStringLiteral("')) Order By ID_NAME, ID;"));
     writeSection(member(MemberKind::Zcu), *units, reference.get(), board, countGround, groundShare);
 }
 
 QString TfrPlanPrognVS::drawingCondition(const QStringList& idNames)
 {
-    if (idNames.isEmpty()) return QStringLiteral("ID_NAME=0");
-    QString c = QStringLiteral("(");
-    for (int i = 0; i < idNames.size(); ++i) {
-        if (i) c += QStringLiteral(" Or ");
-        c += QStringLiteral("ID_NAME=") + idNames[i];
-    }
-    return c + QLatin1Char(')');
+    return frames::idCondition(QStringLiteral("ID_NAME"), idNames);
 }
 
 void TfrPlanPrognVS::FunAddAgregat(Dataset& R, const QString& board, const QString& unitName, const QString& drawing,
@@ -373,17 +369,17 @@ void TfrPlanPrognVS::FunAddAgregat(Dataset& R, const QString& board, const QStri
     const QString type = R.str(1);
     QString condition;
     if (filterByDrawing != 0) {
-        auto refs = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE='") + unitName +
-                                             QStringLiteral("' And ") + QStringLiteral("CHERT_NOMER='") + drawing +
+        auto refs = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE='") + frames::sqlEscape(unitName) +
+                                             QStringLiteral("' And ") + QStringLiteral("CHERT_NOMER='") + frames::sqlEscape(drawing) +
                                              QStringLiteral("' Order By ID;"));
         QStringList ids;
         for (; !refs->eof(); refs->next()) ids << refs->str(20);
         condition = drawingCondition(ids) + QStringLiteral(" And ");
     }
-    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where ((TIP_VS)='") + type +
+    auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where ((TIP_VS)='") + frames::sqlEscape(type) +
                                               QStringLiteral("') Order By ID_NAME;"));
-    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + type +
-                                          QStringLiteral("' And ") + QStringLiteral("GDE_STOIT='") + board +
+    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + frames::sqlEscape(type) +
+                                          QStringLiteral("' And ") + QStringLiteral("GDE_STOIT='") + frames::sqlEscape(board) +
                                           QStringLiteral("') And ") + condition +
                                           QStringLiteral("(ED_IZMERENIA='0') And ") +
                                           QStringLiteral("(PLAN_DVIG_VSU='0') Order By TIP_OBORUDOVANIA Desc, ID_NAME, ID;"));

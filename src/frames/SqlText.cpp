@@ -1,12 +1,10 @@
 #include "frames/SqlText.h"
 
+#include "platform/SqlQuote.h"
+
 namespace plan::frames {
 
-QString sqlEscape(const QString& value)
-{
-    QString v = value;
-    return v.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
+QString sqlEscape(const QString& value) { return sqlQuotesDoubled(value); }
 
 QString sqlText(const QString& value) { return QLatin1Char('\'') + sqlEscape(value) + QLatin1Char('\''); }
 
@@ -22,6 +20,19 @@ QString orCondition(const QString& column, const QStringList& values, const QStr
     parts.reserve(values.size());
     for (const QString& v : values) parts << column + QLatin1Char('=') + sqlText(v);
     return parts.join(QStringLiteral(" Or "));
+}
+
+QString idCondition(const QString& column, const QStringList& ids)
+{
+    if (ids.isEmpty()) return column + QStringLiteral("=0");
+    QStringList parts;
+    parts.reserve(ids.size());
+    for (const QString& id : ids) {
+        bool number = false;
+        id.trimmed().toLongLong(&number);
+        parts << column + QLatin1Char('=') + (number ? id.trimmed() : sqlText(id));
+    }
+    return QLatin1Char('(') + parts.join(QStringLiteral(" Or ")) + QLatin1Char(')');
 }
 
 } // namespace plan::frames

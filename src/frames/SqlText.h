@@ -26,4 +26,9 @@ QString sqlDate(const QDate& date);
 // "COLUMN='<fallback>'" (by default "!", which matches no row).
 QString orCondition(const QString& column, const QStringList& values, const QString& fallback = QStringLiteral("!"));
 
+// "(COLUMN=1 Or COLUMN=4)" over identifiers written as numbers (a value that
+// is not a whole number goes in quoted); with none "COLUMN=0", which matches
+// no row.
+QString idCondition(const QString& column, const QStringList& ids);
+
 } // namespace plan::frames

@@ -5,9 +5,17 @@
 // Every write is saved to disk at once, as the settings of a window must
 // survive the window. Lines that are neither a section, a key=value pair nor
 // a comment are skipped.
+//
+// Reading is linear in the size of the file, and the same contents are
+// parsed once per process: opening unchanged settings again costs reading
+// the bytes and comparing them.
+//
+// Saving writes a temporary file next to the settings file, checks every
+// write and the flush, and only then puts it in place of the old one: a full
+// disk leaves the old settings intact and raises std::runtime_error saying so.
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <memory>
 
 namespace plan {
 
@@ -36,17 +44,15 @@ public:
     // Re-reads the file (changes made by others since construction).
     void reload();
 
-private:
-    struct Entry { QString key; QString value; };
-    struct Section { QString name; std::vector<Entry> entries; };
+    struct Content;
 
-    const Section* findSection(const QString& name) const;
-    Section& ensureSection(const QString& name);
-    const Entry* findEntry(const QString& section, const QString& key) const;
-    void save() const;
+private:
+    const QString* find(const QString& section, const QString& key) const;
+    Content& edit();
+    void save();
 
     QString m_path;
-    std::vector<Section> m_sections;
+    std::shared_ptr<const Content> m_content;
 };
 
 } // namespace plan

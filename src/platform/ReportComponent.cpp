@@ -1,5 +1,6 @@
 #include "platform/ReportComponent.h"
 
+#include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/ReportPreview.h"
 #include "platform/TemplateRenderer.h"
@@ -19,8 +20,10 @@ struct ReportComponent::Impl {
     Connection* connection = nullptr;
     QString templatePath;
     QString templateText;
+    QString templateName;
     ReportValues values;
     bool loaded = false;
+    QStringList problems;
     std::vector<std::unique_ptr<PagedDocument>> docs;
     struct PageRef { int doc; int page; };
     std::vector<PageRef> pages;
@@ -52,9 +55,10 @@ void ReportComponent::setValues(const ReportValues& values) { d->values = values
 ReportValues ReportComponent::values() const { return d->values; }
 void ReportComponent::clearValues() { d->values.clear(); }
 
-bool ReportComponent::loadFromFile(const QString& path)
+bool ReportComponent::loadFromFile(const QString& path, const QString& name)
 {
     d->templatePath = path;
+    d->templateName = name.isEmpty() ? path : name;
     d->templateText.clear();
     d->loaded = false;
     if (path.isEmpty()) return false;
@@ -90,7 +94,11 @@ bool ReportComponent::prepareReport(bool clearPrevious)
                 rows = TableRows::fromDataset(current);
             }
         }
-        const QString html = TemplateRenderer::render(d->templateText, rows, conn, d->values);
+        QString error;
+        const QString html =
+            TemplateRenderer::render(d->templateText, rows, conn, d->values, QString(), DataDoubts::listText(), &error);
+        if (!error.isEmpty())
+            addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
         auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(html));
         const int docIndex = static_cast<int>(d->docs.size());
         for (int i = 0; i < doc->pageCount(); ++i) d->pages.push_back({docIndex, i});
@@ -100,6 +108,15 @@ bool ReportComponent::prepareReport(bool clearPrevious)
     emit endDoc();
     return rendered;
 }
+
+QStringList ReportComponent::problems() const { return d->problems; }
+
+void ReportComponent::addProblem(const QString& text)
+{
+    if (!d->problems.contains(text)) d->problems << text;
+}
+
+void ReportComponent::clearProblems() { d->problems.clear(); }
 
 int ReportComponent::preparedPages() const { return static_cast<int>(d->pages.size()); }
 

@@ -44,8 +44,10 @@ public:
     ReportValues values() const;
     void clearValues();
 
-    // Loads the template; a missing file gives an empty report and returns false.
-    bool loadFromFile(const QString& path);
+    // Loads the template; a missing file gives an empty report and returns
+    // false. `name` ("frmPlanPrognoz/rep02") names the template in the
+    // problems below (the path when empty).
+    bool loadFromFile(const QString& path, const QString& name = QString());
     QString templateText() const;
     // Renders the loaded template from the current rows. clearPrevious=false
     // appends the pages to those already prepared. Emits endDoc().
@@ -70,6 +72,14 @@ public:
     QStringList exportPng(const QString& dir, int dpi = 100) const;
     // The rendered HTML of every prepared document, in order.
     QStringList preparedHtml() const;
+
+    // What went wrong with the templates since clearProblems(): a template
+    // missing or not copied (the report cycle adds these), in error, or
+    // with a further table that was refused. The report is still prepared
+    // (empty where the template could not be used); the host says so.
+    QStringList problems() const;
+    void addProblem(const QString& text);
+    void clearProblems();
 
     // ----- Page access for the preview and printing -----
     // The template file last loaded ("" before any load).

@@ -6,15 +6,25 @@
 #include "platform/TemplateStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 #include <string>
 
 namespace plan {
 namespace {
-QString resolve(const TemplateResolver& resolver, const QString& windowKey, const QString& code)
+// The template copy; when there is none, the component is told why, so
+// that the host can say it (the empty report is shown all the same).
+QString resolve(const TemplateResolver& resolver, const QString& windowKey, const QString& code, ReportComponent& rc)
 {
-    return resolver ? resolver(windowKey, code) : freshTemplateCopy(windowKey, code);
+    QString problem;
+    const QString path = resolver ? resolver(windowKey, code) : freshTemplateCopy(windowKey, code, &problem);
+    if (problem.isEmpty() && !QFileInfo::exists(path))
+        problem = QStringLiteral("Шаблон отчета %1/%2 не найден: %3").arg(windowKey, code, path);
+    if (!problem.isEmpty()) rc.addProblem(problem);
+    return path;
 }
+
+QString templateName(const ReportHost& host, const QString& code) { return host.windowKey() + QLatin1Char('/') + code; }
 
 ReportComponent& component(ReportHost& host)
 {
@@ -134,12 +144,13 @@ void BusyScope::finish()
 void showStagedReport(ReportHost& host, Dataset& ds, const QString& code, const TemplateResolver& resolver)
 {
     ReportComponent& rc = component(host);
+    rc.clearProblems();
     CycleEnd end(ds, rc);
     host.progressReset();
     rc.setDataset(&ds);
-    const QString path = resolve(resolver, host.windowKey(), code);
+    const QString path = resolve(resolver, host.windowKey(), code, rc);
     end.setTemplate(path);
-    rc.loadFromFile(path);
+    rc.loadFromFile(path, templateName(host, code));
     rc.prepareReport(true);
     rc.showPreparedReport();
 }
@@ -166,6 +177,7 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
 {
     BusyScope busy(host);
     ReportComponent& rc = component(host);
+    rc.clearProblems();
     CycleEnd end(ds, rc);
     rc.setDataset(&ds);
     host.progressStart(count);
@@ -175,8 +187,8 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
             if (fill) fill(i, writer);
             writer.finish();
         }
-        if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code));
-        rc.loadFromFile(end.templatePath());
+        if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code, rc));
+        rc.loadFromFile(end.templatePath(), templateName(host, code));
         rc.prepareReport(i == 0);
         host.progressStep();
     }

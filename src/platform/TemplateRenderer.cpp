@@ -1,6 +1,8 @@
 #include "platform/TemplateRenderer.h"
 
 #include "platform/Clock.h"
+#include "platform/Connection.h"
+#include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/Paths.h"
 
@@ -10,6 +12,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSqlDatabase>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -99,6 +102,11 @@ mu::data rowList(const TableRows& t)
             obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
+            // A two-line value keeps its lines apart with "!" (limits ! remainders,
+            // title ! its second line): {{cN_part1}} before the first "!", {{cN_part2}} after it.
+            const int bang = text.indexOf(QLatin1Char('!'));
+            obj.set(c + "_part1", utf8(bang < 0 ? text : text.left(bang)));
+            obj.set(c + "_part2", utf8(bang < 0 ? QString() : text.mid(bang + 1)));
         }
         obj.set("title", title);
         obj.set("section", section);
@@ -337,11 +345,106 @@ QString TemplateRenderer::templateTitle(const QString& templateText)
 
 QString TemplateRenderer::partialDir() { return QDir(Paths::home()).filePath(QStringLiteral("templates")); }
 
-QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
-                                 const ReportValues& values, const QString& partDir)
+bool TemplateRenderer::isSingleSelect(const QString& sql, QString* why)
 {
+    // The text outside comments and string literals.
+    QString bare;
+    bool endSeen = false;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('-') && i + 1 < sql.size() && sql[i + 1] == QLatin1Char('-')) {
+            while (i < sql.size() && sql[i] != QLatin1Char('\n')) ++i;
+            bare += QLatin1Char(' ');
+            continue;
+        }
+        if (c == QLatin1Char('/') && i + 1 < sql.size() && sql[i + 1] == QLatin1Char('*')) {
+            const int end = sql.indexOf(QStringLiteral("*/"), i + 2);
+            i = end < 0 ? sql.size() : end + 1;
+            bare += QLatin1Char(' ');
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            const int end = sql.indexOf(c, i + 1);
+            i = end < 0 ? sql.size() : end;
+            bare += QStringLiteral(" '' ");
+            continue;
+        }
+        if (endSeen && !c.isSpace()) {
+            if (why) *why = QStringLiteral("после \";\" идет еще одна команда");
+            return false;
+        }
+        if (c == QLatin1Char(';')) { endSeen = true; continue; }
+        bare += c;
+    }
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression generator(QStringLiteral("\\bgen_id\\b|\\bnext\\s+value\\s+for\\b"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (!select.match(bare).hasMatch()) {
+        if (why) *why = QStringLiteral("разрешен только запрос SELECT");
+        return false;
+    }
+    if (generator.match(bare).hasMatch()) {
+        if (why) *why = QStringLiteral("запрос меняет генератор");
+        return false;
+    }
+    return true;
+}
+
+QString TemplateRenderer::insertUnderHeading(const QString& html, const QString& paragraph)
+{
+    static const QRegularExpression body(QStringLiteral("<body\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression block(QStringLiteral("</(h[1-6]|table|p|div)\\s*>"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const auto b = body.match(html);
+    const int from = b.hasMatch() ? b.capturedEnd() : 0;
+    const auto m = block.match(html, from);
+    const int at = m.hasMatch() ? m.capturedEnd() : from;
+    return html.left(at) + paragraph + html.mid(at);
+}
+
+namespace {
+// The rows of a further table, read in a transaction of its own that is
+// rolled back: whatever the statement did (a selectable procedure that
+// writes), the records stay as they were.
+TableRows readOnlyRows(Connection* connection, const QString& sql)
+{
+    std::unique_ptr<Connection> own;
+    Connection* c = connection;
+    QSqlDatabase db = c->database();
+    if (!db.transaction()) {
+        // The connection is inside a transaction of its own: read on a fresh one.
+        own = std::make_unique<Connection>();
+        own->open(connection->connectionString(), connection->user(), connection->password());
+        c = own.get();
+        db = c->database();
+        db.transaction();
+    }
+    struct Rollback {
+        QSqlDatabase& db;
+        ~Rollback() { db.rollback(); }
+    } rollback{db};
+    Dataset ds(c);
+    ds.setCommandText(sql);
+    ds.open();
+    return TableRows::fromDataset(ds);
+}
+} // namespace
+
+QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
+                                 const ReportValues& values, const QString& partDir, const QString& doubts,
+                                 QString* error)
+{
+    QStringList errors;
+    auto done = [&](const QString& html) {
+        if (error) *error = errors.join(QStringLiteral("; "));
+        return html;
+    };
+    auto failed = [&](const QString& what) {
+        errors << QStringLiteral("ошибка шаблона: ") + what;
+        return done(errorPage(what));
+    };
     mu::mustache tmpl(utf8(partTags(templateText)));
-    if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
+    if (!tmpl.is_valid()) return failed(QString::fromStdString(tmpl.error_message()));
     tmpl.set_custom_escape([](const std::string& s) { return utf8(renderValue(QString::fromUtf8(s.c_str()))); });
 
     mu::data data;
@@ -349,12 +452,19 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     const QString dir = partDir.isEmpty() ? partialDir() : partDir;
     const QString missing = loadParts(templateText, dir, parts);
     if (!missing.isEmpty())
-        return errorPage(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
+        return failed(QStringLiteral("нет общей части шаблона «%1» (файл _%1.html в папке %2)").arg(missing, dir));
     // Mustache finds parts among the values; under their own names they
     // would be hidden by a value of the same name ("legend", "signatures").
     for (const auto& [name, text] : parts) data.set(partKey(name), mu::data(utf8(partTags(text))));
     data.set("report_title", utf8(templateTitle(templateText)));
-    for (auto it = values.begin(); it != values.end(); ++it) {
+    // The doubtful data of the run joins the doubts a frame may have set.
+    ReportValues all = values;
+    if (!doubts.isEmpty()) {
+        QStringList list = all.value(QStringLiteral("doubts")).toStringList();
+        list << doubts;
+        all.insert(QStringLiteral("doubts"), list);
+    }
+    for (auto it = all.begin(); it != all.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
         data.set(utf8(it.key()), valueData(it.value()));
     }
@@ -364,17 +474,27 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     data.set("today", utf8(Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
     if (connection) {
         for (const auto& [name, sql] : tableQueries(templateText)) {
-            Dataset ds(connection);
-            ds.setCommandText(sql);
-            ds.open();
-            const TableRows t = TableRows::fromDataset(ds);
+            TableRows t;
+            QString why;
+            if (!isSingleSelect(sql, &why))
+                errors << QStringLiteral("запрос plan-table «%1» отклонен (%2): %3").arg(name, why, sql.left(200));
+            else
+                t = readOnlyRows(connection, sql);
             data.set(utf8(name), rowList(t));
             data.set(utf8(name + QStringLiteral("_rowcount")), std::to_string(t.rows.size()));
         }
     }
     const std::string html = tmpl.render(data);
-    if (!tmpl.is_valid()) return errorPage(QString::fromStdString(tmpl.error_message()));
-    return QString::fromUtf8(html.c_str(), static_cast<qsizetype>(html.size()));
+    if (!tmpl.is_valid()) return failed(QString::fromStdString(tmpl.error_message()));
+    QString page = QString::fromUtf8(html.c_str(), static_cast<qsizetype>(html.size()));
+    // The template, or one of its shared parts, may place the line itself.
+    static const QRegularExpression namesDoubts(QStringLiteral("\\{\\{\\s*[#^{&]?\\s*doubts\\b"));
+    bool placed = namesDoubts.match(templateText).hasMatch();
+    for (const auto& [name, text] : parts) placed = placed || namesDoubts.match(text).hasMatch();
+    if (!doubts.isEmpty() && !placed)
+        page = insertUnderHeading(page, QStringLiteral("<p style=\"color: #a00000;\"><b>") +
+                                            htmlEscape(DataDoubts::prefix() + doubts) + QStringLiteral("</b></p>"));
+    return done(page);
 }
 
 // ---------------------------------------------------------------- PagedDocument

@@ -10,11 +10,18 @@
 //     title         column 1 starts with "!"   (the mark is not shown)
 //     section       column 1 starts with "|"   (the mark is not shown)
 //     plain         neither
+//     cN_part1, cN_part2  a value split at its first "!" (a two-line value)
 //     index         1, 2, ... the row's number in its table
 //     first, last   the first / the last row
 //   rowcount, hasrows, today (dd.mm.yyyy)
 //   <NAME>          a further table named by <meta name="plan-table" content="NAME=SELECT ...">,
-//                   with rows of the same shape, and NAME_rowcount
+//                   with rows of the same shape, and NAME_rowcount; the statement must be
+//                   one SELECT and runs in a transaction that is rolled back, so that a
+//                   template can never change the records
+//   doubts          (a report value, list of texts) with the doubtful data of the run
+//                   (platform/DataDoubts.h) as one more item; a template (or shared
+//                   part) that does not name it gets "Данные требуют проверки: ..."
+//                   under its heading
 //   report_title    the frame's title of the report, else the template's <title>
 //   the report values a frame sets (ReportValues below): the heading, legend
 //   and signature block the shared parts of the templates print
@@ -89,9 +96,21 @@ public:
     // read through the connection (skipped when there is none); shared parts
     // come from partDir (partialDir() when empty). A template that Mustache
     // cannot parse, or that names a missing part, renders as a page that
-    // names the error.
+    // names the error. `doubts` is the list of doubtful records of the run
+    // as DataDoubts::listText() gives it ("" for none).
+    // `error`, when given, receives what went wrong with the template (""
+    // when nothing did): a Mustache error, a missing part, or a further table
+    // that was refused (its section is then empty).
     static QString render(const QString& templateText, const TableRows& rows, Connection* connection,
-                          const ReportValues& values = {}, const QString& partDir = QString());
+                          const ReportValues& values = {}, const QString& partDir = QString(),
+                          const QString& doubts = QString(), QString* error = nullptr);
+    // True when the text is one SELECT statement (comments and a final ";"
+    // allowed); "why" gets the reason otherwise.
+    static bool isSingleSelect(const QString& sql, QString* why = nullptr);
+    // Puts the paragraph under the heading of a rendered page: after the
+    // first heading, table, paragraph or block that closes in the body (at
+    // the start of the body when none does).
+    static QString insertUnderHeading(const QString& html, const QString& paragraph);
 };
 
 // One prepared document laid out in pages. Layout works at a fixed

@@ -13,6 +13,7 @@ QString templateSourcePath(const QString& windowKey, const QString& code);
 // that file's path. When the installation has no such template (or it cannot
 // be copied) the returned path names a file that does not exist, which the
 // report component loads as an empty report.
-QString freshTemplateCopy(const QString& windowKey, const QString& code);
+// `problem`, when given, receives why there is no copy ("" when there is).
+QString freshTemplateCopy(const QString& windowKey, const QString& code, QString* problem = nullptr);
 
 } // namespace plan

@@ -6,6 +6,7 @@
 #include "rarozidi/RunningTime.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
+#include "platform/SqlQuote.h"
 
 #include <QTime>
 
@@ -16,7 +17,7 @@ QString sqlDate(const QDate& d) { return d.toString(QStringLiteral("M,d,yyyy"));
 GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind kind)
 {
     plan::Dataset ds(&c);
-    ds.setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + type +
+    ds.setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + plan::sqlQuotesDoubled(type) +
                       QStringLiteral("' Order By ID;"));
     ds.open();
     GroundRule rule;
@@ -135,7 +136,7 @@ std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& b
     QString sql = QStringLiteral("Select ID, DATA_POLETA, KOL_VO_POSADOK, ") + air + QStringLiteral(", ") + ground +
                   (*known ? QStringLiteral(", VSU_POLNOE_VREMYA, VSU_V_GENERATORNOM, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV")
                           : QString()) +
-                  QStringLiteral(" From SPRAVKA Where BORTOVOI_NOMER='") + board + QStringLiteral("'");
+                  QStringLiteral(" From SPRAVKA Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) + QStringLiteral("'");
     if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
     if (to.isValid()) sql += QStringLiteral(" And DATA_POLETA<='") + sqlDate(to) + QStringLiteral("'");
     sql += QStringLiteral(" Order By DATA_POLETA, ID;");

@@ -5,6 +5,7 @@
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/IniFile.h"
+#include "platform/SqlQuote.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
 
@@ -106,7 +107,7 @@ QString ownerListFragment(const QString& connector, const QStringList& codes)
 {
     if (codes.isEmpty()) return connector + QStringLiteral("(SOBSTVENNOST='!')");
     QStringList parts;
-    for (const QString& c : codes) parts << QStringLiteral("SOBSTVENNOST='") + c + QStringLiteral("'");
+    for (const QString& c : codes) parts << QStringLiteral("SOBSTVENNOST='") + plan::sqlQuotesDoubled(c) + QStringLiteral("'");
     return connector + QStringLiteral("(") + parts.join(QStringLiteral(" Or ")) + QStringLiteral(")");
 }
 
@@ -115,7 +116,7 @@ QString ownFragment(const QString& connector, const QStringList& ownCodes) { ret
 QString leasedFragment(const QString& connector, const QStringList& ownCodes)
 {
     QString s = connector + QStringLiteral("(SOBSTVENNOST<>''");
-    for (const QString& c : ownCodes) s += QStringLiteral(" And SOBSTVENNOST<>'") + c + QStringLiteral("'");
+    for (const QString& c : ownCodes) s += QStringLiteral(" And SOBSTVENNOST<>'") + plan::sqlQuotesDoubled(c) + QStringLiteral("'");
     return s + QStringLiteral(")");
 }
 
@@ -172,7 +173,7 @@ plan::ReportValues FunReportValues(plan::Connection& c, const QString& operatorC
     plan::Dataset ob(&c);
     ob.setCommandText(operatorCode.isEmpty()
                           ? QStringLiteral("Select * From OBSHIE Order By ID;")
-                          : QStringLiteral("Select * From OBSHIE Where EXPLUATANT='") + operatorCode.trimmed() +
+                          : QStringLiteral("Select * From OBSHIE Where EXPLUATANT='") + plan::sqlQuotesDoubled(operatorCode.trimmed()) +
                                 QStringLiteral("' Order By ID;"));
     ob.open();
     plan::Dataset names(&c);
@@ -208,11 +209,15 @@ plan::ReportValues FunReportValues(plan::Connection& c, const QString& operatorC
 
 QString FunOstatChas(const plan::Dataset& ds, int limitPos, int usedPos)
 {
-    const plan::Field limit = ds.field(limitPos);
     const plan::Field used = ds.field(usedPos);
-    if (emptyField(limit) || emptyField(used)) return {};
-    return formatRunningTime(limitMinutes(limit, columnLabel(ds, limitPos)) -
-                             parseRunningTime(used.asString(), columnLabel(ds, usedPos)));
+    return FunOstatChas(ds, limitPos, used.isNull() ? QString() : used.asString(), columnLabel(ds, usedPos));
+}
+
+QString FunOstatChas(const plan::Dataset& ds, int limitPos, const QString& used, const QString& usedWhat)
+{
+    const plan::Field limit = ds.field(limitPos);
+    if (emptyField(limit) || used.trimmed().isEmpty()) return {};
+    return formatRunningTime(limitMinutes(limit, columnLabel(ds, limitPos)) - parseRunningTime(used, usedWhat));
 }
 
 QString FunOstatLet(const plan::Dataset& ds, int limitPos, int datePos, const QDate& asOf)
@@ -246,10 +251,8 @@ bool FunIsBN(const plan::Dataset& ds, int pos)
     const QString t = ds.str(pos).trimmed();
     if (t.isEmpty() || isStoreWord(t)) return false;
     if (!ds.connection()) return true;
-    QString quoted = t;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
     return plan::queryScalar(ds.connection(), QStringLiteral("Select Count(*) From REESTR Where BORTOVOI_NOMER='") +
-                                                  quoted + QStringLiteral("';"))
+                                                  plan::sqlQuotesDoubled(t) + QStringLiteral("';"))
                .toInt() > 0;
 }
 
@@ -266,7 +269,7 @@ QString continuousRunning(plan::Connection& c, const plan::Dataset& ds, int used
     if (!installed.isValid()) return formatRunningTime(stored);
     QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     if (type.isEmpty())
-        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
+        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
                                          QStringLiteral("';"));
     const GroundRule rule = readGroundRule(c, type, kind);
     const auto flights = readFlights(c, board, installed, plan::Clock::today());
@@ -333,7 +336,7 @@ QString plannedSinceOverhaul(plan::Connection& c, const plan::Dataset& ds, int u
     if (!date.isValid() || date == today) return formatRunningTime(stored);
     QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     if (type.isEmpty())
-        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + board +
+        type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
                                          QStringLiteral("';"));
     const GroundRule rule = readGroundRule(c, type, kind);
     if (date < today) {
@@ -449,7 +452,7 @@ FormIntervals readIntervals(plan::Connection& c, const plan::Dataset& ds)
     FormIntervals iv;
     const QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     plan::Dataset p(&c);
-    p.setCommandText(QStringLiteral("Select * From PTO_FORMY Where TIP_VS='") + type + QStringLiteral("' Order By ID;"));
+    p.setCommandText(QStringLiteral("Select * From PTO_FORMY Where TIP_VS='") + plan::sqlQuotesDoubled(type) + QStringLiteral("' Order By ID;"));
     p.open();
     if (p.isEmpty()) return iv;
     iv.found = true;

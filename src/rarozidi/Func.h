@@ -96,6 +96,10 @@ QString ownerListFragment(const QString& connector, const QStringList& codes);
 // time ("H:MM"), as "H:MM" ("1500" - "1450:45" -> "49:15"; "100" -
 // "105:30" -> "-5:30"). "" when the limit or the used value is empty.
 QString FunOstatChas(const plan::Dataset& ds, int limitPos, int usedPos);
+// The same with the used running time already worked out ("H:MM", e.g. the
+// continuous running of a blade): the limit at limitPos less `used`; "" when
+// the limit or `used` is empty. `usedWhat` names the value in an error.
+QString FunOstatChas(const plan::Dataset& ds, int limitPos, const QString& used, const QString& usedWhat);
 // Remaining calendar life: the limit at limitPos ("Y.MM", years, point,
 // months) less the months from the date at datePos to asOf (month numbers
 // only), as years + FunBookYear(remaining months) + months + "м."

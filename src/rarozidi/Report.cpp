@@ -6,6 +6,7 @@
 #include "platform/DbError.h"
 #include "platform/ReportComponent.h"
 #include "platform/ReportCycle.h"
+#include "platform/SqlQuote.h"
 
 #include <QSet>
 #include <memory>
@@ -152,7 +153,7 @@ std::pair<QDate, QDate> period(const QString& fromText, const QString& toText)
 std::pair<QString, QString> aircraft(plan::Connection& c, const QString& board)
 {
     plan::Dataset ds(&c);
-    ds.setCommandText(QStringLiteral("Select * From REESTR Where BORTOVOI_NOMER='") + board +
+    ds.setCommandText(QStringLiteral("Select * From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
                       QStringLiteral("' Order By ID;"));
     ds.open();
     if (ds.isEmpty())
@@ -176,10 +177,10 @@ std::function<bool(const QString&)> boardTest(plan::Connection& c)
 // The movements of a serial number in the movement log, by date.
 std::vector<Movement> movements(plan::Connection& c, const QString& serial, const QStringList& kinds)
 {
-    QString sql = QStringLiteral("Select * From DVIGENIE_V_EKSPLUATACII Where ZAVODSKOY_NOMER='") + serial +
+    QString sql = QStringLiteral("Select * From DVIGENIE_V_EKSPLUATACII Where ZAVODSKOY_NOMER='") + plan::sqlQuotesDoubled(serial) +
                   QStringLiteral("' And (");
     for (int i = 0; i < kinds.size(); ++i)
-        sql += (i ? QStringLiteral(" Or ") : QString()) + QStringLiteral("NAIMENOVANIE='") + kinds[i] + QLatin1Char('\'');
+        sql += (i ? QStringLiteral(" Or ") : QString()) + QStringLiteral("NAIMENOVANIE='") + plan::sqlQuotesDoubled(kinds[i]) + QLatin1Char('\'');
     sql += QStringLiteral(") Order By DATA_PEREVODA, ID;");
     plan::Dataset ds(&c);
     ds.setCommandText(sql);
@@ -200,7 +201,7 @@ std::vector<QVariantList> componentRows(plan::Connection& c, const QString& capt
     const auto [from, to] = period(fromText, toText);
     plan::Dataset ds(&c);
     ds.setCommandText(QStringLiteral("Select * From ") + table + QStringLiteral(" Where ") + serialColumn +
-                      QStringLiteral("='") + serial + QStringLiteral("' Order By ID;"));
+                      QStringLiteral("='") + plan::sqlQuotesDoubled(serial) + QStringLiteral("' Order By ID;"));
     ds.open();
     if (ds.isEmpty())
         throw plan::ConversionError(QStringLiteral("%1 с заводским номером «%2» в таблице %3 нет (столбец %4): проверьте номер")

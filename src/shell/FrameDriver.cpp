@@ -1,6 +1,7 @@
 #include "shell/FrameDriver.h"
 
 #include "platform/Connection.h"
+#include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/MessageService.h"
 #include "platform/ReportComponent.h"
@@ -233,7 +234,9 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
             return true;
         };
         QString v;
-        if (a.startsWith(QLatin1String("--"))) {
+        if (a == QLatin1String("--strict")) {
+            r.strict = true;
+        } else if (a.startsWith(QLatin1String("--"))) {
             if (!value(&v)) return QStringLiteral("после %1 укажите значение").arg(a);
             if (a == QLatin1String("--set")) {
                 const int eq = v.indexOf(QLatin1Char('='));
@@ -323,7 +326,12 @@ RunResult runItem(const RunRequest& req)
             case RunStep::Press: driver.press(s.name); pressed = true; break;
             }
         }
-        if (!pressed) driver.press(QStringLiteral("cmdReport"));
+        // A frame without a show button (a sheet made as soon as a row is
+        // picked) has run with its --select steps.
+        bool picked = false;
+        for (const RunStep& s : req.steps) picked = picked || s.kind == RunStep::Select;
+        if (!pressed && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport"))))
+            driver.press(QStringLiteral("cmdReport"));
         res.notices << driver.notices();
         // A message box ends the run: its text is the outcome, nothing is written.
         if (!MessageService::recorded().isEmpty()) {
@@ -332,6 +340,8 @@ RunResult runItem(const RunRequest& req)
         }
 
         ReportComponent* rc = w->frxReport;
+        res.doubts = DataDoubts::texts();
+        res.templateProblems = rc->problems();
         res.html = rc->preparedHtml();
         if (!req.pdf.isEmpty()) {
             rc->exportPdf(req.pdf);
@@ -360,6 +370,14 @@ RunResult runItem(const RunRequest& req)
                 throw std::runtime_error("не удается записать файл " + path.toStdString());
             f.write(rc->templateText().toUtf8());
             res.written << path;
+        }
+        // A template that was missing, in error or refused: the empty report
+        // was shown, and the run says why.
+        if (!res.templateProblems.isEmpty()) {
+            res.status = 1;
+            res.errors << res.templateProblems;
+        } else if (req.strict && !res.doubts.isEmpty()) {
+            res.status = 3;
         }
     } catch (const std::exception& e) {
         res.status = 1;

@@ -58,6 +58,7 @@ struct RunRequest {
     QString pngDir;      // --png-dir DIR
     QString staging;     // --staging FILE.csv
     QString templateDir; // --template-dir DIR
+    bool strict = false; // --strict: doubtful data ends the run with status 3
 };
 
 // Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
@@ -69,6 +70,8 @@ struct RunResult {
     int status = 0;       // 0 when the run went through and no message box came up
     QStringList errors;   // what went wrong, and the text of every message box
     QStringList written;  // files written
+    QStringList doubts;   // records of doubtful data the report met (platform/DataDoubts.h)
+    QStringList templateProblems; // a template missing, in error or refused
     QStringList notices;  // values left aside (see FrameDriver::notices)
     QStringList html;     // the rendered documents of the report, in order
 };

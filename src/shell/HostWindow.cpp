@@ -1,5 +1,6 @@
 #include "shell/HostWindow.h"
 
+#include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
@@ -261,6 +262,12 @@ void THostWindow::frxReportPreview()
     }
     p->move(0, 0);
     p->resize(PanReport->size());
+    // What the report could not trust, and a template it could not use, are
+    // said in the status bar as well as on the page.
+    QStringList notes = frxReport->problems();
+    if (frxReport->templateLoaded() && DataDoubts::any()) notes << DataDoubts::line();
+    if (notes.isEmpty()) StBar->clearMessage();
+    else StBar->showMessage(notes.join(QStringLiteral("  ")));
 }
 
 void THostWindow::frxReportClosePreview()

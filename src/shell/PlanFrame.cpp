@@ -1,5 +1,6 @@
 #include "shell/PlanFrame.h"
 
+#include "platform/DataDoubts.h"
 #include "platform/IniFile.h"
 #include "shell/HostWindow.h"
 #include "shell/ShellServices.h"
@@ -68,7 +69,11 @@ QString TPlanFrame::settingsPath() const { return userSettingsPath(m_iniFileName
 
 void TPlanFrame::bindShowButton(QAbstractButton* cmdReport)
 {
-    connect(cmdReport, &QAbstractButton::clicked, this, [this] { guarded([this] { cmdReportClick(); }); });
+    connect(cmdReport, &QAbstractButton::clicked, this, [this] {
+        // Each run starts a new collection of doubtful data.
+        DataDoubts::begin();
+        guarded([this] { cmdReportClick(); });
+    });
 }
 
 bool TPlanFrame::guarded(const std::function<void()>& handler) { return runHandler(handler); }

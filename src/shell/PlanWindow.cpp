@@ -1,5 +1,7 @@
 #include "shell/PlanWindow.h"
 
+#include "shell/ShellServices.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMdiSubWindow>
@@ -11,7 +13,8 @@ TPlanWindow::TPlanWindow(QWidget* parent) : QWidget(parent) {}
 
 void TPlanWindow::closeEvent(QCloseEvent* e)
 {
-    FormClose();
+    // The window closes also when its settings cannot be saved; the message says why.
+    runHandler([this] { FormClose(); });
     e->accept();
     QWidget::closeEvent(e);
     emit closed();

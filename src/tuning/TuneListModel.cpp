@@ -8,13 +8,6 @@
 
 namespace plan::tuning {
 
-QString sqlText(const QString& value)
-{
-    QString t = value;
-    t.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return t;
-}
-
 QString cellText(const QVariant& value)
 {
     if (!value.isValid() || value.isNull()) return {};

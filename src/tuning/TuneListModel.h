@@ -23,8 +23,6 @@ struct TuneRow {
     QString cell(int column) const { return column >= 0 && column < cells.size() ? cells[column] : QString(); }
 };
 
-// The text of a value inside a quoted SQL literal.
-QString sqlText(const QString& value);
 // "" for a null value, the value's text otherwise.
 QString cellText(const QVariant& value);
 

@@ -1,5 +1,6 @@
 #include "tuning/TuneReportsModel.h"
 
+#include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
@@ -115,7 +116,7 @@ void TuneReportsModel::setDocument(const QString& item)
 void TuneReportsModel::loadAvailable()
 {
     m_available.clear();
-    const QString type = sqlText(m_type);
+    const QString type = frames::sqlEscape(m_type);
     Dataset ds(m_connection);
     auto query = [&](const QString& head, const QString& tail) {
         ds.setCommandText(head + type + tail);
@@ -174,8 +175,8 @@ void TuneReportsModel::loadLines()
     m_lines.clear();
     deriveDocument(m_item, &m_code, &m_name);
     Dataset ds(m_connection);
-    ds.setCommandText(QStringLiteral("Select * From TUNE_REPORTS Where TIP_VS='") + sqlText(m_type) + QStringLiteral("' And TIP_REPORT='") +
-                      sqlText(m_code) + QStringLiteral("' And NAME_REPORT='") + sqlText(m_name) +
+    ds.setCommandText(QStringLiteral("Select * From TUNE_REPORTS Where TIP_VS='") + frames::sqlEscape(m_type) + QStringLiteral("' And TIP_REPORT='") +
+                      frames::sqlEscape(m_code) + QStringLiteral("' And NAME_REPORT='") + frames::sqlEscape(m_name) +
                       QStringLiteral("' Order By NUMBER_LINE, ID;"));
     ds.open();
     for (; !ds.eof(); ds.next()) {
@@ -244,7 +245,7 @@ bool TuneReportsModel::standardRow(const QString& id, int* quantity, QString* po
     positions->clear();
     if (id.isEmpty()) return false;
     Dataset ds(m_connection);
-    ds.setCommandText(QStringLiteral("Select * From ETAAGREGAT Where ID_NAME='") + sqlText(id) + QStringLiteral("' Order By ID;"));
+    ds.setCommandText(QStringLiteral("Select * From ETAAGREGAT Where ID_NAME='") + frames::sqlEscape(id) + QStringLiteral("' Order By ID;"));
     ds.open();
     if (ds.eof()) return false;
     *quantity = ds.field(6).isNull() ? 0 : ds.field(6).asInteger();
@@ -339,8 +340,8 @@ void TuneReportsModel::save()
                         {QStringLiteral("ID_ETALON"), r.cell(lId)}});
     }
     rewrite(QStringLiteral("TUNE_REPORTS"),
-            QStringLiteral("TIP_VS='") + sqlText(m_type) + QStringLiteral("' And TIP_REPORT='") + sqlText(m_code) +
-                QStringLiteral("' And NAME_REPORT='") + sqlText(m_name) + QLatin1Char('\''),
+            QStringLiteral("TIP_VS='") + frames::sqlEscape(m_type) + QStringLiteral("' And TIP_REPORT='") + frames::sqlEscape(m_code) +
+                QStringLiteral("' And NAME_REPORT='") + frames::sqlEscape(m_name) + QLatin1Char('\''),
             rows);
     m_changed = false;
     loadLines();
@@ -351,7 +352,7 @@ QStringList TuneReportsModel::repair()
     QStringList notFound;
     if (!documentOpen()) return notFound;
     Dataset ds(m_connection);
-    ds.setCommandText(QStringLiteral("Select * FROM ETAAGREGAT Where Upper(TIP_VS) Like Upper('") + sqlText(m_type) +
+    ds.setCommandText(QStringLiteral("Select * FROM ETAAGREGAT Where Upper(TIP_VS) Like Upper('") + frames::sqlEscape(m_type) +
                       QStringLiteral("') Order By ID;"));
     ds.open();
     const int nameCol = ds.fieldIndex(QStringLiteral("NAZVANIE")), drawingCol = ds.fieldIndex(QStringLiteral("CHERT_NOMER"));

@@ -1,5 +1,6 @@
 #include "tuning/TuneSpravkaModel.h"
 
+#include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
@@ -59,7 +60,7 @@ QString TuneSpravkaModel::visibleTypesCondition() const
         "Select TIP_VS From TIPOVYE_DANNYE_VS Where (NOT UPPER(TIP_VS) STARTING WITH UPPER('HIDE')) Order By TIP_VS, ID;"));
     ds.open();
     QString c;
-    for (; !ds.eof(); ds.next()) c += QStringLiteral("TIP_VS='") + sqlText(ds.str(0)) + QStringLiteral("' Or ");
+    for (; !ds.eof(); ds.next()) c += QStringLiteral("TIP_VS='") + frames::sqlEscape(ds.str(0)) + QStringLiteral("' Or ");
     if (c.isEmpty()) return QStringLiteral("TIP_VS='NULL'");
     c.chop(4);
     return QLatin1Char('(') + c + QLatin1Char(')');
@@ -118,7 +119,7 @@ void TuneSpravkaModel::loadLines()
 {
     m_lines.clear();
     Dataset ds(m_connection);
-    ds.setCommandText(QStringLiteral("Select * From TUNE_DOCS Where NAME_REPORT='") + sqlText(m_sheet) +
+    ds.setCommandText(QStringLiteral("Select * From TUNE_DOCS Where NAME_REPORT='") + frames::sqlEscape(m_sheet) +
                       QStringLiteral("' Order By NUMBER_LINE, ID;"));
     ds.open();
     for (; !ds.eof(); ds.next()) {
@@ -161,7 +162,7 @@ void TuneSpravkaModel::save()
                         {QStringLiteral("CHERT_NOMER"), r.cell(cDrawing)},
                         {QStringLiteral("TIP_AGREGATA"), r.cell(cKind)},
                         {QStringLiteral("ID_ETALON"), r.cell(cId)}});
-    rewrite(QStringLiteral("TUNE_DOCS"), QStringLiteral("NAME_REPORT='") + sqlText(m_sheet) + QLatin1Char('\''), rows);
+    rewrite(QStringLiteral("TUNE_DOCS"), QStringLiteral("NAME_REPORT='") + frames::sqlEscape(m_sheet) + QLatin1Char('\''), rows);
     m_changed = false;
     loadLines();
 }

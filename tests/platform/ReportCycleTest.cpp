@@ -3,6 +3,7 @@
 #include "platform/DbError.h"
 #include "platform/Paths.h"
 #include "platform/ReportComponent.h"
+#include "platform/DataDoubts.h"
 #include "platform/ReportCycle.h"
 #include "platform/ReportPreview.h"
 #include "platform/StagingExport.h"
@@ -413,4 +414,78 @@ TEST_F(ReportCycleTest, FreshTemplateCopies)
     EXPECT_FALSE(missing.isEmpty());
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_FALSE(QFile::exists(freshTemplateCopy("", "copy")));
+}
+
+// A template that cannot be used still gives the empty (or error) report, and
+// the component says which template and why; a further table that would
+// write is refused and the records stay as they were.
+TEST_F(ReportCycleTest, TemplateProblemsAreReportedAndTemplatesCannotWrite)
+{
+    struct Case {
+        const char* name;
+        const char* code;
+        const char* text; // nullptr: no template file
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"missing", "absent", nullptr, "Шаблон отчета frmTest/absent не найден"},
+        {"mustache error", "broken", "<html><body>{{#rows}}</body></html>", "Шаблон отчета frmTest/broken: ошибка шаблона"},
+        {"delete", "del",
+         "<html><head><meta name=\"plan-table\" content=\"P2=DELETE FROM REPORT_T_P2\"></head><body>x</body></html>",
+         "Шаблон отчета frmTest/del: запрос plan-table «P2» отклонен (разрешен только запрос SELECT)"},
+        {"select then delete", "two",
+         "<html><head><meta name=\"plan-table\" content=\"P2=SELECT * FROM REPORT_T_P2; DELETE FROM REPORT_T_P2\">"
+         "</head><body>x</body></html>",
+         "запрос plan-table «P2» отклонен (после \";\" идет еще одна команда)"},
+        {"generator", "gen",
+         "<html><head><meta name=\"plan-table\" content=\"P2=SELECT GEN_ID(G, 1) FROM RDB$DATABASE\"></head>"
+         "<body>x</body></html>",
+         "запрос меняет генератор"},
+        {"select", "sel",
+         "<html><head><meta name=\"plan-table\" content=\"P2=SELECT * FROM REPORT_T_P2 ORDER BY ID\"></head>"
+         "<body>{{P2_rowcount}}</body></html>",
+         nullptr},
+    };
+    conn->execute("DELETE FROM REPORT_T_P2");
+    conn->execute("INSERT INTO REPORT_T_P2 (NAME) VALUES ('stays')");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.text) writeTemplate(c.code, c.text);
+        FakeHost host;
+        runSingleReport(host, *ds, Query, c.code, [](StagingWriter& w) { w.addRow({"a"}); });
+        EXPECT_TRUE(host.rc.previewOpen());
+        const QString problems = host.rc.problems().join('\n');
+        if (c.problem) EXPECT_TRUE(problems.contains(QString::fromUtf8(c.problem))) << problems.toStdString();
+        else EXPECT_TRUE(problems.isEmpty()) << problems.toStdString();
+        EXPECT_EQ(queryScalar(conn.get(), "SELECT COUNT(*) FROM REPORT_T_P2"), "1");
+    }
+}
+
+// Doubtful data of the run is printed under the heading of the page, unless
+// the template places the doubts itself; clean data leaves the page alone.
+TEST_F(ReportCycleTest, DoubtsLineUnderTheHeading)
+{
+    writeTemplate("doubt", "<html><body><h3>Прогноз</h3><p>строки</p></body></html>");
+    writeTemplate("placed", "<html><body><h3>Прогноз</h3><p>строки</p>"
+                            "{{#doubts}}<p class=\"d\">Данные требуют проверки: {{text}}</p>{{/doubts}}</body></html>");
+    FakeHost host;
+    DataDoubts::begin();
+    runSingleReport(host, *ds, Query, "doubt", [](StagingWriter& w) { w.addRow({"a"}); });
+    EXPECT_FALSE(host.rc.preparedHtml().value(0).contains("требуют проверки"));
+    DataDoubts::add({"DVIGATEL", "ID 7 (№ 12)", "GDE_STOIT", "RA-2200O", "место установки не ВС"});
+    runSingleReport(host, *ds, Query, "doubt", [](StagingWriter& w) { w.addRow({"a"}); });
+    const QString html = host.rc.preparedHtml().value(0);
+    const int heading = html.indexOf("</h3>");
+    const int line = html.indexOf("Данные требуют проверки: DVIGATEL, ID 7 (№ 12), GDE_STOIT = «RA-2200O»");
+    EXPECT_GT(line, heading) << html.toStdString();
+    EXPECT_LT(line, html.indexOf("строки")) << html.toStdString();
+    runSingleReport(host, *ds, Query, "placed", [](StagingWriter& w) { w.addRow({"a"}); });
+    const QString placed = host.rc.preparedHtml().value(0);
+    EXPECT_EQ(placed.count("требуют проверки"), 1);
+    EXPECT_TRUE(placed.contains("<p class=\"d\">Данные требуют проверки: DVIGATEL, ID 7")) << placed.toStdString();
+    // Clean data: the slot stays empty.
+    DataDoubts::begin();
+    runSingleReport(host, *ds, Query, "placed", [](StagingWriter& w) { w.addRow({"a"}); });
+    EXPECT_FALSE(host.rc.preparedHtml().value(0).contains("требуют проверки"));
+    DataDoubts::begin();
 }

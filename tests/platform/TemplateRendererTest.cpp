@@ -104,6 +104,26 @@ TEST(TemplateRenderer, RowsFlagsAndTopLevelValues)
     Clock::reset();
 }
 
+TEST(TemplateRenderer, OnlyOneSelectIsAFurtherTable)
+{
+    struct Case { const char* sql; bool ok; };
+    const Case cases[] = {
+        {"SELECT * FROM REPORT_T_P2 ORDER BY ID", true},
+        {"  select 1 from rdb$database;  ", true},
+        {"-- the second part\n/* of the lessor */ Select * From REPORT_LIZING_PSB_P2", true},
+        {"SELECT ';DELETE' FROM RDB$DATABASE", true},
+        {"DELETE FROM REESTR", false},
+        {"UPDATE REESTR SET TIP_VS='x'", false},
+        {"EXECUTE BLOCK AS BEGIN DELETE FROM REESTR; END", false},
+        {"SELECT 1 FROM RDB$DATABASE; DELETE FROM REESTR", false},
+        {"/* SELECT */ INSERT INTO REESTR (ID) VALUES (1)", false},
+        {"SELECT GEN_ID(G, 1) FROM RDB$DATABASE", false},
+        {"SELECT NEXT VALUE FOR G FROM RDB$DATABASE", false},
+        {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TemplateRenderer::isSingleSelect(QString::fromUtf8(c.sql)), c.ok) << c.sql;
+}
+
 TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
 {
     Clock::setToday(QDate(2026, 3, 7));
@@ -135,6 +155,8 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
     ReportValues empty;
     empty.insert(QStringLiteral("operator"), QString());
     empty.insert(QStringLiteral("signatures"), QVariantList());
+    ReportValues shadow = full;
+    shadow.insert(QStringLiteral("inner"), QStringLiteral("значение"));
     struct Case { const char* what; QString tmpl; ReportValues values; QString shown; };
     const Case cases[] = {
         {"the frame's values through nested parts", QStringLiteral("<title>Т&amp;Т</title>{{> head}}"), full,
@@ -144,9 +166,23 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
         {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+        // A value named as a part does not hide the part.
+        {"a value of a part's name", QStringLiteral("{{> inner}}"), shadow,
+         QStringLiteral("Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateRenderer::render(c.tmpl, t, nullptr, c.values, dir), c.shown) << c.what;
+
+    // A two-line value is split at its first "!" only; the "!" mark of a
+    // title row is not taken for a line break.
+    TableRows two;
+    two.columns = QStringList{"ID", "C1", "C2"};
+    two.rows = {{1, QStringLiteral("!Заголовок"), QStringLiteral("1500 / 500!120 / 0!x")},
+                {2, QStringLiteral("a"), QStringLiteral("- / -")},
+                {3, QStringLiteral("b"), QStringLiteral("!12")}};
+    EXPECT_EQ(TemplateRenderer::render(QStringLiteral("{{#rows}}[{{c1_part1}}|{{c1_part2}}|{{c2_part1}}|{{c2_part2}}]{{/rows}}"),
+                                       two, nullptr, {}, dir),
+              QStringLiteral("[Заголовок||1500 / 500|120 / 0!x][a||- / -|][b|||12]"));
 
     // The page set-up a part carries is that of the rendered document.
     const QString html = TemplateRenderer::render(QStringLiteral("{{> head}}"), t, nullptr, {}, dir);

@@ -1,0 +1,54 @@
+#pragma once
+// TfrPlanSprSvedVS, "Сведения о ВС" of frmPlanSpravka: the information sheet
+// of one aircraft, produced as soon as the aircraft is picked in the tree.
+//
+// Reads:    TIPOVYE_DANNYE_VS and REESTR (the tree), everything the sheet
+//           shows (SvedVSSheet.h), TUNE_DOCS for the tuned sheet, and the
+//           settings TUNE_PLAN_SPRAVKA/SVEDENIA_O_VS (chkTune), PARER_SIZE/A4
+//           (rbtA4, rbtA5) and MAIN/SCALE.
+// Computes: the sheet (buildSvedVS).
+// Writes:   REPORT_PRODLENIE_OSN_AGREGATY, positions 1 to 12, shown with the
+//           template rep01 (A4) or rep11 (A5); the three settings as the
+//           controls change.
+#include "frames/AircraftGrid.h"
+#include "shell/PlanFrame.h"
+
+class QCheckBox;
+class QRadioButton;
+
+namespace plan::frames {
+class AircraftTree;
+}
+
+namespace plan::sheets {
+
+class TfrPlanSprSvedVS : public shell::TPlanFrame {
+    Q_OBJECT
+public:
+    TfrPlanSprSvedVS();
+
+    void FunStart() override;
+    // The sheet of the aircraft picked: tuned when chkTune is ticked.
+    void FunReport() override;
+    void FunSvedVert() { runSheet(false); }
+    void FunSvedVertTune() { runSheet(true); }
+
+    // True once an aircraft has been picked.
+    bool chosen() const { return m_chosen; }
+
+private:
+    void runSheet(bool tuned);
+    void chkTuneClick();
+    void rbtA4Click();
+    void rbtA5Click();
+    void fitHeight();
+
+    frames::AircraftTree* TreeView = nullptr;
+    QCheckBox* chkTune = nullptr;
+    QRadioButton* rbtA4 = nullptr;
+    QRadioButton* rbtA5 = nullptr;
+    frames::AircraftRef m_aircraft;
+    bool m_chosen = false;
+};
+
+} // namespace plan::sheets
