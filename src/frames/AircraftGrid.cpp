@@ -84,7 +84,7 @@ QTreeWidgetItem* AircraftGrid::addRow(QTreeWidgetItem* group, const QString& tex
 }
 
 void AircraftGrid::fillTypesWithAircraft(Connection* c, const QString& typesQuery, bool skipEmptyTypes,
-                                         AircraftQuery aircraftQuery)
+                                         const AircraftQuery& aircraftQuery)
 {
     setUpdatesEnabled(false);
     clear();

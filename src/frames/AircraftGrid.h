@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
+#include <functional>
 #include <vector>
 
 namespace plan {
@@ -42,9 +43,9 @@ public:
     // TIP_VS='<type>' Order By BORTOVOI_NOMER;" (or of aircraftQuery(type)
     // where given). A type without aircraft keeps its group row unless
     // skipEmptyTypes.
-    using AircraftQuery = QString (*)(const QString& type);
+    using AircraftQuery = std::function<QString(const QString& type)>;
     void fillTypesWithAircraft(Connection* c, const QString& typesQuery, bool skipEmptyTypes = false,
-                               AircraftQuery aircraftQuery = nullptr);
+                               const AircraftQuery& aircraftQuery = {});
     // One group row "Выбрать все ВС", then two rows per type of the query:
     // "<type> (свои)" and "<type> (арендованные)".
     void fillTypesOwnLeased(Connection* c, const QString& typesQuery);

@@ -28,42 +28,62 @@ FlightColumns selectorColumns(int selector)
 
 LaterFlights::LaterFlights(Connection* c, const QDate& asOf) : m_c(c), m_asOf(asOf) {}
 
+namespace {
+const char* const kLaterFlightColumns =
+    "SELECT DATA_POLETA, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle, V_vozduhe_1, Na_zemle_1, "
+    "V_vozduhe_2, Na_zemle_2, V_vozduhe_3, Na_zemle_3, V_vozduhe_RED, Na_zemle_RED, VSU_KOL_VO_ZAPUSKOV, "
+    "VSU_KOL_VO_OTBOROV, VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA From Spravka ";
+
+LaterFlight flightOf(const Dataset& ds)
+{
+    LaterFlight f;
+    f.date = ds.field(0).asDate();
+    f.airborne[index(FlightColumns::Aircraft)] = minutesOf(ds.field(3));
+    f.landings = ds.field(4).asInteger();
+    f.ground[index(FlightColumns::Aircraft)] = minutesOf(ds.field(5));
+    f.airborne[index(FlightColumns::Engine1)] = minutesOf(ds.field(6));
+    f.ground[index(FlightColumns::Engine1)] = minutesOf(ds.field(7));
+    f.airborne[index(FlightColumns::Engine2)] = minutesOf(ds.field(8));
+    f.ground[index(FlightColumns::Engine2)] = minutesOf(ds.field(9));
+    f.airborne[index(FlightColumns::Engine3)] = minutesOf(ds.field(10));
+    f.ground[index(FlightColumns::Engine3)] = minutesOf(ds.field(11));
+    f.airborne[index(FlightColumns::Gearbox)] = minutesOf(ds.field(12));
+    f.ground[index(FlightColumns::Gearbox)] = minutesOf(ds.field(13));
+    f.apuStarts = ds.field(14).asInteger();
+    f.apuBleeds = ds.field(15).asInteger();
+    f.apuGeneratorMinutes = minutesOf(ds.field(16));
+    f.apuTotalMinutes = minutesOf(ds.field(17));
+    return f;
+}
+} // namespace
+
 const std::vector<LaterFlight>& LaterFlights::of(const QString& board)
 {
     auto it = m_cache.find(board);
     if (it != m_cache.end()) return *it;
-    Dataset ds(m_c);
-    ds.setCommandText(
-        QStringLiteral("SELECT DATA_POLETA, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle, V_vozduhe_1, "
-                       "Na_zemle_1, V_vozduhe_2, Na_zemle_2, V_vozduhe_3, Na_zemle_3, V_vozduhe_RED, Na_zemle_RED, "
-                       "VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV, VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA From Spravka "
-                       "Where (((Bortovoi_nomer) = ") +
-        sqlText(board) + QStringLiteral(") AND ((Data_poleta) > ") + sqlDate(m_asOf) +
-        QStringLiteral(")) ORDER BY DATA_POLETA, ID;"));
-    ds.open();
     std::vector<LaterFlight> flights;
-    flights.reserve(ds.recordCount());
-    for (; !ds.eof(); ds.next()) {
-        LaterFlight f;
-        f.date = ds.field(0).asDate();
-        f.airborne[index(FlightColumns::Aircraft)] = minutesOf(ds.field(3));
-        f.landings = ds.field(4).asInteger();
-        f.ground[index(FlightColumns::Aircraft)] = minutesOf(ds.field(5));
-        f.airborne[index(FlightColumns::Engine1)] = minutesOf(ds.field(6));
-        f.ground[index(FlightColumns::Engine1)] = minutesOf(ds.field(7));
-        f.airborne[index(FlightColumns::Engine2)] = minutesOf(ds.field(8));
-        f.ground[index(FlightColumns::Engine2)] = minutesOf(ds.field(9));
-        f.airborne[index(FlightColumns::Engine3)] = minutesOf(ds.field(10));
-        f.ground[index(FlightColumns::Engine3)] = minutesOf(ds.field(11));
-        f.airborne[index(FlightColumns::Gearbox)] = minutesOf(ds.field(12));
-        f.ground[index(FlightColumns::Gearbox)] = minutesOf(ds.field(13));
-        f.apuStarts = ds.field(14).asInteger();
-        f.apuBleeds = ds.field(15).asInteger();
-        f.apuGeneratorMinutes = minutesOf(ds.field(16));
-        f.apuTotalMinutes = minutesOf(ds.field(17));
-        flights.push_back(f);
+    if (!m_all) {
+        Dataset ds(m_c);
+        ds.setCommandText(QString::fromUtf8(kLaterFlightColumns) + QStringLiteral("Where (((Bortovoi_nomer) = ") +
+                          sqlText(board) + QStringLiteral(") AND ((Data_poleta) > ") + sqlDate(m_asOf) +
+                          QStringLiteral(")) ORDER BY DATA_POLETA, ID;"));
+        ds.open();
+        flights.reserve(ds.recordCount());
+        for (; !ds.eof(); ds.next()) flights.push_back(flightOf(ds));
     }
     return *m_cache.insert(board, std::move(flights));
+}
+
+void LaterFlights::readAll()
+{
+    if (m_all) return;
+    Dataset ds(m_c);
+    ds.setCommandText(QString::fromUtf8(kLaterFlightColumns) + QStringLiteral("Where Data_poleta > ") + sqlDate(m_asOf) +
+                      QStringLiteral(" ORDER BY Bortovoi_nomer, DATA_POLETA, ID;"));
+    ds.open();
+    m_cache.clear();
+    for (; !ds.eof(); ds.next()) m_cache[ds.str(2)].push_back(flightOf(ds));
+    m_all = true;
 }
 
 long long LaterFlights::minutesAfter(const QString& board, FlightColumns cols, const rarozidi::GroundRule& rule)
@@ -103,11 +123,17 @@ std::pair<long long, long long> LaterFlights::correctHours(const QString& board,
                                                            const QString& sinceOverhaul, FlightColumns cols,
                                                            const rarozidi::GroundRule& rule, const QString& what)
 {
-    const long long a = rarozidi::parseRunningTime(sinceNew, what);
-    const long long b = rarozidi::parseRunningTime(sinceOverhaul, what);
-    if (of(board).empty()) return {a, b};
+    return correctMinutes(board, rarozidi::parseRunningTime(sinceNew, what),
+                          rarozidi::parseRunningTime(sinceOverhaul, what), cols, rule);
+}
+
+std::pair<long long, long long> LaterFlights::correctMinutes(const QString& board, long long sinceNew,
+                                                             long long sinceOverhaul, FlightColumns cols,
+                                                             const rarozidi::GroundRule& rule)
+{
+    if (of(board).empty()) return {sinceNew, sinceOverhaul};
     const long long s = minutesAfter(board, cols, rule);
-    return {a - s, b - s};
+    return {sinceNew - s, sinceOverhaul - s};
 }
 
 std::pair<long long, long long> LaterFlights::correctCount(const QString& board, long long sinceNew,

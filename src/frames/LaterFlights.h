@@ -55,6 +55,9 @@ public:
     // The flights of a board after the date, in order of date and entry
     // (read from the database the first time the board is asked for).
     const std::vector<LaterFlight>& of(const QString& board);
+    // Reads the flights after the date of every board in one query, for a
+    // report over many aircraft; of() then asks the database no more.
+    void readAll();
 
     // Counted minutes of the flights after the date in the given columns:
     // airborne time, plus each flight's ground running times the share
@@ -69,6 +72,10 @@ public:
     std::pair<long long, long long> correctHours(const QString& board, const QString& sinceNew,
                                                  const QString& sinceOverhaul, FlightColumns cols,
                                                  const rarozidi::GroundRule& rule, const QString& what);
+    // Two totals kept in whole minutes (the register's airframe minutes) as
+    // of the date; unchanged without later flights.
+    std::pair<long long, long long> correctMinutes(const QString& board, long long sinceNew, long long sinceOverhaul,
+                                                   FlightColumns cols, const rarozidi::GroundRule& rule);
     // Two whole counts (landings) as of the date.
     std::pair<long long, long long> correctCount(const QString& board, long long sinceNew, long long sinceOverhaul);
     // Two APU totals of a measure as of the date: minutes of "H:MM" texts
@@ -82,6 +89,7 @@ private:
     Connection* m_c;
     QDate m_asOf;
     QHash<QString, std::vector<LaterFlight>> m_cache;
+    bool m_all = false;
 };
 
 } // namespace plan::frames

@@ -82,4 +82,23 @@ QString PeriodControls::quarterCaption() const
     return cboCvartal->currentText() + QLatin1Char(' ') + cboYear->currentText() + QStringLiteral("г.");
 }
 
+ReportDateControl::ReportDateControl(QWidget* parent)
+    : lblDate(new QLabel(QStringLiteral("Дата составления:"), parent)), picDate(new QDateEdit(parent))
+{
+    lblDate->setObjectName(QStringLiteral("lblDate"));
+    picDate->setObjectName(QStringLiteral("picDate"));
+    picDate->setCalendarPopup(true);
+    picDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    QObject::connect(picDate, &QDateEdit::dateChanged, picDate,
+                     [this](const QDate& d) { m_text = d.toString(QStringLiteral("dd.MM.yyyy")); });
+}
+
+void ReportDateControl::start()
+{
+    picDate->setDate(Clock::today());
+    m_text = picDate->date().toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QDate ReportDateControl::date() const { return QDate::fromString(m_text, QStringLiteral("dd.MM.yyyy")); }
+
 } // namespace plan::frames

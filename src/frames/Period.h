@@ -2,6 +2,8 @@
 // Reporting periods: quarters and months of a year, the report date of a
 // period, and the controls that choose them (cboCvartal, cboMonth, cboYear).
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -54,6 +56,26 @@ public:
     Period month() const { return monthOf(year(), cboMonth->currentIndex()); }
     // "<quarter> <year>г." as the forms print it.
     QString quarterCaption() const;
+};
+
+// picDate with its label "Дата составления:", created on the parent: today
+// of the clock at start; every change keeps the short-date text
+// (dd.mm.yyyy), and the report takes its date back from that text.
+class ReportDateControl {
+public:
+    explicit ReportDateControl(QWidget* parent);
+    ReportDateControl(const ReportDateControl&) = delete;
+    ReportDateControl& operator=(const ReportDateControl&) = delete;
+    QLabel* lblDate;
+    QDateEdit* picDate;
+
+    // Today of the clock.
+    void start();
+    QString text() const { return m_text; }
+    QDate date() const;
+
+private:
+    QString m_text;
 };
 
 } // namespace plan::frames

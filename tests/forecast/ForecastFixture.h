@@ -47,15 +47,8 @@ protected:
                                  "Прогноз на замену ЗЧУ", "Прогноз на замену агрегатов"})
             ini += QString::fromUtf8(item) + QStringLiteral("=1\n");
         plantest::writeFile(base + QStringLiteral("/home/reports.ini"), ini);
-        // The forecast templates of the installation and their shared parts: a
-        // missing one would end the run with its message.
-        for (const char* sub : {"", "/frmPlanPrognoz"}) {
-            const QString from = QStringLiteral(PLAN_SOURCE_DIR "/templates") + QLatin1String(sub);
-            const QString to = base + QStringLiteral("/home/templates") + QLatin1String(sub);
-            QDir().mkpath(to);
-            for (const QString& f : QDir(from).entryList(QDir::Files))
-                QFile::copy(from + QLatin1Char('/') + f, to + QLatin1Char('/') + f);
-        }
+        // The installation's templates: a missing one would end the run with its message.
+        plantest::installTemplates(base + QStringLiteral("/home"));
         plan::MessageService::setHeadless(true);
         plan::MessageService::clear();
         conn = plantest::connect(dbPath());

@@ -78,7 +78,7 @@ class KitDbTest : public frametest::FrameTest {};
 TEST_F(KitDbTest, GridGroupsTickTheirRowsAndSplitAtTheLastBlank)
 {
     fill({QStringLiteral("REESTR")},
-         {QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ми-8АМТ', 'RA-2')"),
+         {QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT) VALUES ('Ми-8АМТ', 'RA-2', 'ЮТЭЙР')"),
           QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ми-8АМТ', 'RA-1')"),
           QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ка-32', 'RA-3')"),
           QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER) VALUES ('Ми-2 HIDE', 'RA-4')")});
@@ -95,6 +95,17 @@ TEST_F(KitDbTest, GridGroupsTickTheirRowsAndSplitAtTheLastBlank)
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_TRUE(groups[0].ticked.isEmpty());
     EXPECT_EQ(groups[1].ticked.size(), 1);
+
+    // A query of the frame's own choosing per type, here one operator's aircraft.
+    const QString op = QStringLiteral("ЮТЭЙР");
+    grid.fillTypesWithAircraft(conn.get(), QString::fromUtf8(kRegisterTypesQuery), false, [&op](const QString& type) {
+        return QStringLiteral("Select TIP_VS, BORTOVOI_NOMER From REESTR Where TIP_VS=") + sqlText(type) +
+               QStringLiteral(" And EXPLUATANT=") + sqlText(op) + QStringLiteral(" Order By BORTOVOI_NOMER;");
+    });
+    ASSERT_EQ(grid.topLevelItemCount(), 2);
+    EXPECT_EQ(grid.topLevelItem(0)->childCount(), 0); // the type stays, without aircraft of this operator
+    ASSERT_EQ(grid.topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(grid.topLevelItem(1)->child(0)->text(2), QStringLiteral("Ми-8АМТ RA-2"));
 
     grid.fillTypesOwnLeased(conn.get(), QString::fromUtf8(kRegisterTypesQuery));
     ASSERT_EQ(grid.topLevelItemCount(), 1);
@@ -164,6 +175,19 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
                            FlightColumns::Aircraft, none, QStringLiteral("REESTR"));
     EXPECT_EQ(sne, 60000 - 255);
     EXPECT_EQ(ppr, 600 - 255);
+    // Totals kept in whole minutes are backed out the same way.
+    EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-1"), 60000, 600, FlightColumns::Aircraft, half),
+              (std::pair<long long, long long>{60000 - 270, 600 - 270}));
+    EXPECT_EQ(later.correctMinutes(QStringLiteral("RA-3"), 60000, 600, FlightColumns::Aircraft, half),
+              (std::pair<long long, long long>{60000, 600}));
+    // The whole fleet read at once gives each board the same flights.
+    LaterFlights all(conn.get(), QDate(2026, 6, 10));
+    all.readAll();
+    for (const char* board : {"RA-1", "RA-2", "RA-3"})
+        EXPECT_EQ(all.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half),
+                  later.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half))
+            << board;
+    EXPECT_EQ(all.landingsAfter(QStringLiteral("RA-2")), 7);
     // Nothing after the date: the stored values unchanged.
     LaterFlights lateDate(conn.get(), QDate(2026, 6, 12));
     EXPECT_EQ(lateDate.correctHours(QStringLiteral("RA-1"), QStringLiteral("5:00"), QStringLiteral("1:00"),

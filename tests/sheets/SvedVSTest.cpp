@@ -201,13 +201,6 @@ TEST_F(SvedVS, TunedSheetAndSizeRemakeTheSheetAtOnce)
                                   "Первый двигатель;ТВ2-117", "Второй двигатель;ТВ2-117"}));
     EXPECT_TRUE(settingsText().contains(QStringLiteral("SVEDENIA_O_VS=1"))) << settingsText().toStdString();
 
-    // The shipped templates of the sheet, so that the template used can be seen.
-    for (const QString& dir : {QStringLiteral("/templates"), QStringLiteral("/templates/frmPlanSpravka")}) {
-        QDir().mkpath(base + QStringLiteral("/home") + dir);
-        const QDir from(QStringLiteral(PLAN_SOURCE_DIR) + dir);
-        for (const QString& f : from.entryList(QDir::Files))
-            QFile::copy(from.filePath(f), base + QStringLiteral("/home") + dir + QLatin1Char('/') + f);
-    }
     // A4 until another size is kept; a click on the other size remakes the
     // sheet on its template at once and is kept.
     for (const auto& [button, code, saved] : {std::tuple{"rbtA5", "rep11", "A4=0"}, std::tuple{"rbtA4", "rep01", "A4=1"}}) {

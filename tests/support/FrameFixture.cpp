@@ -33,6 +33,7 @@ void FrameTest::SetUp()
     plan::Paths::setUserRoot(base + QStringLiteral("/user"));
     QDir().mkpath(base + QStringLiteral("/home"));
     QDir().mkpath(base + QStringLiteral("/user"));
+    plantest::installTemplates(base + QStringLiteral("/home"));
     {
         plan::IniFile ini(base + QStringLiteral("/home/reports.ini"));
         for (const auto& w : plan::shell::moduleWindows()) {

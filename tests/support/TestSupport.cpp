@@ -28,6 +28,20 @@ void writeFile(const QString& path, const QString& text)
     f.write(text.toUtf8());
 }
 
+void installTemplates(const QString& home)
+{
+    const QDir shipped(QStringLiteral(PLAN_SOURCE_DIR "/templates"));
+    const QString root = home + QStringLiteral("/templates");
+    QStringList dirs{QString()};
+    for (const QString& d : shipped.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) dirs << d;
+    for (const QString& d : dirs) {
+        const QDir from(shipped.filePath(d));
+        const QString to = d.isEmpty() ? root : root + QLatin1Char('/') + d;
+        QDir().mkpath(to);
+        for (const QString& f : from.entryList(QDir::Files)) QFile::copy(from.filePath(f), to + QLatin1Char('/') + f);
+    }
+}
+
 QString createSchemaDatabase(const QString& name)
 {
     const QString path = scratchDir() + QStringLiteral("/%1-%2.fdb")

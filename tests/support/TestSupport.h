@@ -16,5 +16,8 @@ QString createSchemaDatabase(const QString& name = QString());
 std::unique_ptr<plan::Connection> connect(const QString& path);
 // Writes a text file (UTF-8), creating its folder.
 void writeFile(const QString& path, const QString& text);
+// Copies the shipped templates (shared parts and every window's folder) under
+// home/templates, as an installation has them.
+void installTemplates(const QString& home);
 
 } // namespace plantest

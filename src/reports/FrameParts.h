@@ -1,0 +1,53 @@
+#pragma once
+// What the frames of the register reports (the airframe form, the research
+// institute's annex, the regional authority's form, the search-and-rescue
+// annex) share around their rows: the column of option controls and the
+// values of the printed heading.
+#include "platform/TemplateRenderer.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+
+class QComboBox;
+class QPushButton;
+class QWidget;
+
+namespace plan {
+class Connection;
+}
+
+namespace plan::frames {
+class ReportDateControl;
+}
+
+namespace plan::shell {
+class TPlanFrame;
+}
+
+namespace plan::reports {
+
+struct StagedRows;
+
+// Lays the frame's controls out top down: "Эксплуатант:" with cboExpl,
+// "Дата составления:" with picDate, the further controls (the last one takes
+// the height left), the show button.
+void layOutOptions(QWidget* frame, QComboBox* cboExpl, const frames::ReportDateControl& date,
+                   std::initializer_list<QWidget*> more, QPushButton* cmdReport);
+
+// The heading of a printed form: the operator and the signatures of its
+// OBSHIE row (rarozidi::FunReportValues), the title, the lines of what the
+// form covers, and the data that needs checking when there is any.
+ReportValues headingValues(Connection* c, const QString& operatorCode, const QString& title, const QStringList& covers,
+                           const QStringList& doubts);
+
+// The report of a frame through the host's report cycle: within one read
+// transaction build() gives the rows, the heading values are set (with the
+// rows' data to check) and the rows are written to the staging table of
+// the query; then the template of the code is shown. An error out of
+// build() ends the run before anything is shown.
+void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QStringList& covers, const std::function<StagedRows()>& build);
+
+} // namespace plan::reports
