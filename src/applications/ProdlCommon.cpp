@@ -61,6 +61,7 @@ ProdlOperator readProdlOperator(Connection* c, const QString& operatorCode)
     p.prepared = ds->str(ob::DOLGNOST_PDO) + QLatin1Char('~') + ds->str(ob::NACH_PDO);
     p.name = ds->str(ob::NACH_PDO);
     p.phone = QStringLiteral(" тел.") + ds->str(ob::PHONE_PDO);
+    p.post = ds->str(ob::DOLGNOST_PDO);
     return p;
 }
 

@@ -42,9 +42,10 @@ QString bulletinNote(const QString& type);
 
 // The operator's texts of OBSHIE (its header row "Select * From OBSHIE Where
 // EXPLUATANT='<code>' Order By ID;"): who prepared the list ("post~name",
-// DOLGNOST_PDO~NACH_PDO), the name alone and " тел." with the phone.
+// DOLGNOST_PDO~NACH_PDO), the name alone, " тел." with the phone and the
+// post alone.
 struct ProdlOperator {
-    QString prepared, name, phone;
+    QString prepared, name, phone, post;
 };
 ProdlOperator readProdlOperator(Connection* c, const QString& operatorCode);
 

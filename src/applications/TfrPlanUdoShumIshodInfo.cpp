@@ -40,7 +40,7 @@ StagingRow buildUdoShum(Connection* c, const SlgDocOptions& o)
                 row.set(shum::Purpose, QStringLiteral("транспортное")).set(shum::Cargo, QStringLiteral("грузовое"));
             putDate(row, shum::Made, *reg, r::DATA_IGOTOVLEN);
             if (!reg->field(r::MASSA_PUSTOGO).isNull())
-                row.set(shum::Mass, QString::number(reg->field(r::MASSA_PUSTOGO).asFloat()) + QStringLiteral(" кг."));
+                row.set(shum::Mass, QString::number(reg->field(r::MASSA_PUSTOGO).asFloat()) + QStringLiteral("кг."));
             if (!reg->field(r::VSEGO_REMONTOV).isNull() && reg->field(r::VSEGO_REMONTOV).asInteger() > 0)
                 putDate(row, shum::LastOverhaul, *reg, r::REMONT_DATA);
             if (!reg->field(r::MEZHREM_CHASOV).isNull() && !reg->field(r::NARABOTKA_PPR).isNull()) {

@@ -55,7 +55,7 @@ private:
         if (role == QLatin1String("U")) ++m_number;
         r.set(reo::Number, m_number + (role == QLatin1String("U") ? 0 : 1)).set(reo::Appendix, m_title)
             .set(reo::Prepared, m_op.prepared).set(reo::OperatorName, m_op.name).set(reo::Phone, m_op.phone)
-            .set(reo::Role, role).set(reo::Aircraft, m_o.type + QLatin1Char(' ') + m_o.board);
+            .set(reo::Post, m_op.post).set(reo::Role, role).set(reo::Aircraft, m_o.type + QLatin1Char(' ') + m_o.board);
         m_rows.push_back(r);
         return m_rows.back();
     }

@@ -31,9 +31,10 @@ constexpr int Appendix = 10;     // the program-appendix title
 constexpr int Prepared = 11;     // DOLGNOST_PDO "~" NACH_PDO
 constexpr int OperatorName = 12; // NACH_PDO
 constexpr int Phone = 13;        // " тел." PHONE_PDO
-constexpr int Role = 14;         // "S" a system row, "U" a unit row
-constexpr int Aircraft = 15;     // type and board number
-constexpr int Measure = 16;      // "в часах", "посадки", "в годах"
+constexpr int Post = 14;         // DOLGNOST_PDO
+constexpr int Role = 15;         // "S" a system row, "U" a unit row
+constexpr int Aircraft = 16;     // type and board number
+constexpr int Measure = 17;      // "в часах", "посадки", "в годах"
 } // namespace reo
 
 inline const char* const kAiREODocument = "Пилотажно-навигационные и АиРЭО";

@@ -118,18 +118,16 @@ private:
         auto ds = openQuery(m_c, where(QStringLiteral("Dvigatel"), QStringLiteral("Gde_stoit")) +
                                      QStringLiteral(") ORDER BY ODIN_DVA;"));
         const int count = ds->recordCount();
-        for (int i = 0; !ds->eof(); ds->next(), ++i)
-            motorRow(*ds, i == 0 ? QStringLiteral("Двигатели") : QString(),
-                     ds->str(d::NAZVANIE_DVIGATELYA) + enginePlace(ds->str(d::ODIN_DVA), count));
+        for (; !ds->eof(); ds->next())
+            motorRow(*ds, QStringLiteral("Двигатели"), ds->str(d::NAZVANIE_DVIGATELYA) + enginePlace(ds->str(d::ODIN_DVA), count));
     }
 
     void gearboxes()
     {
         auto ds = openQuery(m_c, where(QStringLiteral("Reductor"), QStringLiteral("Gde_stoit")) +
                                      QStringLiteral(") ORDER BY ID;"));
-        for (int i = 0; !ds->eof(); ds->next(), ++i)
-            motorRow(*ds, i == 0 ? QStringLiteral("Главный редуктор") : QString(),
-                     ds->str(pos::reductor::NAZVANIE_REDUCTORA));
+        for (; !ds->eof(); ds->next())
+            motorRow(*ds, QStringLiteral("Главный редуктор"), ds->str(pos::reductor::NAZVANIE_REDUCTORA));
     }
 
     void apus()
@@ -164,9 +162,9 @@ private:
                                      QStringLiteral(" AND ((TIP_VINTA)=") +
                                      (main ? QStringLiteral("'Несущий'") : QStringLiteral("'Хвостовой'")) +
                                      QStringLiteral(")) ORDER BY ID;"));
-        for (int i = 0; !ds->eof(); ds->next(), ++i) {
+        for (; !ds->eof(); ds->next()) {
             StagingRow& row = newRow();
-            row.set(osn::Caption, i ? QString() : main ? QStringLiteral("Лопасти НВ") : QStringLiteral("Лопасти рулевого винта"))
+            row.set(osn::Caption, main ? QStringLiteral("Лопасти НВ") : QStringLiteral("Лопасти рулевого винта"))
                 .set(osn::Model, ds->str(l::NAZVANIE))
                 .set(osn::Serial, ds->str(l::ZAVODSKOY_NOMER).replace(QLatin1Char('_'), QLatin1Char(' ')))
                 .set(osn::Made, dateText(*ds, l::IZGOTOVLEN_DATA));
@@ -185,9 +183,9 @@ private:
         namespace h = pos::hvostovoy_vint;
         auto ds = openQuery(m_c, where(QStringLiteral("HVOSTOVOY_VINT"), QStringLiteral("Gde_stoit")) +
                                      QStringLiteral(") ORDER BY ID;"));
-        for (int i = 0; !ds->eof(); ds->next(), ++i) {
+        for (; !ds->eof(); ds->next()) {
             StagingRow& row = newRow();
-            row.set(osn::Caption, i ? QString() : QStringLiteral("Винт рулевой")).set(osn::Model, ds->str(h::NAZVANIE_VINT))
+            row.set(osn::Caption, QStringLiteral("Винт рулевой")).set(osn::Model, ds->str(h::NAZVANIE_VINT))
                 .set(osn::Serial, ds->str(h::ZAVODSKOY_NOMER)).set(osn::Made, dateText(*ds, h::IZGOTOVLEN_DATA));
             const bool done = putOverhaul(row, *ds, {h::VSEGO_REMONTOV, h::REMONT_DATA, h::REMONT_ZAVOD});
             const QString unit = QStringLiteral("рулевой винт № ") + ds->str(h::ZAVODSKOY_NOMER);

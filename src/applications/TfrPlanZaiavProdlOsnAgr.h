@@ -19,7 +19,7 @@ namespace plan::applications {
 
 namespace osn {
 constexpr int Number = 1;        // running line number (NOMER_PP)
-constexpr int Caption = 2;       // kind caption, on the first row of a kind; a unit's standard name
+constexpr int Caption = 2;       // kind caption on every row of the kind; a hose's system; a unit's standard name
 constexpr int Model = 3;         // type, engine model and place, component name, unit drawing number
 constexpr int Serial = 4;
 constexpr int Made = 5;          // dd.mm.yyyy

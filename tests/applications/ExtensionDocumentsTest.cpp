@@ -150,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         DocCase{"ZeroOverhaulsPlant", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 0, 8, "-"},
         DocCase{"ZeroOverhaulsSinceOverhaul", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 0, 10, "-"},
         DocCase{"OverhauledPlant", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 1, 8, "ОАО 570 АРЗ"},
+        DocCase{"EveryEngineRowCaptioned", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 1, 2, "Двигатели"},
         DocCase{"OverhauledSinceOverhaul", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 1, 10, "200:00"},
         DocCase{"OperatorPrepared", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 0, 13, "Начальник ПДО~Петров П.П."},
         DocCase{"OperatorPhone", {osnEngines}, P, kOsn, "Ми-8 RA-1", kOsnQuery, 0, 15, " тел.12-34"},
@@ -204,6 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "Ми-8 RA-1", kReoQuery, 1, 5, "-"},
         DocCase{"EquipmentOverhaulDate", {tuned(kReo, 1, "Agregat", "8", "1", "Навигация"), unit("G-1", "8", "", "", "0", 2)}, P,
                 kReo, "Ми-8 RA-1", kReoQuery, 1, 5, "06.05.2020"},
+        DocCase{"EquipmentOperatorPost", {tuned(kReo, 1, "Agregat", "8", "1", "Навигация"), unit("G-1", "8", "")}, P, kReo,
+                "Ми-8 RA-1", kReoQuery, 1, 14, "Начальник ПДО"},
+        DocCase{"EquipmentOperatorPhone", {tuned(kReo, 1, "Agregat", "8", "1", "Навигация"), unit("G-1", "8", "")}, P, kReo,
+                "Ми-8 RA-1", kReoQuery, 1, 13, " тел.12-34"},
         DocCase{"EquipmentAppendixTitle", {tuned(kReo, 1, "Agregat", "8", "1", "Навигация"), unit("G-1", "8", "")}, P, kReo,
                 "Ми-8 RA-1", kReoQuery, 1, 10, "Приложение № 2 к Программе ИП-Ми-8/2022"},
         // Duplicates: only the records marked '1'.
@@ -224,7 +229,13 @@ INSTANTIATE_TEST_SUITE_P(
         DocCase{"NeverOverhauledNoDate", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 8, ""},
         DocCase{"OverhauledDate", {}, S, kShum, "Ми-2 RA-2", kShumQuery, 0, 8, "01.06.2024г."},
         DocCase{"CalendarLeft", {}, S, kShum, "Ми-2 RA-2", kShumQuery, 0, 10, "4л. 0м."},
-        DocCase{"Mass", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 7, "7000 кг."},
+        DocCase{"Mass", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 7, "7000кг."},
+        // Hours left to overhaul: 1500 h less the time since overhaul, the
+        // remainder's last character removed (tens of minutes remain).
+        DocCase{"HoursLeftLastCharacterRemoved", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 9, "1400:0"},
+        DocCase{"HoursLeftTensOfMinutes", {"UPDATE REESTR SET NARABOTKA_PPR='99:25' WHERE BORTOVOI_NOMER='RA-1'"}, S,
+                kShum, "Ми-8 RA-1", kShumQuery, 0, 9, "1400:3"},
+        DocCase{"HoursLeftWithoutLimit", {}, S, kShum, "Ми-2 RA-2", kShumQuery, 0, 9, ""},
         DocCase{"MadeLongDate", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 5, "20.06.2000г."},
         DocCase{"SecondEngineSerial", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 15, "E-2"},
         DocCase{"FirstBladeBySerial", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 21, "L 1"},
