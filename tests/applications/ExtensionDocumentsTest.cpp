@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
         DocCase{"SixthBladeLeftOut", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 31, "246-3925-00"},
         DocCase{"TailBlade", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 35, "T-1"},
         DocCase{"Apu", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 17, "АИ-9В"},
-        DocCase{"OperatorPhone", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 40, "12-34"}),
+        DocCase{"NoiseOperatorPhone", {}, S, kShum, "Ми-8 RA-1", kShumQuery, 0, 40, "12-34"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What stops a document: the message, and the staging table as it was.
