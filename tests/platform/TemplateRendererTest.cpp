@@ -167,6 +167,9 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
         {"row flags", rows, {}, QStringLiteral("1FDN!;2;3LNBEX;")},
+        // An empty column is false: a dash in its place, its words left out.
+        {"empty columns", QStringLiteral("{{#rows}}{{^c2}}E{{/c2}}{{#c2}}[{{c2}}]{{/c2}}{{C2}};{{/rows}}"), {},
+         QStringLiteral("[-]-;[--]--;E;")},
         // A value named as a part does not hide the part.
         {"a value of a part's name", QStringLiteral("{{> inner}}"), shadow,
          QStringLiteral("Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>")},
