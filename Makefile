@@ -1,11 +1,13 @@
-# Two entry points: `make run` and `make test`. Both install what is missing,
+# Two entry points: `make run` and `make test`. Both install what is missing
+# (firebird3.0-server only for the private server the test suite starts;
+# its system service is not used),
 # configure and build first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-ibase \
   libqt6printsupport6 firebird3.0-server-core firebird3.0-common libfbclient2 \
   firebird3.0-utils firebird-dev libkainjow-mustache-dev fonts-dejavu-core \
-  googletest libgtest-dev poppler-utils
+  googletest libgtest-dev poppler-utils firebird3.0-server python3
 DEMO_DB ?= $(abspath $(BUILD))/demo/demo.fdb
 
 .PHONY: all deps configure build run test demo benchmark clean

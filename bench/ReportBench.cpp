@@ -3,9 +3,14 @@
 // each fleet, next to one plain pass over the rows the report reads (its
 // baseline queries, every row fetched), measured in the same run. Prints
 // seconds, baseline seconds and their ratio, and writes them to a CSV file.
-// Not a test: the figures go into the notes of the work that changes them.
+// The figures go into the notes of the work that changes them.
 //
-//   bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE]
+//   bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE] [--rows]
+//
+// With --rows it is a test of the demo fleet instead: every report runs once
+// (no timing) and must end with status 0 and at least one staging row, and
+// every bar item whose frame is built must have its report file here; the
+// exit status is 1 otherwise.
 //
 // A report file holds one "key: value" a line:
 //   window:   the window key
@@ -29,7 +34,10 @@
 #include "platform/Paths.h"
 #include "shell/FrameDriver.h"
 #include "shell/HostWindow.h"
+#include "shell/PlanFrame.h"
 #include "shell/StartPlan.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -135,19 +143,37 @@ int main(int argc, char** argv)
     QStringList fleets, only;
     QString dir = QDir::current().filePath(QStringLiteral("bench-data"));
     QString csvPath;
+    bool rowsOnly = false;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--fleet") && i + 1 < args.size()) fleets << args[++i];
         else if (args[i] == QLatin1String("--only") && i + 1 < args.size()) only << args[++i];
         else if (args[i] == QLatin1String("--dir") && i + 1 < args.size()) dir = args[++i];
         else if (args[i] == QLatin1String("--csv") && i + 1 < args.size()) csvPath = args[++i];
+        else if (args[i] == QLatin1String("--rows")) rowsOnly = true;
         else {
-            say(QStringLiteral("usage: bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE]"));
+            say(QStringLiteral("usage: bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE] [--rows]"));
             return 2;
         }
     }
     if (fleets.isEmpty()) fleets = {QStringLiteral("40:3"), QStringLiteral("1000:10")};
     const std::vector<BenchReport> reports = readReports(QStringLiteral(PLAN_SOURCE_DIR "/bench/reports"), only);
+    int failures = 0;
+    if (rowsOnly) {
+        // Every built frame of every window is listed here.
+        for (const auto& w : shell::moduleWindows())
+            if (const shell::HostTraits* t = shell::hostTraits(w.key))
+                for (const shell::HostItem& item : t->items) {
+                    if (!shell::FrameRegistry::contains(item.frameClass)) continue;
+                    const bool listed = std::any_of(reports.begin(), reports.end(), [&](const BenchReport& r) {
+                        return r.window == t->windowKey && r.item == item.caption;
+                    });
+                    if (!listed && only.isEmpty()) {
+                        say(QStringLiteral("  %1 «%2»: no report file in bench/reports").arg(t->windowKey, item.caption));
+                        ++failures;
+                    }
+                }
+    }
 
     Clock::setToday(QDate(2026, 6, 15));
     QDir().mkpath(dir);
@@ -221,14 +247,33 @@ int main(int argc, char** argv)
                     .arg(s, 0, 'f', 2).arg(n ? s / n : 0.0, 0, 'f', 4).arg(found));
             if (csv.isOpen()) csvOut << fleet << ",fleet data check," << s << ",,,\"" << found << " records\"\n";
         }
-        say(QStringLiteral("  %1 %2 %3 %4").arg(QStringLiteral("report"), -60).arg(QStringLiteral("s"), 8)
-                .arg(QStringLiteral("base s"), 8).arg(QStringLiteral("ratio"), 6));
+        if (rowsOnly)
+            say(QStringLiteral("  %1 %2").arg(QStringLiteral("report"), -60).arg(QStringLiteral("rows"), 6));
+        else
+            say(QStringLiteral("  %1 %2 %3 %4").arg(QStringLiteral("report"), -60).arg(QStringLiteral("s"), 8)
+                    .arg(QStringLiteral("base s"), 8).arg(QStringLiteral("ratio"), 6));
         for (const BenchReport& rep : reports) {
             QStringList runArgs{rep.window, rep.item};
             runArgs << expand(rep.args, types, type, board, aircraft);
             shell::RunRequest r;
             const QString bad = shell::parseRunArguments(runArgs, &r);
             if (!bad.isEmpty()) { say(QStringLiteral("  %1: bad arguments: %2").arg(rep.name, bad)); continue; }
+            if (rowsOnly) {
+                const QString staged = dir + QStringLiteral("/rows.csv");
+                QFile::remove(staged);
+                r.staging = staged;
+                MessageService::clear();
+                const shell::RunResult res = shell::runItem(r);
+                QFile f(staged);
+                const int rows = f.open(QIODevice::ReadOnly) ? qMax(0, int(f.readAll().count('\n')) - 1) : 0;
+                const bool ok = res.status == 0 && rows > 0;
+                if (!ok) ++failures;
+                say(QStringLiteral("  %1 %2 %3").arg(rep.name, -60).arg(rows, 6)
+                        .arg(ok ? QStringLiteral("ok")
+                                : res.status != 0 ? QStringLiteral("FAILED: ") + res.errors.join(QStringLiteral("; "))
+                                                  : QStringLiteral("FAILED: no rows")));
+                continue;
+            }
             const double base = baselineSeconds(rep.baseline, types, type, board);
             MessageService::clear();
             QElapsedTimer t;
@@ -248,5 +293,6 @@ int main(int argc, char** argv)
                        << QString(status).replace(QLatin1Char('"'), QStringLiteral("\"\"")) << "\"\n";
         }
     }
-    return 0;
+    if (rowsOnly) say(failures ? QStringLiteral("%1 reports failed").arg(failures) : QStringLiteral("every report shows rows"));
+    return failures ? 1 : 0;
 }

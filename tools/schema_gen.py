@@ -645,7 +645,12 @@ for name, (cols, _) in T.items():
     for pos in positions(cols):
         cname, t, _, _ = column_at(cols, pos)
         lines.append('  %s %s' % (cname, TYPES[t]))
-    out.append('CREATE TABLE %s (\n%s\n);' % (name, ',\n'.join(lines)))
+    if name.startswith('REPORT_'):
+        # Staging rows belong to the connection that wrote them: each user's
+        # report reads its own rows, kept until the next run or disconnect.
+        out.append('CREATE GLOBAL TEMPORARY TABLE %s (\n%s\n) ON COMMIT PRESERVE ROWS;' % (name, ',\n'.join(lines)))
+    else:
+        out.append('CREATE TABLE %s (\n%s\n);' % (name, ',\n'.join(lines)))
 idx = [('SPRAVKA', 'BORTOVOI_NOMER, DATA_POLETA'), ('SOSTOIANIE_PARKA', 'BORTOVOY_NOMER, DATA_STATUS'),
        ('REESTR', 'BORTOVOI_NOMER')]
 for t in ['DVIGATEL', 'REDUCTOR', 'LOPAST', 'VTULKA_NV', 'HVOSTOVOY_VINT', 'VOZDUSHNY_VINT', 'LEBEDKA', 'ZCU', 'AGREGAT',
@@ -666,7 +671,9 @@ if len(sys.argv) > 2:
            'the frames describe a position differently.',
            'Staging tables (`REPORT_...`) hold text columns `C1`..`C40` unless a sort column is named; each report',
            'writes its own positions from 1 on, except forms 36-GA and 37-GA, which write position 0 too (their',
-           'key stands elsewhere; see their choices).', '',
+           'key stands elsewhere; see their choices). They are global temporary tables (ON COMMIT PRESERVE ROWS):',
+           'every connection sees only the rows it wrote, which stay until it empties the table or disconnects',
+           '(`tools/convert_staging.py` converts the staging tables of an older database).', '',
            'Types: running times ("H:MM") and flags compared as text are VARCHAR; dates DATE; the flight times of',
            '`SPRAVKA` TIME; counts, limits in whole hours, state codes and 0/1 flags read as numbers INTEGER;',
            'weights, balance figures and ground-running shares DOUBLE PRECISION.', '']

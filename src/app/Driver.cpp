@@ -25,7 +25,10 @@ void err(const QString& line)
 
 namespace {
 const char* const kUsage =
-    "вызов: plan [--db БАЗА] [--home ПАПКА] [--user ИМЯ] [--today ГГГГ-ММ-ДД] [--now ГГГГ-ММ-ДДTЧЧ:ММ:ССZ] КОМАНДА\n"
+    "вызов: plan [--db БАЗА] [--db-user ПОЛЬЗОВАТЕЛЬ] [--db-password ПАРОЛЬ] [--home ПАПКА] [--user ИМЯ]\n"
+    "            [--today ГГГГ-ММ-ДД] [--now ГГГГ-ММ-ДДTЧЧ:ММ:ССZ] КОМАНДА\n"
+    "  пользователь и пароль базы: --db-user и --db-password, иначе ISC_USER и ISC_PASSWORD\n"
+    "  (файлу базы без сервера они не нужны)\n"
     "команды:\n"
     "  demo-db ПУТЬ [--aircraft N] [--years ЛЕТ] [--seed S]  создать демонстрационную базу данных\n"
     "  info [--db БАЗА]                                 число строк каждой таблицы\n"
@@ -42,7 +45,8 @@ const char* const kUsage =
 
 const char* const kRunUsage =
     "вызов: plan run ОКНО ПУНКТ [--set ИМЯ=ЗНАЧЕНИЕ] [--tick ТЕКСТ] [--select ТЕКСТ] [--press ИМЯ]\n"
-    "                [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--template-dir ПАПКА] [--strict]\n"
+    "                [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--staging-dir ПАПКА]\n"
+    "                [--template-dir ПАПКА] [--strict]\n"
     "  ОКНО             ключ окна (plan windows)\n"
     "  ПУНКТ            заголовок пункта панели или #N — N-й пункт (plan items ОКНО)\n"
     "  --set ИМЯ=ЗНАЧЕНИЕ  заполнить элемент кадра: список — текстом пункта или #индексом (с 0), поле — текстом,\n"
@@ -52,7 +56,8 @@ const char* const kRunUsage =
     "  --press ИМЯ      нажать эту кнопку вместо cmdReport\n"
     "  --pdf ФАЙЛ       отчет в PDF\n"
     "  --png-dir ПАПКА  страницы отчета page-001.png, ...\n"
-    "  --staging ФАЙЛ.csv  промежуточная таблица отчета\n"
+    "  --staging ФАЙЛ.csv  основная промежуточная таблица отчета (ее читает шаблон)\n"
+    "  --staging-dir ПАПКА  каждая промежуточная таблица, которую заполнил отчет: ПАПКА/<ТАБЛИЦА>.csv\n"
     "  --template-dir ПАПКА  копия шаблона, по которому построен отчет\n"
     "  --strict         код возврата 3, если отчет встретил данные, требующие проверки";
 
@@ -85,12 +90,15 @@ int runDriver(const QStringList& argsIn)
     if (!clockError.isEmpty()) { err(clockError); return 2; }
 
     QStringList rest;
+    QString dbUser, dbPassword;
     // Global options may stand anywhere; commands see the rest in order.
     for (int i = 0; i < argsIn.size(); ++i) {
         const QString a = argsIn[i];
         auto value = [&](QString* outValue) { return optionValue(argsIn, &i, outValue); };
         QString v;
         if (a == QLatin1String("--db")) { if (!value(&ctx.db)) return 2; }
+        else if (a == QLatin1String("--db-user")) { if (!value(&dbUser)) return 2; }
+        else if (a == QLatin1String("--db-password")) { if (!value(&dbPassword)) return 2; }
         else if (a == QLatin1String("--user")) { if (!value(&ctx.user)) return 2; }
         else if (a == QLatin1String("--home")) { if (!value(&v)) return 2; Paths::setHome(v); }
         else if (a == QLatin1String("--today")) {
@@ -117,6 +125,7 @@ int runDriver(const QStringList& argsIn)
         return 0;
     }
     if (!ctx.db.isEmpty()) Connection::setDefaultTarget(ctx.db);
+    Connection::setDefaultCredentials(dbUser, dbPassword);
     MessageService::setHeadless(true);
 
     const QString cmd = rest.takeFirst();

@@ -1,6 +1,6 @@
 #pragma once
 // The command-line driver `plan`: global options, then one command.
-//   plan [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD] [--now ISO] COMMAND ...
+//   plan [--db CS] [--db-user USER] [--db-password PASSWORD] [--home DIR] [--user NAME] [--today YYYY-MM-DD] [--now ISO] COMMAND ...
 #include <QString>
 #include <QStringList>
 

@@ -2,7 +2,10 @@
 // a menu of the planning windows. It opens the maintenance database, makes
 // the report datasets and calls the module's exported entry points through
 // the loaded library (libplanmodule.so next to the executable).
-//   planhost [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD]
+//   planhost [--db CS] [--db-user USER] [--db-password PASSWORD] [--home DIR] [--user NAME] [--today YYYY-MM-DD]
+// The database user and password: the options, else the connection settings
+// of the window (the user is kept in the settings file, the password only for
+// the session), else ISC_USER / ISC_PASSWORD.
 #include "data/FleetCheck.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
@@ -40,6 +43,7 @@ namespace {
 
 const QString HostSection = QStringLiteral("PLANHOST");
 const QString HostDbKey = QStringLiteral("DATABASE");
+const QString HostDbUserKey = QStringLiteral("DB_USER");
 
 bool haveDisplay()
 {
@@ -74,7 +78,7 @@ struct Module {
 // Embedded database file or a server connection string.
 class DatabaseDialog : public QDialog {
 public:
-    explicit DatabaseDialog(const QString& current, QWidget* parent) : QDialog(parent)
+    DatabaseDialog(const QString& current, const QString& user, QWidget* parent) : QDialog(parent)
     {
         setWindowTitle(QStringLiteral("База данных"));
         auto* form = new QFormLayout(this);
@@ -93,6 +97,13 @@ public:
         form->addRow(QStringLiteral("Файл:"), fileRow);
         form->addRow(m_server);
         form->addRow(QStringLiteral("Строка подключения:"), m_target);
+        m_user = new QLineEdit(user, this);
+        m_user->setPlaceholderText(QStringLiteral("ISC_USER"));
+        m_password = new QLineEdit(this);
+        m_password->setEchoMode(QLineEdit::Password);
+        m_password->setPlaceholderText(QStringLiteral("ISC_PASSWORD"));
+        form->addRow(QStringLiteral("Пользователь:"), m_user);
+        form->addRow(QStringLiteral("Пароль:"), m_password);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -111,12 +122,16 @@ public:
         resize(560, sizeHint().height());
     }
     QString connectionString() const { return (m_embedded->isChecked() ? m_file : m_target)->text().trimmed(); }
+    QString user() const { return m_user->text().trimmed(); }
+    QString password() const { return m_password->text(); }
 
 private:
     QRadioButton* m_embedded;
     QRadioButton* m_server;
     QLineEdit* m_file;
     QLineEdit* m_target;
+    QLineEdit* m_user;
+    QLineEdit* m_password;
 };
 
 class HostWindow : public QMainWindow {
@@ -177,10 +192,13 @@ public:
 private:
     void chooseDatabase()
     {
-        DatabaseDialog dlg(plan::Connection::defaultConnectionString(), this);
+        plan::IniFile settings(plan::shell::readSettingsLocation().path);
+        DatabaseDialog dlg(plan::Connection::defaultConnectionString(), settings.readString(HostSection, HostDbUserKey), this);
         if (dlg.exec() != QDialog::Accepted || dlg.connectionString().isEmpty()) return;
+        plan::Connection::setDefaultCredentials(dlg.user(), dlg.password());
         if (!openDatabase(dlg.connectionString())) return;
-        plan::IniFile(plan::shell::readSettingsLocation().path).writeString(HostSection, HostDbKey, dlg.connectionString());
+        settings.writeString(HostSection, HostDbKey, dlg.connectionString());
+        settings.writeString(HostSection, HostDbUserKey, dlg.user());
     }
 
     // The records of the fleet the reports cannot trust, in a window of their own.
@@ -263,12 +281,14 @@ int main(int argc, char** argv)
     const QString clockError = plan::Clock::initFromEnvironment();
     if (!clockError.isEmpty()) { std::fprintf(stderr, "planhost: %s\n", clockError.toUtf8().constData()); return 2; }
 
-    QString db, user = qEnvironmentVariable("PLAN_USER", QStringLiteral("planner"));
+    QString db, dbUser, dbPassword, user = qEnvironmentVariable("PLAN_USER", QStringLiteral("planner"));
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         const QString a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--db") && hasValue) db = args[++i];
+        else if (a == QLatin1String("--db-user") && hasValue) dbUser = args[++i];
+        else if (a == QLatin1String("--db-password") && hasValue) dbPassword = args[++i];
         else if (a == QLatin1String("--user") && hasValue) user = args[++i];
         else if (a == QLatin1String("--home") && hasValue) plan::Paths::setHome(args[++i]);
         else if (a == QLatin1String("--today") && hasValue) {
@@ -276,14 +296,17 @@ int main(int argc, char** argv)
             if (!plan::Clock::parseToday(args[++i], &d)) { std::fprintf(stderr, "planhost: --today takes YYYY-MM-DD\n"); return 2; }
             plan::Clock::setToday(d);
         } else {
-            std::fprintf(stderr, "usage: planhost [--db CS] [--home DIR] [--user NAME] [--today YYYY-MM-DD]\n");
+            std::fprintf(stderr, "usage: planhost [--db CS] [--db-user USER] [--db-password PASSWORD] [--home DIR] "
+                                 "[--user NAME] [--today YYYY-MM-DD]\n");
             return 2;
         }
     }
     // The database: --db, else the one chosen last time, else PLAN_DB.
-    if (db.isEmpty())
-        db = plan::IniFile(plan::shell::readSettingsLocation().path).readString(HostSection, HostDbKey);
+    const plan::IniFile settings(plan::shell::readSettingsLocation().path);
+    if (db.isEmpty()) db = settings.readString(HostSection, HostDbKey);
     if (db.isEmpty()) db = qEnvironmentVariable("PLAN_DB");
+    if (dbUser.isEmpty()) dbUser = settings.readString(HostSection, HostDbUserKey);
+    plan::Connection::setDefaultCredentials(dbUser, dbPassword);
 
     QLibrary lib(QCoreApplication::applicationDirPath() + QStringLiteral("/libplanmodule.so"));
     Module module;

@@ -1108,7 +1108,7 @@ private:
 
 DemoFleet::Summary DemoFleet::create(const QString& path, const Options& options, const Progress& progress)
 {
-    if (QFile::exists(path)) throw DbError(QStringLiteral("Cannot create the demo database \"%1\": the file already exists").arg(path));
+    if (QFile::exists(path)) throw DbError(QStringLiteral("Не удается создать демонстрационную базу «%1»: файл уже есть (удалите его или укажите другой путь)").arg(path));
     Schema::create(path);
     Connection c;
     c.open(path);
@@ -1124,7 +1124,7 @@ DemoFleet::Summary DemoFleet::create(const QString& path, const Options& options
         QFile::remove(path);
         throw;
     }
-    if (!db.commit()) throw DbError(QStringLiteral("Cannot commit the demo database \"%1\"").arg(path));
+    if (!db.commit()) throw DbError(QStringLiteral("Не удается сохранить демонстрационную базу «%1»").arg(path));
     return s;
 }
 

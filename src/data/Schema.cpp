@@ -13,7 +13,7 @@ QString Schema::ddl()
         QFile f(path);
         if (f.open(QIODevice::ReadOnly)) return QString::fromUtf8(f.readAll());
     }
-    throw DbError(QStringLiteral("The schema file schema.sql was not found in %1").arg(Paths::home()));
+    throw DbError(QStringLiteral("Файл схемы schema.sql не найден в папке %1").arg(Paths::home()));
 }
 
 void Schema::create(const QString& connectionString)

@@ -1,19 +1,37 @@
 #include "platform/Connection.h"
 
 #include "platform/DbError.h"
+#include "platform/FirebirdClient.h"
 
 #include <QAtomicInt>
+#include <algorithm>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cstdio>
 #include <ibase.h>
 
 namespace plan {
 namespace {
 QAtomicInt g_counter;
 QString g_defaultCs;
-QString g_defaultUser = QStringLiteral("SYSDBA");
-QString g_defaultPassword = QStringLiteral("masterkey");
+QString g_defaultUser;
+QString g_defaultPassword;
+
+bool traceSql() { return qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0; }
+
+// The engine's words for an attach whose user or password was refused or missing.
+bool isLoginError(const QString& text)
+{
+    return text.contains(QLatin1String("user name and password are not defined"), Qt::CaseInsensitive);
+}
+
+QString loginMessage(const QString& cs)
+{
+    return QStringLiteral("Сервер Firebird «%1» не принял пользователя и пароль. Задайте их параметрами --db-user и "
+                          "--db-password, переменными ISC_USER и ISC_PASSWORD или в настройках подключения окна "
+                          "(Файл → База данных…).").arg(cs);
+}
 
 } // namespace
 
@@ -52,38 +70,70 @@ Connection::Target Connection::parse(const QString& cs)
     return t;
 }
 
-void Connection::open(const QString& cs, const QString& user, const QString& password)
+Connection::Credentials Connection::credentialsFor(const QString& cs, const QString& user, const QString& password)
+{
+    Credentials c{user, password};
+    if (c.user.isEmpty()) c.user = g_defaultUser;
+    if (c.password.isEmpty()) c.password = g_defaultPassword;
+    if (c.user.isEmpty()) c.user = qEnvironmentVariable("ISC_USER");
+    if (c.password.isEmpty()) c.password = qEnvironmentVariable("ISC_PASSWORD");
+    if (parse(cs).embedded) {
+        if (c.user.isEmpty()) c.user = QStringLiteral("SYSDBA");
+        if (c.password.isEmpty()) c.password = QStringLiteral("masterkey");
+    }
+    return c;
+}
+
+void Connection::open(const QString& cs, const QString& userIn, const QString& passwordIn)
 {
     close();
     m_connectionString = cs;
-    m_user = user;
-    m_password = password;
-    if (cs.trimmed().isEmpty()) throw DbError(QStringLiteral("No database is named: the connection string is empty"));
+    const Credentials cred = credentialsFor(cs, userIn, passwordIn);
+    m_user = cred.user;
+    if (cs.trimmed().isEmpty()) throw DbError(QStringLiteral("База данных не указана: строка подключения пуста (укажите --db или путь к базе в настройках подключения)"));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": the Firebird driver (QIBASE) is not installed").arg(cs));
+        throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: драйвер Firebird (QIBASE) не установлен (установите пакет libqt6sql6-ibase)").arg(cs));
     const Target t = parse(cs);
     if (t.embedded) {
         QFileInfo fi(t.path);
         if (!fi.exists())
-            throw DbError(QStringLiteral("Cannot open the database \"%1\": the file does not exist").arg(cs));
+            throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: файла нет (проверьте путь)").arg(cs));
         if (!fi.isFile())
-            throw DbError(QStringLiteral("Cannot open the database \"%1\": it is not a file").arg(cs));
+            throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: это не файл").arg(cs));
+    } else if (cred.user.isEmpty() || cred.password.isEmpty()) {
+        throw DbError(loginMessage(cs));
     }
+    firebird::prepareClient();
+    // The password never goes into a trace or a message.
+    if (traceSql()) std::fprintf(stderr, "CONNECT %s USER %s\n", cs.toUtf8().constData(), cred.user.toUtf8().constData());
     QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
                                                      : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_name);
     db.setHostName(t.host);
     if (t.port > 0) db.setPort(t.port);
     db.setDatabaseName(t.embedded ? QFileInfo(t.path).absoluteFilePath() : t.path);
-    db.setUserName(user);
-    db.setPassword(password);
+    db.setUserName(cred.user);
+    db.setPassword(cred.password);
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-    if (!db.open())
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(cs, describeSqlError(db.lastError())));
+    const bool opened = db.open();
+    // The client library puts its signal handlers in on its first attach.
+    firebird::watchSignals();
+    if (!opened) {
+        const QString text = describeSqlError(db.lastError());
+        db.setPassword(QString());
+        if (t.embedded) {
+            const QString conflict = firebird::lockConflictMessage(QFileInfo(t.path).absoluteFilePath(), text);
+            if (!conflict.isEmpty()) throw DbError(conflict);
+        } else if (isLoginError(text)) {
+            throw DbError(loginMessage(cs));
+        }
+        throw DbError(QStringLiteral("Не удается открыть базу данных «%1»: %2").arg(cs, text));
+    }
 }
 
-void Connection::setDefaultTarget(const QString& cs, const QString& user, const QString& password)
+void Connection::setDefaultTarget(const QString& cs) { g_defaultCs = cs; }
+
+void Connection::setDefaultCredentials(const QString& user, const QString& password)
 {
-    g_defaultCs = cs;
     g_defaultUser = user;
     g_defaultPassword = password;
 }
@@ -94,10 +144,34 @@ QString Connection::defaultConnectionString()
     return g_defaultCs;
 }
 
-void Connection::openDefault() { open(defaultConnectionString(), g_defaultUser, g_defaultPassword); }
+void Connection::openDefault() { open(defaultConnectionString()); }
+
+std::vector<Connection::StagingTable>& stagingLogRef()
+{
+    static std::vector<Connection::StagingTable> log;
+    return log;
+}
+
+void Connection::noteStagingTable(const QString& table, const QString& query)
+{
+    if (!table.startsWith(QLatin1String("REPORT_"), Qt::CaseInsensitive)) return;
+    for (StagingTable& s : stagingLogRef())
+        if (s.table == table) {
+            s.connection = this;
+            s.query = query;
+            return;
+        }
+    stagingLogRef().push_back({this, table, query});
+}
+
+std::vector<Connection::StagingTable> Connection::stagingLog() { return stagingLogRef(); }
+
+void Connection::clearStagingLog() { stagingLogRef().clear(); }
 
 void Connection::close()
 {
+    auto& log = stagingLogRef();
+    log.erase(std::remove_if(log.begin(), log.end(), [this](const StagingTable& s) { return s.connection == this; }), log.end());
     if (QSqlDatabase::contains(m_name)) {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         if (db.isOpen()) db.close();
@@ -111,7 +185,7 @@ bool Connection::isOpen() const
 
 QSqlDatabase Connection::database() const
 {
-    if (!isOpen()) throw DbError(QStringLiteral("The database connection is not open"));
+    if (!isOpen()) throw DbError(QStringLiteral("Подключение к базе данных не открыто"));
     return QSqlDatabase::database(m_name, false);
 }
 
@@ -120,14 +194,14 @@ void Connection::execute(const QString& sql)
     QSqlDatabase db = database();
     QSqlQuery q(db);
     if (!q.exec(sql))
-        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(sql.left(300), describeSqlError(q.lastError())));
+        throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(sql.left(300), describeSqlError(q.lastError())));
 }
 
 void Connection::executeScript(const QString& script)
 {
     QSqlDatabase db = database();
     if (!db.transaction())
-        throw DbError(QStringLiteral("Cannot start a transaction on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
+        throw DbError(QStringLiteral("Не удается начать транзакцию в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
     QString stmt;
     for (const QString& rawLine : script.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
@@ -140,7 +214,7 @@ void Connection::executeScript(const QString& script)
             if (!q.exec(text)) {
                 const QString err = describeSqlError(q.lastError());
                 db.rollback();
-                throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(text.left(300), err));
+                throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(text.left(300), err));
             }
             // DDL must be committed before later statements can use it.
             if (text.startsWith(QStringLiteral("CREATE"), Qt::CaseInsensitive)
@@ -151,23 +225,30 @@ void Connection::executeScript(const QString& script)
         }
     }
     if (!db.commit())
-        throw DbError(QStringLiteral("Cannot commit on \"%1\": %2").arg(m_connectionString, describeSqlError(db.lastError())));
+        throw DbError(QStringLiteral("Не удается сохранить изменения в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
 }
 
-void Connection::createDatabase(const QString& cs, const QString& user, const QString& password)
+void Connection::createDatabase(const QString& cs, const QString& userIn, const QString& passwordIn)
 {
     const Target t = parse(cs);
+    const Credentials cred = credentialsFor(cs, userIn, passwordIn);
+    if (!t.embedded && (cred.user.isEmpty() || cred.password.isEmpty())) throw DbError(loginMessage(cs));
     QString target = t.embedded ? QFileInfo(t.path).absoluteFilePath() : t.path;
     if (!t.embedded) target = t.host + (t.port > 0 ? QStringLiteral("/%1").arg(t.port) : QString()) + QLatin1Char(':') + t.path;
     if (t.embedded && QFileInfo::exists(target))
-        throw DbError(QStringLiteral("Cannot create the database \"%1\": the file already exists").arg(cs));
+        throw DbError(QStringLiteral("Не удается создать базу данных «%1»: файл уже есть (удалите его или укажите другой путь)").arg(cs));
+    auto quoted = [](QString v) { return v.replace(QLatin1Char('\''), QStringLiteral("''")); };
     const QString sql = QStringLiteral("CREATE DATABASE '%1' USER '%2' PASSWORD '%3' PAGE_SIZE 8192 DEFAULT CHARACTER SET UTF8")
-                            .arg(target, user, password);
+                            .arg(quoted(target), quoted(cred.user), quoted(cred.password));
     const QByteArray sqlUtf8 = sql.toUtf8();
+    firebird::prepareClient();
+    if (traceSql()) std::fprintf(stderr, "CREATE DATABASE %s USER %s\n", cs.toUtf8().constData(), cred.user.toUtf8().constData());
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;
     isc_tr_handle tr = 0;
-    if (isc_dsql_execute_immediate(status, &db, &tr, 0, sqlUtf8.constData(), SQL_DIALECT_V6, nullptr)) {
+    const bool failed = isc_dsql_execute_immediate(status, &db, &tr, 0, sqlUtf8.constData(), SQL_DIALECT_V6, nullptr);
+    firebird::watchSignals();
+    if (failed) {
         char buf[512];
         const ISC_STATUS* pv = status;
         QString msg;
@@ -175,7 +256,8 @@ void Connection::createDatabase(const QString& cs, const QString& user, const QS
             if (!msg.isEmpty()) msg += QStringLiteral("; ");
             msg += QString::fromLocal8Bit(buf);
         }
-        throw DbError(QStringLiteral("Cannot create the database \"%1\": %2").arg(cs, msg));
+        if (!t.embedded && isLoginError(msg)) throw DbError(loginMessage(cs));
+        throw DbError(QStringLiteral("Не удается создать базу данных «%1»: %2").arg(cs, msg));
     }
     isc_detach_database(status, &db);
 }

@@ -4,6 +4,7 @@
 // "host/port:path" opens it on a Firebird server.
 #include <QSqlDatabase>
 #include <QString>
+#include <vector>
 
 namespace plan {
 
@@ -15,13 +16,12 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Throws DbError naming the connection string when it cannot be opened.
-    void open(const QString& connectionString, const QString& user = QStringLiteral("SYSDBA"),
-              const QString& password = QStringLiteral("masterkey"));
+    // An empty user or password is taken as credentialsFor() says.
+    void open(const QString& connectionString, const QString& user = QString(), const QString& password = QString());
     void close();
     bool isOpen() const;
     QString connectionString() const { return m_connectionString; }
     QString user() const { return m_user; }
-    QString password() const { return m_password; }
     QSqlDatabase database() const;
 
     // Runs one statement that returns no rows, committed at once.
@@ -30,13 +30,23 @@ public:
     void executeScript(const QString& script);
 
     // Creates an empty UTF8 database file (embedded) or database on a server.
-    static void createDatabase(const QString& connectionString, const QString& user = QStringLiteral("SYSDBA"),
-                               const QString& password = QStringLiteral("masterkey"));
+    static void createDatabase(const QString& connectionString, const QString& user = QString(),
+                               const QString& password = QString());
 
     // The database the windows of this process open (set by the host
     // application or the command line: --db, PLAN_DB).
-    static void setDefaultTarget(const QString& connectionString, const QString& user = QStringLiteral("SYSDBA"),
-                                 const QString& password = QStringLiteral("masterkey"));
+    static void setDefaultTarget(const QString& connectionString);
+    // The user and password this process was given (--db-user, --db-password,
+    // the window's connection settings); empty ones fall back as below.
+    static void setDefaultCredentials(const QString& user, const QString& password);
+    struct Credentials { QString user; QString password; };
+    // The user and password an attach to connectionString uses, like every
+    // Firebird tool: the ones given, else those of setDefaultCredentials(),
+    // else ISC_USER / ISC_PASSWORD, else SYSDBA / masterkey for an embedded
+    // file (the embedded engine does not check them). A server with none
+    // given gets empty ones and the attach says what is missing.
+    static Credentials credentialsFor(const QString& connectionString, const QString& user = QString(),
+                                      const QString& password = QString());
     static QString defaultConnectionString();
     // Opens this connection on the default target.
     void openDefault();
@@ -44,11 +54,20 @@ public:
     struct Target { QString host; int port = 0; QString path; bool embedded = true; };
     static Target parse(const QString& connectionString);
 
+    // The staging tables (REPORT_...) written since the log was last cleared,
+    // by any connection of the process, each with the connection that wrote
+    // it (its rows are private to that connection) and the query its dataset
+    // opened it by, in the order first written; emptying a table counts as
+    // writing it. A connection leaves the log when it closes.
+    struct StagingTable { Connection* connection; QString table; QString query; };
+    void noteStagingTable(const QString& table, const QString& query);
+    static std::vector<StagingTable> stagingLog();
+    static void clearStagingLog();
+
 private:
     QString m_name;
     QString m_connectionString;
     QString m_user;
-    QString m_password;
 };
 
 // The reads of a long report in one transaction: one consistent view of the

@@ -139,7 +139,7 @@ void Dataset::setCommandText(const QString& sql)
 
 QSqlDatabase Dataset::db() const
 {
-    if (!m_connection) throw DbError(QStringLiteral("The dataset has no connection (query \"%1\")").arg(m_command));
+    if (!m_connection) throw DbError(QStringLiteral("Набор данных не связан с базой (запрос «%1»)").arg(m_command));
     return m_connection->database();
 }
 
@@ -152,7 +152,7 @@ void Dataset::open()
     QSqlQuery q(db());
     q.setForwardOnly(true);
     if (!q.exec(m_command))
-        throw DbError(QStringLiteral("Database error in \"%1\": %2").arg(m_command, describeSqlError(q.lastError())));
+        throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(m_command, describeSqlError(q.lastError())));
     const QSqlRecord rec = q.record();
     m_columns.clear();
     for (int i = 0; i < rec.count(); ++i) m_columns << rec.fieldName(i).toUpper();
@@ -180,19 +180,19 @@ void Dataset::close()
 
 void Dataset::requireActive() const
 {
-    if (!m_active) throw DbError(QStringLiteral("The dataset is not open (query \"%1\")").arg(m_command));
+    if (!m_active) throw DbError(QStringLiteral("Набор данных не открыт (запрос «%1»)").arg(m_command));
 }
 
 void Dataset::requireRow() const
 {
     requireActive();
-    if (eof()) throw DbError(QStringLiteral("No current row (query \"%1\")").arg(m_command));
+    if (eof()) throw DbError(QStringLiteral("Нет текущей строки (запрос «%1»)").arg(m_command));
 }
 
 QString Dataset::fieldName(int pos) const
 {
     if (pos < 0 || pos >= m_columns.size())
-        throw DbError(QStringLiteral("Column %1 is out of range: the query \"%2\" returns %3 columns")
+        throw DbError(QStringLiteral("Нет столбца %1: запрос «%2» возвращает столбцов: %3")
                           .arg(pos).arg(m_command).arg(m_columns.size()));
     return m_columns[pos];
 }
@@ -209,7 +209,7 @@ Field Dataset::field(int pos) const
 Field Dataset::fieldByName(const QString& name) const
 {
     const int i = fieldIndex(name);
-    if (i < 0) throw DbError(QStringLiteral("The query \"%1\" has no column %2").arg(m_command, name));
+    if (i < 0) throw DbError(QStringLiteral("В запросе «%1» нет столбца %2").arg(m_command, name));
     return field(i);
 }
 
@@ -217,7 +217,7 @@ bool Dataset::locate(const QString& column, const QVariant& value, bool caseInse
 {
     requireActive();
     const int c = fieldIndex(column);
-    if (c < 0) throw DbError(QStringLiteral("The query \"%1\" has no column %2").arg(m_command, column));
+    if (c < 0) throw DbError(QStringLiteral("В запросе «%1» нет столбца %2").arg(m_command, column));
     const QString wanted = Field(value, column).asString();
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
         const QString have = Field(m_rows[i][c], column).asString();
@@ -234,7 +234,7 @@ QString Dataset::tableName() const
     static const QRegularExpression re(QStringLiteral("\\bfrom\\s+([A-Za-z_][A-Za-z0-9_$]*)"),
                                        QRegularExpression::CaseInsensitiveOption);
     const auto m = re.match(m_command);
-    if (!m.hasMatch()) throw DbError(QStringLiteral("The query \"%1\" names no table to write to").arg(m_command));
+    if (!m.hasMatch()) throw DbError(QStringLiteral("В запросе «%1» не названа таблица для записи").arg(m_command));
     return m.captured(1).toUpper();
 }
 
@@ -243,14 +243,15 @@ void Dataset::deleteAll()
     requireActive();
     QSqlDatabase d = db();
     const QString table = tableName();
+    m_connection->noteStagingTable(table, m_command);
     d.transaction();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("DELETE FROM ") + table)) {
         const QString err = describeSqlError(q.lastError());
         d.rollback();
-        throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, err));
+        throw DbError(QStringLiteral("Не удается очистить таблицу %1: %2").arg(table, err));
     }
-    if (!d.commit()) throw DbError(QStringLiteral("Cannot empty the table %1: %2").arg(table, describeSqlError(d.lastError())));
+    if (!d.commit()) throw DbError(QStringLiteral("Не удается очистить таблицу %1: %2").arg(table, describeSqlError(d.lastError())));
     m_rows.clear();
     m_pos = 0;
 }
@@ -265,9 +266,9 @@ void Dataset::append()
 
 void Dataset::setField(int pos, const QVariant& value)
 {
-    if (!m_appending) throw DbError(QStringLiteral("No row is being appended to %1").arg(tableName()));
+    if (!m_appending) throw DbError(QStringLiteral("В таблицу %1 не добавляется строка").arg(tableName()));
     if (pos < 0 || pos >= static_cast<int>(m_newRow.size()))
-        throw DbError(QStringLiteral("Column %1 is out of range: the table %2 has %3 columns")
+        throw DbError(QStringLiteral("Нет столбца %1: в таблице %2 столбцов: %3")
                           .arg(pos).arg(tableName()).arg(m_newRow.size()));
     m_newRow[pos] = value;
     m_newSet[pos] = true;
@@ -276,13 +277,13 @@ void Dataset::setField(int pos, const QVariant& value)
 void Dataset::setFieldByName(const QString& name, const QVariant& value)
 {
     const int i = fieldIndex(name);
-    if (i < 0) throw DbError(QStringLiteral("The table %1 has no column %2").arg(tableName(), name));
+    if (i < 0) throw DbError(QStringLiteral("В таблице %1 нет столбца %2").arg(tableName(), name));
     setField(i, value);
 }
 
 void Dataset::post()
 {
-    if (!m_appending) throw DbError(QStringLiteral("No row is being appended (query \"%1\")").arg(m_command));
+    if (!m_appending) throw DbError(QStringLiteral("Строка не добавляется (запрос «%1»)").arg(m_command));
     const QString table = tableName();
     QStringList names, marks;
     QVariantList values;
@@ -294,6 +295,7 @@ void Dataset::post()
     }
     m_appending = false;
     QSqlDatabase d = db();
+    m_connection->noteStagingTable(table, m_command);
     const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
@@ -308,9 +310,9 @@ void Dataset::post()
     if (!ok) {
         const QString err = describeSqlError(q.lastError());
         if (!m_inRows) d.rollback();
-        throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, err));
+        throw DbError(QStringLiteral("Не удается записать строку в таблицу %1: %2").arg(table, err));
     }
-    if (!m_inRows && !d.commit()) throw DbError(QStringLiteral("Cannot write a row to %1: %2").arg(table, describeSqlError(d.lastError())));
+    if (!m_inRows && !d.commit()) throw DbError(QStringLiteral("Не удается записать строку в таблицу %1: %2").arg(table, describeSqlError(d.lastError())));
     m_rows.push_back(m_newRow);
     m_pos = static_cast<int>(m_rows.size()) - 1;
 }
@@ -325,7 +327,7 @@ void Dataset::beginRows()
 {
     if (m_inRows) return;
     QSqlDatabase d = db();
-    if (!d.isOpen()) throw DbError(QStringLiteral("Cannot write to %1: the connection is closed").arg(tableName()));
+    if (!d.isOpen()) throw DbError(QStringLiteral("Не удается записать в таблицу %1: подключение закрыто").arg(tableName()));
     // A transaction already open on the connection (a report reading in one)
     // takes the rows; its owner commits them.
     m_ownsRows = d.transaction();
@@ -339,7 +341,7 @@ void Dataset::commitRows()
     if (!m_ownsRows) return;
     QSqlDatabase d = db();
     if (!d.commit())
-        throw DbError(QStringLiteral("Cannot write the rows of %1: %2").arg(tableName(), describeSqlError(d.lastError())));
+        throw DbError(QStringLiteral("Не удается записать строки таблицы %1: %2").arg(tableName(), describeSqlError(d.lastError())));
 }
 
 std::unique_ptr<Dataset> openQuery(Connection* c, const QString& sql)

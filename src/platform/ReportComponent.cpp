@@ -84,7 +84,9 @@ bool ReportComponent::prepareReport(bool clearPrevious)
         TableRows rows;
         Connection* conn = d->connection;
         if (d->dataset) {
-            if (!conn) conn = d->dataset->connection();
+            // The further tables a template names are staging tables written
+            // beside the main one, whose rows only the writing connection sees.
+            if (d->dataset->connection()) conn = d->dataset->connection();
             // A copy of the dataset re-reads the table, leaving the caller's
             // cursor where it was.
             if (d->dataset->connection() && !d->dataset->commandText().trimmed().isEmpty()) {
@@ -200,7 +202,7 @@ void ReportComponent::paintPages(QPagedPaintDevice* device, int fromPage, int to
         const PagedDocument& doc = *d->docs[r.doc];
         device->setPageLayout(doc.setup().layout());
         if (n == from) {
-            if (!p.begin(device)) throw std::runtime_error("cannot start painting the report pages");
+            if (!p.begin(device)) throw std::runtime_error("не удается начать вывод страниц отчета");
         } else {
             device->newPage();
         }
@@ -220,7 +222,7 @@ void ReportComponent::exportPdf(const QString& path) const
     {
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error("cannot write the PDF file " + path.toStdString() + ": " +
+            throw std::runtime_error("не удается записать файл PDF " + path.toStdString() + ": " +
                                      probe.errorString().toStdString());
     }
     QPdfWriter writer(path);
@@ -232,12 +234,12 @@ void ReportComponent::exportPdf(const QString& path) const
 
 QStringList ReportComponent::exportPng(const QString& dir, int dpi) const
 {
-    if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create the folder " + dir.toStdString());
+    if (!QDir().mkpath(dir)) throw std::runtime_error("не удается создать папку " + dir.toStdString());
     QStringList files;
     for (int i = 0; i < preparedPages(); ++i) {
         const QString file = QDir(dir).filePath(QStringLiteral("page-%1.png").arg(i + 1, 3, 10, QLatin1Char('0')));
         if (!renderPage(i, dpi).save(file, "PNG"))
-            throw std::runtime_error("cannot write the image file " + file.toStdString());
+            throw std::runtime_error("не удается записать файл изображения " + file.toStdString());
         files << file;
     }
     return files;

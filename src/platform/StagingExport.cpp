@@ -18,12 +18,25 @@ QString csvField(const QString& value)
     return QLatin1Char('"') + v + QLatin1Char('"');
 }
 
+std::vector<QStringList> rowsAsText(const Dataset& ds)
+{
+    const QStringList names = ds.fieldNames();
+    std::vector<QStringList> out;
+    out.reserve(ds.rows().size());
+    for (const auto& row : ds.rows()) {
+        QStringList fields;
+        for (int i = 0; i < names.size(); ++i)
+            fields << (i < static_cast<int>(row.size()) ? Field(row[i], names[i]).asString() : QString());
+        out.push_back(std::move(fields));
+    }
+    return out;
+}
+
 void exportCsv(const Dataset& ds, const QString& path)
 {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write the CSV file " + path.toStdString() + ": " + f.errorString().toStdString());
-    const QStringList names = ds.fieldNames();
+        throw std::runtime_error("не удается записать файл CSV " + path.toStdString() + ": " + f.errorString().toStdString());
     QString out;
     auto line = [&](const QStringList& fields) {
         QStringList q;
@@ -31,16 +44,11 @@ void exportCsv(const Dataset& ds, const QString& path)
         for (const QString& s : fields) q << csvField(s);
         out += q.join(QLatin1Char(',')) + QLatin1String("\r\n");
     };
-    line(names);
-    for (const auto& row : ds.rows()) {
-        QStringList fields;
-        for (int i = 0; i < names.size(); ++i)
-            fields << (i < static_cast<int>(row.size()) ? Field(row[i], names[i]).asString() : QString());
-        line(fields);
-    }
+    line(ds.fieldNames());
+    for (const QStringList& fields : rowsAsText(ds)) line(fields);
     f.write(out.toUtf8());
     if (!f.commit())
-        throw std::runtime_error("cannot write the CSV file " + path.toStdString() + ": " + f.errorString().toStdString());
+        throw std::runtime_error("не удается записать файл CSV " + path.toStdString() + ": " + f.errorString().toStdString());
 }
 
 } // namespace plan

@@ -3,6 +3,8 @@
 // preview: UTF-8, a header line of the column names, the columns in table
 // order, fields quoted as RFC 4180 asks (CRLF line ends).
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace plan {
 
@@ -11,6 +13,9 @@ class Dataset;
 // Writes the rows the dataset holds (open it first). Throws std::runtime_error
 // naming the file when it cannot be written.
 void exportCsv(const Dataset& ds, const QString& path);
+
+// The rows the dataset holds, every column as text (as the file shows it).
+std::vector<QStringList> rowsAsText(const Dataset& ds);
 
 // One field as it appears in the file.
 QString csvField(const QString& value);

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -411,24 +412,29 @@ QString TemplateRenderer::insertUnderHeading(const QString& html, const QString&
 namespace {
 // The rows of a further table, read in a transaction of its own that is
 // rolled back: whatever the statement did (a selectable procedure that
-// writes), the records stay as they were.
+// writes), the records stay as they were. Inside a transaction the
+// connection already has, a savepoint does the same. Either way the rows are
+// read on the report's own connection, the only one that sees its staging rows.
 TableRows readOnlyRows(Connection* connection, const QString& sql)
 {
-    std::unique_ptr<Connection> own;
     Connection* c = connection;
     QSqlDatabase db = c->database();
-    if (!db.transaction()) {
-        // The connection is inside a transaction of its own: read on a fresh one.
-        own = std::make_unique<Connection>();
-        own->open(connection->connectionString(), connection->user(), connection->password());
-        c = own.get();
-        db = c->database();
-        db.transaction();
-    }
+    const bool own = db.transaction();
+    if (!own) QSqlQuery(db).exec(QStringLiteral("SAVEPOINT PLAN_TEMPLATE_READ"));
     struct Rollback {
         QSqlDatabase& db;
-        ~Rollback() { db.rollback(); }
-    } rollback{db};
+        bool own;
+        ~Rollback()
+        {
+            if (own) {
+                db.rollback();
+                return;
+            }
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT PLAN_TEMPLATE_READ"));
+            q.exec(QStringLiteral("RELEASE SAVEPOINT PLAN_TEMPLATE_READ"));
+        }
+    } rollback{db, own};
     Dataset ds(c);
     ds.setCommandText(sql);
     ds.open();

@@ -311,7 +311,7 @@ QString FunNepNarShlang(plan::Connection& c, const plan::Dataset& ds)
 {
     const int pos = ds.fieldIndex(QString::fromLatin1(kHoseRunningColumn));
     if (pos < 0)
-        throw plan::DbError(QStringLiteral("The hose row has no column %1 (query \"%2\")")
+        throw plan::DbError(QStringLiteral("В строке рукава нет столбца %1 (запрос «%2»)")
                                 .arg(QString::fromLatin1(kHoseRunningColumn), ds.commandText()));
     return continuousRunning(c, ds, pos, GroundKind::Shlang);
 }
@@ -387,7 +387,7 @@ QString FunPPRPlanDliaSniatShlang(plan::Connection& c, const plan::Dataset& ds, 
 {
     const int pos = ds.fieldIndex(QString::fromLatin1(kHoseRunningColumn));
     if (pos < 0)
-        throw plan::DbError(QStringLiteral("The hose row has no column %1 (query \"%2\")")
+        throw plan::DbError(QStringLiteral("В строке рукава нет столбца %1 (запрос «%2»)")
                                 .arg(QString::fromLatin1(kHoseRunningColumn), ds.commandText()));
     return plannedSinceOverhaul(c, ds, pos, board, date, GroundKind::Shlang);
 }

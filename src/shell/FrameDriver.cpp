@@ -248,6 +248,7 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
             else if (a == QLatin1String("--pdf")) r.pdf = v;
             else if (a == QLatin1String("--png-dir")) r.pngDir = v;
             else if (a == QLatin1String("--staging")) r.staging = v;
+            else if (a == QLatin1String("--staging-dir")) r.stagingDir = v;
             else if (a == QLatin1String("--template-dir")) r.templateDir = v;
             else return QStringLiteral("неизвестный параметр %1").arg(a);
         } else positional << a;
@@ -276,7 +277,36 @@ QString resolveItem(const TFrameBar* bar, const QString& item, QString* error)
                  : QStringLiteral("на панели окна нет пункта «%1»; есть:\n  %2").arg(item, captions.join(QStringLiteral("\n  ")));
     return {};
 }
+// Reads every staging table the run wrote, by its own query, and writes
+// <TABLE>.csv of each into dir when one is given (earlier REPORT_*.csv files
+// there are removed first, so that the folder holds this run's tables only).
+void collectStaging(const QString& dir, RunResult* res)
+{
+    if (!dir.isEmpty()) {
+        QDir d(dir);
+        if (!d.mkpath(QStringLiteral(".")))
+            throw std::runtime_error("не удается создать папку " + dir.toStdString());
+        for (const QString& old : d.entryList({QStringLiteral("REPORT_*.csv")}, QDir::Files)) d.remove(old);
+    }
+    for (const Connection::StagingTable& t : Connection::stagingLog()) {
+        Dataset ds(t.connection);
+        ds.setCommandText(t.query);
+        ds.open();
+        res->staging.push_back({t.table, t.query, ds.fieldNames(), rowsAsText(ds)});
+        if (dir.isEmpty()) continue;
+        const QString path = QDir(dir).filePath(t.table + QStringLiteral(".csv"));
+        exportCsv(ds, path);
+        res->written << path;
+    }
+}
 } // namespace
+
+const StagedTable* RunResult::stagedTable(const QString& table) const
+{
+    for (const StagedTable& t : staging)
+        if (t.table.compare(table, Qt::CaseInsensitive) == 0) return &t;
+    return nullptr;
+}
 
 RunResult runItem(const RunRequest& req)
 {
@@ -287,7 +317,10 @@ RunResult runItem(const RunRequest& req)
     MessageService::setHeadless(true);
     MessageService::clear();
     auto finish = [&](RunResult r) {
-        for (const QString& m : MessageService::recorded()) r.errors << m;
+        for (const QString& m : MessageService::recorded()) {
+            r.errors << m;
+            r.messages << m;
+        }
         if (!r.errors.isEmpty() && r.status == 0) r.status = 1;
         MessageService::clear();
         MessageService::setHeadless(wasHeadless);
@@ -302,11 +335,13 @@ RunResult runItem(const RunRequest& req)
     }
 
     // What the host application hands over: its connection and report datasets.
-    Connection hostConnection;
+    Connection ownConnection;
+    Connection& hostConnection = req.connection ? *req.connection : ownConnection;
     std::unique_ptr<Dataset> ds[3];
     THostWindow* w = nullptr;
     try {
-        hostConnection.openDefault();
+        Connection::clearStagingLog();
+        if (!req.connection) hostConnection.openDefault();
         for (auto& d : ds) d = std::make_unique<Dataset>(&hostConnection);
         w = loadHostWindow(key, ds[0].get(), ds[1].get(), ds[2].get(), req.user, ShowMode::NoLoop);
         QString error;
@@ -333,7 +368,8 @@ RunResult runItem(const RunRequest& req)
         if (!pressed && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport"))))
             driver.press(QStringLiteral("cmdReport"));
         res.notices << driver.notices();
-        // A message box ends the run: its text is the outcome, nothing is written.
+        collectStaging(req.stagingDir, &res);
+        // A message box ends the run: its text is the outcome, nothing else is written.
         if (!MessageService::recorded().isEmpty()) {
             delete w;
             return finish(res);

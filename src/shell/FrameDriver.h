@@ -9,6 +9,10 @@
 
 class QWidget;
 
+namespace plan {
+class Connection;
+}
+
 namespace plan::shell {
 
 class FrameDriver {
@@ -57,19 +61,39 @@ struct RunRequest {
     QString pdf;         // --pdf FILE
     QString pngDir;      // --png-dir DIR
     QString staging;     // --staging FILE.csv
+    QString stagingDir;  // --staging-dir DIR
     QString templateDir; // --template-dir DIR
+    // The host's connection when the caller has one open (the tests read the
+    // staging rows of the run through it afterwards); otherwise the run opens
+    // its own on the process's default database and closes it at the end.
+    Connection* connection = nullptr;
     bool strict = false; // --strict: doubtful data ends the run with status 3
 };
 
 // Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
-// [--press NAME] [--pdf FILE] [--png-dir DIR] [--staging FILE] [--template-dir DIR]".
+// [--press NAME] [--pdf FILE] [--png-dir DIR] [--staging FILE] [--staging-dir DIR]
+// [--template-dir DIR]".
 // Returns the error text, empty when the arguments are good.
 QString parseRunArguments(const QStringList& args, RunRequest* out);
+
+// A staging table as the run left it, read by the table's own query.
+struct StagedTable {
+    QString table;
+    QString query;                  // the query the run opened it by
+    QStringList columns;            // column names, ID first
+    std::vector<QStringList> rows;  // every column as text, in the query's order
+};
 
 struct RunResult {
     int status = 0;       // 0 when the run went through and no message box came up
     QStringList errors;   // what went wrong, and the text of every message box
+    QStringList messages; // the texts of the message boxes alone
     QStringList written;  // files written
+    // Every staging table the run wrote (emptying counts), in the order first
+    // written. The rows are private to the run's connection: after the run
+    // this is the only place they can be read.
+    std::vector<StagedTable> staging;
+    const StagedTable* stagedTable(const QString& table) const;
     QStringList doubts;   // records of doubtful data the report met (platform/DataDoubts.h)
     QStringList templateProblems; // a template missing, in error or refused
     QStringList notices;  // values left aside (see FrameDriver::notices)
@@ -78,7 +102,9 @@ struct RunResult {
 
 // Opens the window on the process's default database, opens the item,
 // applies the steps in order (pressing cmdReport at the end when no step
-// presses a button) and writes the outputs asked for.
+// presses a button) and writes the outputs asked for. A run that ends in a
+// message box writes only the staging folder (the tables it emptied, with
+// their header alone).
 RunResult runItem(const RunRequest& request);
 
 } // namespace plan::shell

@@ -230,7 +230,8 @@ QWidget* THostWindow::BarVSItemsCreateFrame(int index)
     WaitCursor wait(m_traits.fitFrameHeight);
     if (m_traits.fitFrameHeight) {
         const int titles = m_bar->count() * (m_bar->titleHeight() + 1);
-        frame->setFixedHeight(qMax(frame->minimumSizeHint().height(), m_bar->clientHeight() - titles - 6));
+        // A window not yet laid out (no screen) has no height to give: never below 0.
+        frame->setFixedHeight(qMax(0, qMax(frame->minimumSizeHint().height(), m_bar->clientHeight() - titles - 6)));
     }
     // 5. Its start.
     if (item->hasArgument) frame->start(item->argument);

@@ -93,9 +93,9 @@ void TuneListModel::rewrite(const QString& table, const QString& deleteWhere, co
     QSqlDatabase db = m_connection->database();
     auto fail = [&](const QString& what, const QString& why) {
         db.rollback();
-        throw DbError(QStringLiteral("Cannot save the list (%1): %2; the saved list is unchanged").arg(what, why));
+        throw DbError(QStringLiteral("Не удается сохранить список (%1): %2; сохраненный список не изменен").arg(what, why));
     };
-    if (!db.transaction()) throw DbError(QStringLiteral("Cannot start saving to %1: %2").arg(table, describeSqlError(db.lastError())));
+    if (!db.transaction()) throw DbError(QStringLiteral("Не удается начать сохранение в таблицу %1: %2").arg(table, describeSqlError(db.lastError())));
     {
         QSqlQuery q(db);
         const QString del = QStringLiteral("Delete From ") + table + QStringLiteral(" Where ") + deleteWhere;

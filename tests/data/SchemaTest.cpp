@@ -159,6 +159,26 @@ TEST(Schema, SelectStarPutsTheCataloguedColumnsAtTheirPositions)
     }
 }
 
+// Staging rows belong to the connection that wrote them: every REPORT_ table
+// is a global temporary table keeping its rows over commits (relation type
+// 4), every other table an ordinary one (0).
+TEST(Schema, StagingTablesArePrivateToTheirConnectionAndNoOtherIs)
+{
+    const QString path = plantest::createSchemaDatabase("schema-gtt");
+    auto c = plantest::connect(path);
+    plan::Dataset ds(c.get());
+    ds.setCommandText(QStringLiteral("SELECT TRIM(RDB$RELATION_NAME), COALESCE(RDB$RELATION_TYPE, 0) FROM RDB$RELATIONS "
+                                     "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 AND RDB$VIEW_BLR IS NULL"));
+    ds.open();
+    int staging = 0;
+    for (; !ds.eof(); ds.next()) {
+        const bool isStaging = ds.str(0).startsWith(QStringLiteral("REPORT_"));
+        staging += isStaging;
+        EXPECT_EQ(ds.field(1).asInteger(), isStaging ? 4 : 0) << ds.str(0).toStdString();
+    }
+    EXPECT_GE(staging, 40);
+}
+
 // Forms 36-GA and 37-GA write position 0 themselves and sort by columns they
 // write; rows written through the staging writer come back in the order of
 // the forms' queries with every written position in place.

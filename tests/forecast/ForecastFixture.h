@@ -85,26 +85,27 @@ protected:
         r.window = QStringLiteral("frmPlanPrognoz");
         r.item = item;
         r.steps = steps;
-        return plan::shell::runItem(r);
+        lastRun = plan::shell::runItem(r);
+        return lastRun;
     }
 
-    // The rows of REPORT_PROGNOZ, each as its columns 1..11 joined by ";"
-    // with the empty columns at the end left off.
-    QStringList stagingRows()
+    // The rows of REPORT_PROGNOZ the last run left (private to its
+    // connection, so taken from the run's result), each as its columns
+    // 1..11 joined by ";" with the empty columns at the end left off.
+    QStringList stagingRows() const
     {
-        plan::Dataset ds(conn.get());
-        ds.setCommandText(QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"));
-        ds.open();
         QStringList out;
-        for (; !ds.eof(); ds.next()) {
-            QStringList cells;
-            for (int i = 1; i <= 11; ++i) cells << ds.str(i);
+        const plan::shell::StagedTable* t = lastRun.stagedTable(QStringLiteral("REPORT_PROGNOZ"));
+        if (!t) return out;
+        for (const QStringList& row : t->rows) {
+            QStringList cells = row.mid(1, 11);
             while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
             out << cells.join(QLatin1Char(';'));
         }
         return out;
     }
 
+    plan::shell::RunResult lastRun;
     QString base;
     std::unique_ptr<plan::Connection> conn;
 };

@@ -1,7 +1,8 @@
 // Frame tests as data: every folder under tests/cases is one case.
 //
 //   fleet.sql     the rows of the case, statements separated by ";" at a
-//                 line end, run on an empty database of the full schema
+//                 line end, run on an empty database of the full schema;
+//                 lines starting with "--" are comments
 //   args          the `plan run` arguments, one a line: window, item, then
 //                 options and their values ("--set", "cboCvartal=#1", ...)
 //   today         (optional) the clock's date, yyyy-mm-dd; 2026-06-15 otherwise
@@ -50,8 +51,13 @@ TEST_P(FrameCase, StagingAsExpected)
     conn = plantest::connect(db);
     const QStringList statements = readText(dir + QStringLiteral("/fleet.sql"))
                                        .split(QRegularExpression(QStringLiteral(";[ \\t]*\\r?\\n")), Qt::SkipEmptyParts);
-    for (const QString& s : statements)
-        if (!s.trimmed().isEmpty() && !s.trimmed().startsWith(QStringLiteral("--"))) conn->execute(s.trimmed());
+    for (const QString& s : statements) {
+        // Comment lines ("-- ...") say what the rows are for; they go before a statement.
+        QStringList lines = s.split(QLatin1Char('\n'));
+        lines.removeIf([](const QString& l) { return l.trimmed().startsWith(QStringLiteral("--")); });
+        const QString statement = lines.join(QLatin1Char('\n')).trimmed();
+        if (!statement.isEmpty()) conn->execute(statement);
+    }
     const QString today = readText(dir + QStringLiteral("/today")).trimmed();
     if (!today.isEmpty()) plan::Clock::setToday(QDate::fromString(today, Qt::ISODate));
     if (QFile::exists(dir + QStringLiteral("/settings.ini"))) writeSettings(readText(dir + QStringLiteral("/settings.ini")));

@@ -51,6 +51,7 @@ protected:
 
     QString base;
     std::unique_ptr<plan::Connection> conn;
+    plan::shell::RunResult lastRun;
 };
 
 inline plan::shell::RunStep tick(const char* text) { return {plan::shell::RunStep::Tick, QString::fromUtf8(text), {}}; }
