@@ -6,6 +6,7 @@
 #include "platform/Dataset.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -84,9 +85,14 @@ mu::data rowList(const TableRows& t)
     for (const auto& row : t.rows) {
         mu::data obj;
         bool title = false, section = false;
-        for (int i = 0; i < static_cast<int>(row.size()) && i < t.columns.size(); ++i) {
+        // The row's role is marked in column 1; a row that leaves column 1
+        // empty may carry the mark in column 2 (the type rows of the fleet
+        // state sheets under their operator rows).
+        const int last = std::min(static_cast<int>(row.size()), static_cast<int>(t.columns.size()));
+        const int markColumn = last > 2 && cellText(row[1], t.columns[1]).isEmpty() ? 2 : 1;
+        for (int i = 0; i < last; ++i) {
             QString text = cellText(row[i], t.columns[i]);
-            if (i == 1) {
+            if (i == markColumn) {
                 if (text.startsWith(QLatin1Char('!'))) title = true;
                 else if (text.startsWith(QLatin1Char('|'))) section = true;
                 if (title || section) text.remove(0, 1);

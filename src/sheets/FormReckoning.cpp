@@ -183,17 +183,42 @@ QString BoardFlying::query(const QString& board, const QDate& from, const QDate&
 BoardFlying::BoardFlying(Connection& c, const QString& board, const QDate& from, const QDate& to)
 {
     namespace sp = pos::spravka;
-    auto ds = openQuery(&c, query(board, from, to));
+    read(c, query(board, from, to), sp::DATA_POLETA, sp::V_VOZDUHE, sp::NA_ZEMLE);
+}
+
+BoardFlying BoardFlying::after(Connection& c, const QString& board, const QDate& date)
+{
+    BoardFlying f;
+    f.read(c,
+           QStringLiteral("SELECT DATA_POLETA, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle, Na_zemle_2, "
+                          "Na_zemle_3 From Spravka Where (((Bortovoi_nomer) = ") +
+               frames::sqlText(board) + QStringLiteral(") AND ((Data_poleta) > ") + frames::sqlDate(date) +
+               QStringLiteral("))  ORDER BY DATA_POLETA, ID;"),
+           0, 3, 5);
+    return f;
+}
+
+void BoardFlying::read(Connection& c, const QString& query, int datePos, int airPos, int groundPos)
+{
+    auto ds = openQuery(&c, query);
     for (; !ds->eof(); ds->next()) {
         // Times of day: whole minutes, seconds dropped.
-        const QTime air = ds->field(sp::V_VOZDUHE).asTime();
-        const QTime ground = ds->field(sp::NA_ZEMLE).asTime();
+        const QTime air = ds->field(airPos).asTime();
+        const QTime ground = ds->field(groundPos).asTime();
         Entry e;
-        e.date = ds->field(sp::DATA_POLETA).asDate();
+        e.date = ds->field(datePos).asDate();
         if (air.isValid()) e.airborne = rarozidi::minutesOfTimeOfDay(air.hour(), air.minute());
         if (ground.isValid()) e.ground = rarozidi::minutesOfTimeOfDay(ground.hour(), ground.minute());
         m_entries.push_back(e);
     }
+}
+
+long long BoardFlying::minutesAfter(const QDate& date, const rarozidi::GroundRule& rule) const
+{
+    long long sum = 0;
+    for (const Entry& e : m_entries)
+        if (e.date > date) sum += rarozidi::countedFlightMinutes(e.airborne, e.ground, rule);
+    return sum;
 }
 
 long long BoardFlying::minutes(const QDate& from, const QDate& to, const rarozidi::GroundRule& rule, bool* any) const

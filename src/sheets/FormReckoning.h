@@ -102,6 +102,14 @@ class BoardFlying {
 public:
     BoardFlying() = default;
     BoardFlying(Connection& c, const QString& board, const QDate& from, const QDate& to);
+    // The records of a board dated after a date, read with the query of the
+    // running time taken back to a date ("SELECT DATA_POLETA, ID,
+    // Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle, Na_zemle_2,
+    // Na_zemle_3 From Spravka Where (((Bortovoi_nomer) = '<board>') AND
+    // ((Data_poleta) > '<date>'))  ORDER BY DATA_POLETA, ID;").
+    static BoardFlying after(Connection& c, const QString& board, const QDate& date);
+    // Counted minutes of the records dated after `date`.
+    long long minutesAfter(const QDate& date, const rarozidi::GroundRule& rule) const;
     // Counted minutes (airborne plus the rounded share of ground running) of
     // the records dated from..to, both included; `any` tells whether there
     // was a record.
@@ -109,6 +117,8 @@ public:
     static QString query(const QString& board, const QDate& from, const QDate& to);
 
 private:
+    // The records of a query: date, airborne and ground time at the positions given.
+    void read(Connection& c, const QString& query, int datePos, int airPos, int groundPos);
     struct Entry {
         QDate date;
         int airborne = 0;

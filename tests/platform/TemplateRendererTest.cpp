@@ -95,6 +95,17 @@ TEST(TemplateRenderer, RowsFlagsAndTopLevelValues)
                              "[2S:2:Раздел:Раздел:a&amp;b:a&b]"
                              "[3P:3:Строка !:Строка !::] n=3 has 07.03.2026"));
 
+    // A row that leaves column 1 empty carries its mark in column 2; a mark
+    // in column 2 of a row with column 1 filled is text.
+    TableRows u;
+    u.columns = QStringList{"ID", "C1", "C2"};
+    u.rows = {{1, QString(), QStringLiteral("|Ми-8")}, {2, QStringLiteral("x"), QStringLiteral("|y")},
+              {3, QVariant(), QStringLiteral("!Итог")}, {4, QString(), QStringLiteral("RA-1")}};
+    EXPECT_EQ(TemplateRenderer::render(QStringLiteral("{{#rows}}[{{#title}}T{{/title}}{{#section}}S{{/section}}"
+                                                      "{{#plain}}P{{/plain}}:{{c1}}:{{c2}}]{{/rows}}"),
+                                       u, nullptr),
+              QStringLiteral("[S::Ми-8][P:x:|y][T::Итог][P::RA-1]"));
+
     EXPECT_EQ(TemplateRenderer::render(QStringLiteral("{{^hasrows}}нет{{/hasrows}}{{rowcount}}"), TableRows(), nullptr),
               QStringLiteral("нет0"));
     // A template Mustache cannot read shows what is wrong instead of nothing.
