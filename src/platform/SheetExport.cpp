@@ -254,7 +254,7 @@ void exportXlsx(const std::vector<SheetDocument>& docs, const QString& path)
             ++row;
         }
         if (!doc.heading.isEmpty()) ++row;
-        int freezeAt = -1;
+        int headFrom = -1, headTo = -1;
         for (const SheetTable& t : doc.tables) {
             for (int r = 0; r < static_cast<int>(t.rows.size()); ++r) {
                 const bool head = r < t.headRows;
@@ -268,11 +268,15 @@ void exportXlsx(const std::vector<SheetDocument>& docs, const QString& path)
                     }
                 }
             }
-            if (freezeAt < 0 && doc.tables.size() == 1) freezeAt = row + t.headRows;
+            // The column heads of a single table are printed again on every page.
+            if (doc.tables.size() == 1 && t.headRows > 0) {
+                headFrom = row;
+                headTo = row + t.headRows - 1;
+            }
             row += static_cast<int>(t.rows.size()) + 1;
         }
         for (int c = 0; c < columns; ++c) worksheet_set_column(ws, c, c, widths[c], nullptr);
-        if (freezeAt > 0) worksheet_freeze_panes(ws, freezeAt, 0);
+        if (headFrom >= 0) worksheet_repeat_rows(ws, headFrom, headTo);
         worksheet_set_landscape(ws);
         worksheet_fit_to_pages(ws, 1, 0);
     }

@@ -3,7 +3,8 @@
 #include "shell/ShellServices.h"
 
 #include <QScrollArea>
-#include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -46,12 +47,34 @@ public:
         return lines.join(QLatin1Char('\n'));
     }
 
+    // The bar's width decides the title's, never the caption's length.
+    QSize sizeHint() const override { return {60, QToolButton::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        // The style draws the button; the title goes at the left, line by line.
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        opt.text.clear();
+        p.drawComplexControl(QStyle::CC_ToolButton, opt);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(rect().adjusted(8, 1, -4, -1), Qt::AlignLeft | Qt::AlignVCenter, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
     void resizeEvent(QResizeEvent* e) override
     {
         QToolButton::resizeEvent(e);
         const QFontMetrics fm(font());
-        const int width = this->width() - 18; // the left padding and the frame
+        const int width = this->width() - 14; // the left padding and the frame
         const int lines = qMax(1, (height() - 4) / qMax(1, fm.lineSpacing()));
         setText(fitted(m_caption, fm, width, lines));
     }
@@ -109,7 +132,6 @@ int TFrameBar::addItem(const QString& caption)
     it.title->setCheckable(true);
     it.title->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     it.title->setFixedHeight(m_titleHeight);
-    it.title->setStyleSheet(QStringLiteral("QToolButton { text-align: left; padding-left: 6px; }"));
     connect(it.title, &QToolButton::clicked, this, [this, index] { titleClicked(index); });
     // Before the closing stretch; each title is followed by its frame once made.
     m_layout->insertWidget(m_layout->count() - 1, it.title);
