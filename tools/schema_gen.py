@@ -6,7 +6,7 @@ unless its layout names position 0 itself: then its `ID` stands where the
 layout puts it (type K, the identity key, or I, a number the writer fills).
 Positions not listed get filler columns F<pos> so that every listed position
 holds its column. Types: V = VARCHAR(100), L = VARCHAR(500), D = DATE,
-T = TIME, I = INTEGER, R = DOUBLE PRECISION, S = VARCHAR(300),
+T = TIME, I = INTEGER, R = DOUBLE PRECISION, S = VARCHAR(300), W = VARCHAR(4000),
 K = INTEGER identity primary key.
 
 A column is 'NAME:T' or a tuple ('NAME:T', meaning, read by): read by names the
@@ -145,15 +145,15 @@ table('REDUCTOR', red, ['Same positions as `DVIGATEL`; the choices there hold he
 
 table('LOPAST', {
     1: 'TIP_VS', 2: ('TIP_VINTA', 'rotor ("Несущий", "Хвостовой", "Воздушный")'),
-    3: ('NAZVANIE', 'model', 'complex forecast, units installed in a period, aircraft information sheet, airworthiness-certificate documents, noise-certificate data'),
+    3: ('NAZVANIE', 'model', 'complex forecast, units installed in a period, lessor monthly report, aircraft information sheet, airworthiness-certificate documents, noise-certificate data'),
     4: ('ZAVODSKOY_NOMER', 'serial number', 'complex forecast, units installed in a period, lessor monthly report, aircraft information sheet, life-extension applications, noise-certificate data'),
     5: 'GDE_STOIT',
     6: ('IZGOTOVLEN_DATA:D', 'date of manufacture', 'complex forecast, aircraft information sheet, noise-certificate data'),
     7: 'SKLAD_ARZ',
     8: ('DATA_USTANOVKI:D', 'installation date', 'units installed in a period, lessor monthly report'),
-    9: ('NARABOTKA_SNE', 'running time since new, "H:MM"', 'complex forecast, aircraft information sheet'),
+    9: ('NARABOTKA_SNE', 'running time since new, "H:MM"', 'complex forecast, lessor monthly report, aircraft information sheet'),
     10: ('RESURS_CHASOV:I', 'assigned life, hours', 'complex forecast, aircraft information sheet'),
-    18: ('NEPRERYVNO:I', '1 = running time counted continuously from the aircraft', 'complex forecast, quarterly replacement report, aircraft information sheet'),
+    18: ('NEPRERYVNO:I', '1 = running time counted continuously from the aircraft', 'complex forecast, quarterly replacement report, lessor monthly report, aircraft information sheet'),
     19: 'DUBLICAT',
     23: ('REMONT_ZAVOD', 'repair plant', 'aircraft information sheet'),
     24: ('REMONT_DATA:D', 'date of the last repair', 'aircraft information sheet'),
@@ -162,7 +162,11 @@ table('LOPAST', {
     28: ('DO_PERVOGO_CHASOV:I', 'life to the first overhaul, hours', 'aircraft information sheet'),
     30: ('MEZHREMONTNYI_CHASOV:I', 'life between overhauls, hours', 'aircraft information sheet'),
 }, ['8 is the installation date, as the list of units installed in a period and the lessor report read it; '
-    '`DUBLICAT`, read by name only, stands at 19.'])
+    '`DUBLICAT`, read by name only, stands at 19.',
+    'The lessor monthly report prints for the main-rotor blades their model (3) and installation date (8), and for the '
+    'blades of both rotors their total at the month\'s end: 9 less the flying after the month, or, for a blade counted '
+    'from the aircraft (18 = 1), 9 plus the flying from its installation to the month\'s end; one value when every '
+    'blade gives the same, otherwise each blade\'s in the order of the serial numbers.'])
 
 table('HVOSTOVOY_VINT', {
     1: 'TIP_VS', 2: ('NAZVANIE_VINT', 'model', 'complex forecast, units installed in a period, lessor monthly report, aircraft information sheet, noise-certificate data'),
@@ -515,6 +519,51 @@ CHOICES.setdefault('ZCU', []).append(
     'The information sheet prints a ZCU unit as: drawing number 25 as its model, serial 6, manufactured 8, repairs 19 / 9 / '
     '`REMONT_ZAVOD`, since new 21, since repair 22, limits `NAZNACHENNYI_CHASOV` / 27 (first overhaul) or 20.')
 
+# The replacement plan places every kind by the engine's rule with the columns
+# of its own table: repair count, running time since overhaul, life to the
+# first overhaul (while never repaired) or between overhauls; where the row
+# keeps no overhaul limit, the assigned life against the running time since new.
+plan_reads = {
+    'VOZDUSHNY_VINT': [16, 21, 23, 29, 30, 47],
+    'LEBEDKA': [13, 19, 21, 25, 27, 28, 36],
+    'SHLANG': [6, 8, 9, 10, 11, 13, 14],
+    'LOPAST': [4, 9, 10, 18, 25, 26, 28, 30],
+    'HVOSTOVOY_VINT': [3, 13, 19, 21, 25, 27, 29, 30],
+    'AGREGAT': [2, 3, 4, 10, 14, 17, 18, 34, 39, 43, 45],
+    'VTULKA_NV': [4, 10, 14, 17, 18, 34, 39, 48, 50],
+    'ETAAGREGAT': [2, 14, 20],
+    'ETA_VTULKA_NV': [2, 14, 20],
+}
+for tname, positions in plan_reads.items():
+    cols = T[tname][0]
+    for pos in positions:
+        name, t, meaning, readers = unpack(cols[pos])
+        if 'replacement plan' not in readers:
+            cols[pos] = (name + ':' + t, meaning, ', '.join(filter(None, [readers, 'replacement plan'])))
+for tname, note in [
+        ('VOZDUSHNY_VINT', 'The replacement plan reads a propeller as: repairs 16, since overhaul 30 against 47 (first '
+                           'overhaul, while never repaired) or 23; without those limits since new 29 against 21. No '
+                           'calendar limits are kept for propellers, so none is placed in the calendar column.'),
+        ('LEBEDKA', 'The replacement plan reads a winch as: repairs 13, since overhaul 28 against 36 or 21; without those '
+                    'limits since new 27 against 19; counted from the aircraft when 25 is 1. No calendar limits.'),
+        ('SHLANG', 'The replacement plan reads an hour-counted hose (`VID_UCHETA` "1" or "2") by its running time 11 '
+                   '(counted from the aircraft as the information sheet counts it) against `RESURS_CHASOV`; a '
+                   'calendar-counted one ("0" or "2") by `RESURS` from its manufacture 8, or from its installation 10 '
+                   'when `UCHET_OT_DATY_UST` is 1. Hoses have no repairs.'),
+        ('LOPAST', 'The replacement plan reads a blade as: repairs 25, since overhaul 26 against 28 or 30; without those '
+                   'limits (the usual case: blades keep an assigned life only) since new 9 against 10; counted from '
+                   'the aircraft when 18 is 1. No calendar limits.'),
+        ('HVOSTOVOY_VINT', 'The replacement plan reads a tail-rotor hub as: repairs 13, since overhaul 30 against 25 or '
+                           '21; without those limits since new 29 against 19; counted from the aircraft when 27 is 1.'),
+        ('AGREGAT', 'The replacement plan reads an hour-counted unit as: repairs 10, since overhaul 18 against 43 or 14; '
+                    'without those limits since new 17 against `NAZNACHENNYI_RESURS`; counted from the aircraft when 39 '
+                    'is 1. Its kind is the drawing number 2 of its `ETAAGREGAT` row (by `ID_NAME` 34 = 20), or the '
+                    'short name of its name 14 when the drawing number begins with "2", "8" or "15"; without a '
+                    'reference row its own drawing number 3 and name 2.'),
+        ('VTULKA_NV', 'The replacement plan reads a main-rotor hub as a unit (life to the first overhaul 48) and names it '
+                      'by its `ETA_VTULKA_NV` row with the units\' rule.')]:
+    CHOICES.setdefault(tname, []).append(note)
+
 # Staging tables: text columns by position; the named ones hold the columns their queries sort on.
 # Forms 36-GA and 37-GA write position 0 (the authority's name) themselves: their key stands elsewhere.
 staging_named = {
@@ -527,6 +576,8 @@ staging_named = {
                            18: ('GDE_STOIT', 'board number, or the store code "3", "4", "5"; second sort column')},
     'REPORT_PRODLENIE_OSN_AGREGATY': {1: 'NOMER_PP:I'}, 'REPORT_PRODLENIE_AIREO': {1: 'NOMER_PP:I'},
     'REPORT_PRODLENIE_DUBLICAT': {1: 'NOMER_PP:I'}, 'REPORT_SLG_OGR_RES': {1: 'NOMER_PP:I'},
+    'REPORT_PLAN_OTVOD_TO_GOD': {6: ('C6:S', 'last form performed with its date "name <b><i>dd.mm.yy</b></i>", or "-"', 'withdrawal plans'),
+                                 7: ('C7:W', 'forms to come, one per line: "name <b><i>dd.mm.yy</b></i>" and a carriage return', 'withdrawal plans')},
 }
 # What the certificate documents write at each position of their staging
 # tables, for the catalogue (the columns stay C<n>).
@@ -557,6 +608,21 @@ staging_layout = {
         1: 'row number', 2: 'caption with model and " № " serial', 3: 'made dd.mm.yy (engines and gearboxes of "DUZ"/"RevoRozuvaro": DATA_KALENDAR)', 4: 'last overhaul dd.mm.yy or "нет"', 5: 'running time since new on the date',
         6: 'calendar age', 7: 'since the last overhaul or "нет"', 8: 'calendar time since the overhaul or "нет"', 9: 'assigned life " час." (" п."), "не реглам." when 0 or NULL', 10: 'assigned calendar life left or "не реглам."',
         11: 'life between overhauls, "не реглам." when 0 or NULL', 12: 'calendar time between overhauls left (from the overhaul), "нет" until overhauled, "не реглам." without a limit'}),
+    'REPORT_PRODLENIE_OSN_AGREGATY': ('extension list of main units (template rep03)', {
+        1: 'running line number (NOMER_PP)', 2: 'kind caption on every row of the kind ("Вертолёт"/"Самолет", "Двигатели", "ВСУ", "Главный редуктор", "Лопасти НВ", "Лопасти рулевого винта", "Винт рулевой", "Шланги систем:"), a hose\'s system, a unit\'s standard name', 3: 'type, engine model and place, component name, unit drawing number (" (" note ")")',
+        4: 'serial (register 4, engine 3; blades with "_" as blanks)', 5: 'made dd.mm.yyyy (hoses mm.yy)', 6: 'number of overhauls or "-"', 7: 'last overhaul date or "-"', 8: 'overhaul plant or "-"', 9: 'running time since new as stored (blades, tail rotors, hoses and continuous units counted to today; years-counted units their calendar age)',
+        10: 'since the last overhaul or "-"', 11: 'aircraft: program-appendix title; others: "в часах", "посадки", "в годах", "запуски"', 12: 'heading "о вертолёте ..." / "о самолете ..."', 13: 'DOLGNOST_PDO "~" NACH_PDO', 14: 'NACH_PDO', 15: '" тел." PHONE_PDO'}),
+    'REPORT_PRODLENIE_AIREO': ('extension list of equipment (template rep02)', {
+        1: 'running number of the units', 2: 'tuned name (" (сводный паспорт)"), or the system on a system row', 3: 'AGREGAT 4 (serial)', 4: 'AGREGAT 6 (made)', 5: 'AGREGAT 9 (overhaul date), "-" when AGREGAT 10 is 0', 6: 'AGREGAT 10, "-" when 0',
+        7: 'AGREGAT 26 (installed)', 8: 'since new by the accounting kind', 9: 'since the last overhaul, "-" without', 10: 'program-appendix title', 11: 'DOLGNOST_PDO "~" NACH_PDO', 12: 'NACH_PDO', 13: '" тел." PHONE_PDO', 14: 'DOLGNOST_PDO', 15: '"S" system row, "U" unit row', 16: 'type and board', 17: 'measure'}),
+    'REPORT_PRODLENIE_DUBLICAT': ('extension list of duplicated passports (template rep01)', {
+        1: 'running line number', 2: 'name ("Двигатель", "Главный редуктор", "ВСУ", "Лопасть НВ", "Лопасти РВ", "Винт рулевой", a unit\'s standard name)', 3: 'serial', 4: 'made', 5: 'number of overhauls or "-"', 6: 'overhaul date or "-"', 7: 'overhaul plant or "-"', 8: 'since new', 9: 'since overhaul or "-"',
+        10: '"пришел в негодность"', 11: 'DOLGNOST_PDO "~" NACH_PDO', 12: 'NACH_PDO', 13: '" тел." PHONE_PDO', 14: 'type " " board " заводской № " register 4', 15: 'bulletin note of the type', 16: '" вертолета " / " самолета "', 17: 'model or the unit\'s drawing number'}),
+    'REPORT_UDOSHUM_ISH_INF': ('noise-certificate source data (templates rep01 with an APU, rep02 without)', {
+        1: 'register 1', 2: '"транспортное" when register 2 begins with "Т"/"т"', 3: 'register 3', 4: 'register 4', 5: 'register 6 dd.mm.yyyyг.', 6: '"грузовое" as 2', 7: 'register 14 as a number "кг."', 8: 'register 8 when overhauled', 9: 'FunOstatChas(18, 22) less its last character', 10: 'FunOstatLet(19, 8)',
+        11: 'engine 1 model', 12: 'engine 1 serial', 13: 'engine 1 made', 14: 'engine 2 model', 15: 'engine 2 serial', 16: 'engine 2 made', 17: 'APU model', 18: 'APU serial', 19: 'APU made', 20: 'main-rotor blade model',
+        21: 'blade 1 serial', 22: 'blade 1 made', 23: 'blade 2 serial', 24: 'blade 2 made', 25: 'blade 3 serial', 26: 'blade 3 made', 27: 'blade 4 serial', 28: 'blade 4 made', 29: 'blade 5 serial', 30: 'blade 5 made',
+        31: 'tail rotor model', 32: 'tail rotor serial', 33: 'tail rotor made', 34: 'tail blade model', 35: 'tail blade serial', 36: 'tail blade made', 37: 'OBSHIE 19 (e-mail)', 38: 'OBSHIE 4', 39: 'OBSHIE 11', 40: 'OBSHIE 14'}),
 }
 CHOICES['REPORT_SLG_OGR_RES'] = [
     'Engines, gearboxes and APU measures: 4 carries the assigned life while the unit has not been overhauled, 5 the life between overhauls once it has; the other gets "-" and 7 the maker or the repair plant accordingly.',
@@ -577,6 +643,55 @@ CHOICES['REPORT_ACT_OTSEN_TS_P2'] = [
     'A row per installed component; an APU gives one row with its total hours (the summed hours for "ТА-14-130").',
 ]
 
+def also_read_by(name, poss, reader, choices=()):
+    """Adds a reader to columns of a table defined above (names and types unchanged)."""
+    cols = T[name][0]
+    for pos in poss:
+        cname, t, meaning, readers = unpack(cols[pos])
+        cols[pos] = ('%s:%s' % (cname, t), meaning, ', '.join(filter(None, (readers, reader))))
+    if choices:
+        CHOICES.setdefault(name, []).extend(choices)
+
+
+# The quarterly report on removed and installed components writes every kind
+# on the engine's positions from the columns of its own table.
+QR = 'quarterly replacement report'
+also_read_by('VSU', [1, 2, 4, 5, 6, 7, 8, 16, 17, 24, 29, 46, 47, 48, 49, 50, 56], QR, [
+    'The quarterly report on removed and installed components writes an APU on the engine\'s positions: model 1, '
+    'serial 2, manufactured 4, repair plant 5, repair date 6, repairs 7, place 8; since new / since overhaul 16 / 17, '
+    'assigned 24, to the first overhaul 50, between overhauls 29 (model "ТА-14-130": 48 / 49, 46, 56, 47); no '
+    'calendar limits.'])
+also_read_by('LOPAST', [3, 4, 5, 6, 9, 10, 18, 23, 24, 25, 26, 28, 30], QR, [
+    'The quarterly report writes a blade as: model 3, serial 4, place 5, manufactured 6, since new 9 and since overhaul '
+    '26 (continuously counted through FunNepNarLopast when 18 is 1 and the blade is on an aircraft), assigned 10, to '
+    'the first overhaul 28, between overhauls 30, repairs 25 / 24 / 23.'])
+also_read_by('HVOSTOVOY_VINT', [2, 4, 8, 11, 12, 13, 14, 19, 21, 25, 27, 29, 30], QR, [
+    'The quarterly report finds a tail-rotor hub by its hub serial 8 and writes: model 2, serial 8, manufactured 4, '
+    'repairs 13 / 12 / 11, place 14, since new 29 and since overhaul 30 (FunNepNarHvostVint when 27 is 1), assigned '
+    '19, to the first overhaul 25, between overhauls 21.'])
+also_read_by('VTULKA_NV', [2, 3, 4, 6, 8, 9, 10, 14, 17, 18, 27, 34, 39, 48, 50], QR, [
+    'The quarterly report names a main-rotor hub by its reference (`ETA_VTULKA_NV` NAME by `ID_NAME` 34 of the '
+    'aircraft\'s type; NAZVANIE 2 without one) and writes: drawing number 3 as the model, serial 4, manufactured 6, '
+    'repairs 10 / 9 / 8, since new 17 and since overhaul 18 (FunNepNarAgr when 39 is 1), assigned 50, to the first '
+    'overhaul 48, between overhauls 14, place 27.'])
+also_read_by('VOZDUSHNY_VINT', [2, 3, 5, 9, 14, 15, 16, 21, 23, 29, 30, 47], QR, [
+    'The quarterly report writes a propeller as: model 2, serial 3, place 5, manufactured 9, repairs 16 / 15 / 14, '
+    'since new 29 and since overhaul 30 as stored, assigned 21, to the first overhaul 47, between overhauls 23.'])
+also_read_by('AGREGAT', [2, 3, 4, 6, 8, 9, 10, 14, 17, 18, 24, 27, 28, 34, 39, 43, 45], QR, [
+    'The quarterly report names a unit by its reference (`ETAAGREGAT` NAME by `ID_NAME` 34; NAZVANIE 2 without one) '
+    'and writes: drawing number 3 as the model, serial 4, manufactured 6, repairs 10 / 9 / 8, since new 17 and since '
+    'overhaul 18 (FunNepNarAgr when 39 is 1), assigned 45, to the first overhaul 43, between overhauls 14; the measure '
+    'from 24 and 28: "1" landings ("пос") or, for an engine unit, cycles ("цик"); "2" years ("лет"); else hours.'])
+also_read_by('LEBEDKA', [2, 3, 4, 8, 11, 12, 13, 19, 21, 25, 27, 28, 36], QR, [
+    'The quarterly report writes a winch as: model 2, serial 3, place 4, manufactured 8, repairs 13 / 12 / 11, since '
+    'new 27 and since overhaul 28 (FunNepNarLebedka when 25 is 1), assigned 19, to the first overhaul 36, between '
+    'overhauls 21.'])
+also_read_by('ETA_VTULKA_NV', [14], QR)
+also_read_by('ETAAGREGAT', [14], QR)
+also_read_by('REESTR', [3], 'form 37-GA')
+also_read_by('OBSHIE', [2], 'form 37-GA')
+also_read_by('SOBSTVENNIKI', [1, 2], 'form 37-GA')
+
 staging = ['REPORT_PROGNOZ', 'REPORT_FORMA_36_GA', 'REPORT_FORMA_37_GA', 'REPORT_SOST_PARKA_VS', 'REPORT_FORMA_8_OASU',
            'REPORT_FORMA_34_GA', 'REPORT_LIZING_MONTH_P1', 'REPORT_LIZING_PTO', 'REPORT_LIZING_MONTH_P2',
            'REPORT_LIZING_PSB_P1', 'REPORT_LIZING_PSB_P2', 'REPORT_LIZING_PSB_P3', 'REPORT_LIZING_PSB_MONTH',
@@ -589,6 +704,11 @@ staging = ['REPORT_PROGNOZ', 'REPORT_FORMA_36_GA', 'REPORT_FORMA_37_GA', 'REPORT
            'REPORT_PRODLENIE_DUBLICAT', 'REPORT_SLG_OGR_RES', 'REPORT_SLG_KIP', 'REPORT_ACT_OTSEN_TS_P1',
            'REPORT_ACT_OTSEN_TS_P2', 'REPORT_UDOSHUM_ISH_INF', 'REPORT_SLG_PRIL_ZAIAVKA']
 staging_choices = {
+    'REPORT_PLAN_OTVOD_TO_GOD': [
+        'The annual plan and the forecasts put every form to come of about a year in 7 (some 30 characters a form, '
+        'a form every few days for an aircraft that flies much): 7 is VARCHAR(4000), the other columns VARCHAR(300) '
+        '(one form with its date in 6 fits; a row of Firebird holds at most 64 KB, so only 7 is wide). A plan longer '
+        'than 7 holds stops with a message naming the aircraft (the row is not cut).'],
     'REPORT_FORMA_36_GA': [
         'The form writes position 0 (the authority\'s name `Imia_UGA`), 1 (the operator) and 2 (`Adres_Predpr`), '
         'and its query orders by `Tip_VS, Nomer_VS`: the type head it writes at 9 and the board number at 10 are '
@@ -609,7 +729,7 @@ for s in staging:
     table(s, c, staging_choices.get(s, ()))
 
 TYPES = {'V': 'VARCHAR(100)', 'L': 'VARCHAR(500)', 'D': 'DATE', 'T': 'TIME', 'I': 'INTEGER', 'R': 'DOUBLE PRECISION',
-         'S': 'VARCHAR(300)', 'K': 'INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY'}
+         'S': 'VARCHAR(300)', 'W': 'VARCHAR(4000)', 'K': 'INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY'}
 
 
 def positions(cols):

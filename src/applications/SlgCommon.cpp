@@ -33,16 +33,22 @@ SlgGround readSlgGround(Connection* c, const QString& type)
     return g;
 }
 
-std::vector<SlgTunedLine> readSlgTunedList(Connection* c, const QString& type, const QString& document)
+std::vector<SlgTunedLine> readSlgTunedList(Connection* c, const QString& type, const QString& document,
+                                           const QString& family)
 {
     auto ds = openQuery(c, QStringLiteral("Select * From TUNE_REPORTS Where TIP_VS=") + frames::sqlText(type) +
-                               QStringLiteral(" And Upper(TIP_REPORT) Like Upper('SLG') And ") +
+                               QStringLiteral(" And Upper(TIP_REPORT) Like Upper(") + frames::sqlText(family) +
+                               QStringLiteral(") And ") +
                                QStringLiteral("Upper(NAME_REPORT) Like Upper(") + frames::sqlText(document) +
                                QStringLiteral(") Order By NUMBER_LINE, ID;"));
     std::vector<SlgTunedLine> lines;
+    namespace t = pos::tune_reports;
     for (; !ds->eof(); ds->next())
-        lines.push_back({ds->str(pos::tune_reports::NAZVANIE), ds->str(pos::tune_reports::CHERT_NOMER),
-                         ds->str(pos::tune_reports::TIP_AGREGATA).trimmed(), ds->str(pos::tune_reports::ID_ETALON).trimmed()});
+        lines.push_back({ds->str(t::NAZVANIE), ds->str(t::CHERT_NOMER), ds->str(t::TIP_AGREGATA).trimmed(),
+                         ds->str(t::ID_ETALON).trimmed(), ds->str(t::SYSTEMA).trimmed(),
+                         ds->str(t::SVODNY_PASPORT).trimmed(),
+                         ds->str(t::KOL_VO_NA_VS).trimmed().toInt(),
+                         ds->str(t::MESTA_USTANOVKI), static_cast<int>(ds->field(t::ID).asInteger())});
     return lines;
 }
 

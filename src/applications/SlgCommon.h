@@ -34,11 +34,18 @@ struct SlgTunedLine {
     QString drawing; // CHERT_NOMER
     QString kind;    // TIP_AGREGATA, trimmed
     QString etalonId; // ID_ETALON
+    QString system;   // SYSTEMA, trimmed
+    QString combined; // SVODNY_PASPORT, trimmed ("Сводный" for a combined passport)
+    int quantity = 0; // KOL_VO_NA_VS, 0 when empty
+    QString places;   // MESTA_USTANOVKI, ";"-separated
+    int id = 0;       // ID
 };
-// The tuned list of a certificate document for a type ("Select * From
-// TUNE_REPORTS Where TIP_VS='<type>' And Upper(TIP_REPORT) Like Upper('SLG')
-// And Upper(NAME_REPORT) Like Upper('<document>') Order By NUMBER_LINE, ID;").
-std::vector<SlgTunedLine> readSlgTunedList(Connection* c, const QString& type, const QString& document);
+// The tuned list of a document for a type ("Select * From TUNE_REPORTS Where
+// TIP_VS='<type>' And Upper(TIP_REPORT) Like Upper('<family>') And
+// Upper(NAME_REPORT) Like Upper('<document>') Order By NUMBER_LINE, ID;"):
+// family "SLG" for the certificate documents, "PRODLENIE" for the extension.
+std::vector<SlgTunedLine> readSlgTunedList(Connection* c, const QString& type, const QString& document,
+                                           const QString& family = QStringLiteral("SLG"));
 // "Перечень оборудования для типа ВС <type> не найден, продолжение не возможно."
 QString noTunedListText(const QString& type);
 // Shows it, titled "Внимание!", with the information icon.

@@ -4,6 +4,8 @@
 #include "frames/CodeSelector.h"
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
+#include "platform/ReportComponent.h"
+#include "rarozidi/Func.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -13,17 +15,19 @@
 
 namespace plan::applications {
 
-SlgTreeFrame::SlgTreeFrame() : TPlanFrame(QStringLiteral("frmPlanZaiavSLG"))
+SlgTreeFrame::SlgTreeFrame(const QString& windowKey, bool withDate) : TPlanFrame(windowKey)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->addWidget(new QLabel(QStringLiteral("Эксплуатант:"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Дата составления:"), this), 2, 0);
-    picDate = new QDateEdit(this);
-    picDate->setObjectName(QStringLiteral("picDate"));
-    picDate->setCalendarPopup(true);
-    picDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    grid->addWidget(picDate, 3, 0);
+    if (withDate) {
+        grid->addWidget(new QLabel(QStringLiteral("Дата составления:"), this), 2, 0);
+        picDate = new QDateEdit(this);
+        picDate->setObjectName(QStringLiteral("picDate"));
+        picDate->setCalendarPopup(true);
+        picDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        grid->addWidget(picDate, 3, 0);
+    }
     TreeView = new frames::AircraftTree(this);
     grid->addWidget(TreeView, 4, 0);
     grid->setRowStretch(4, 1);
@@ -41,12 +45,12 @@ void SlgTreeFrame::FunStart()
         cboExpl = new frames::OperatorSelector(this, settingsPath());
         static_cast<QGridLayout*>(layout())->addWidget(cboExpl, 1, 0);
     }
-    picDate->setDate(Clock::today());
+    if (picDate) picDate->setDate(Clock::today());
     cboExpl->FunCboExpl(ADOConPdo);
     TreeView->fill(ADOConPdo);
     const int row = static_cast<int>(24 * S);
     cboExpl->setMinimumHeight(row);
-    picDate->setMinimumHeight(row);
+    if (picDate) picDate->setMinimumHeight(row);
     cmdReport->setMinimumHeight(row);
 }
 
@@ -61,10 +65,22 @@ void SlgTreeFrame::FunReport()
     SlgDocOptions o;
     o.operatorCode = cboExpl->code();
     o.operatorName = cboExpl->currentText();
-    o.date = picDate->date();
+    o.date = picDate ? picDate->date() : Clock::today();
     o.type = a.type;
     o.board = a.board;
     FunDocument(o);
+}
+
+void SlgTreeFrame::showRows(const SlgDocOptions& o, const QString& title, const QString& query, const QString& code,
+                            const std::vector<StagingRow>& rows)
+{
+    ReportValues v = rarozidi::FunReportValues(*ADOConPdo, o.operatorCode);
+    v.insert(QStringLiteral("report_title"), title);
+    v.insert(QStringLiteral("covers"), QStringList{QStringLiteral("ВС: ") + o.type + QLatin1Char(' ') + o.board});
+    frxReport->setValues(v);
+    runSingleReport(reportHost(), *ADOQueryReport, query, code, [&](StagingWriter& w) {
+        for (const StagingRow& r : rows) w.addRow(r);
+    });
 }
 
 } // namespace plan::applications

@@ -1081,8 +1081,10 @@ private:
                         QVariant(), QVariant());
                 if (std::string_view(d.family) == "SLG" || std::string_view(d.name) == "Основные агрегаты")
                     whole("Шланги", "Рукав топливный, Рукав гидравлический, Рукав масляный", "Shlang");
+                // The extension lists (main units, duplicated passports) carry
+                // the units counted in years too; the certificate lists do not.
                 for (int u = 0; u < kUnitCount; ++u)
-                    if (kUnits[u].measure != 2 || std::string_view(d.name) == "Основные агрегаты") unit(u);
+                    if (kUnits[u].measure != 2 || std::string_view(d.family) == "PRODLENIE") unit(u);
             }
         }
     }

@@ -91,9 +91,12 @@ mu::data rowList(const TableRows& t)
                 else if (text.startsWith(QLatin1Char('|'))) section = true;
                 if (title || section) text.remove(0, 1);
             }
+            // An empty column is false, so that {{^c8}}-{{/c8}} can print a
+            // dash for it and {{#c8}}...{{/c8}} leaves its words out.
             const std::string v = utf8(text);
-            obj.set("c" + std::to_string(i), v);
-            obj.set(utf8(t.columns[i].toUpper()), v);
+            const mu::data cell = text.isEmpty() ? mu::data(false) : mu::data(v);
+            obj.set("c" + std::to_string(i), cell);
+            obj.set(utf8(t.columns[i].toUpper()), cell);
             // A short code in a column can choose a text: {{#c4_is_1}}...{{/c4_is_1}}.
             static const QRegularExpression code(QStringLiteral("^[A-Za-z0-9]{1,12}$"));
             const std::string c = "c" + std::to_string(i);
@@ -101,6 +104,13 @@ mu::data rowList(const TableRows& t)
             // A dash stands for "not applicable"; a negative number (marks
             // aside) for a life already used up.
             obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
+            // A section on the value itself is true also for an empty text;
+            // {{#cN_filled}} is true only when the column holds something.
+            obj.set(c + "_filled", !text.trimmed().isEmpty());
+            // An empty value, and the "!" that stands for "no value" in a
+            // column (an empty section is still shown: test these instead).
+            obj.set(c + "_blank", stripMarks(text).trimmed().isEmpty());
+            obj.set(c + "_bang", text.trimmed() == QLatin1String("!"));
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
             obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
             // A two-line value keeps its lines apart with "!" (limits ! remainders,

@@ -445,19 +445,40 @@ struct FormIntervals {
     bool found = false;
     int form = 0;
     int f1 = 0;
+    int count = 0; // forms in the cycle, 0 when not known
 };
 
+int optionalInteger(const plan::Dataset& ds, const QString& name)
+{
+    return ds.fieldIndex(name) >= 0 ? ds.fieldByName(name).asInteger() : 0;
+}
+
+// The intervals of the row's type: an engine row (one with the flag of its
+// own forms, SVOI_FORMY) whose type keeps engine forms has the interval and
+// cycle of PTO_FORMY_DVIG and no F1; every other row those of PTO_FORMY.
 FormIntervals readIntervals(plan::Connection& c, const plan::Dataset& ds)
 {
     FormIntervals iv;
     const QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     plan::Dataset p(&c);
+    if (ds.fieldIndex(QStringLiteral("SVOI_FORMY")) >= 0) {
+        p.setCommandText(QStringLiteral("Select * From PTO_FORMY_DVIG Where TIP_VS='") + plan::sqlQuotesDoubled(type) +
+                         QStringLiteral("' Order By ID;"));
+        p.open();
+        if (!p.isEmpty()) {
+            iv.found = true;
+            iv.form = p.fieldByName(QStringLiteral("VREMIA_FORMA")).asInteger();
+            iv.count = optionalInteger(p, QStringLiteral("KOL_VO_FORM"));
+            return iv;
+        }
+    }
     p.setCommandText(QStringLiteral("Select * From PTO_FORMY Where TIP_VS='") + plan::sqlQuotesDoubled(type) + QStringLiteral("' Order By ID;"));
     p.open();
     if (p.isEmpty()) return iv;
     iv.found = true;
     iv.form = p.fieldByName(QStringLiteral("VREMIA_FORMA")).asInteger();
     iv.f1 = p.fieldByName(QStringLiteral("VREMIA_F1")).asInteger();
+    iv.count = optionalInteger(p, QStringLiteral("KOL_VO_FORM"));
     return iv;
 }
 
@@ -473,7 +494,7 @@ QString GetOstatTO(plan::Connection& c, const plan::Dataset& ds, int runningPos,
     const FormIntervals iv = readIntervals(c, ds);
     if (!iv.found || iv.form <= 0) return formatRunningTime(0);
     const long long used = parseRunningTimeOrZero(ds.str(runningPos), columnLabel(ds, runningPos));
-    return formRemainderText(minutesToNextForm(used, iv.form, formIndex(ds, lastFormPos), step));
+    return formRemainderText(minutesToNextForm(used, iv.form, formIndex(ds, lastFormPos), step, iv.count));
 }
 
 QString GetOstatF1(plan::Connection& c, const plan::Dataset& ds, int runningPos, int step, int lastFormPos)
@@ -481,7 +502,7 @@ QString GetOstatF1(plan::Connection& c, const plan::Dataset& ds, int runningPos,
     const FormIntervals iv = readIntervals(c, ds);
     if (!iv.found || iv.f1 <= 0) return formatRunningTime(0);
     const long long used = parseRunningTimeOrZero(ds.str(runningPos), columnLabel(ds, runningPos));
-    return formRemainderText(minutesToNextF1(used, iv.form, iv.f1, formIndex(ds, lastFormPos), step));
+    return formRemainderText(minutesToNextF1(used, iv.form, iv.f1, formIndex(ds, lastFormPos), step, iv.count));
 }
 
 // ---------------------------------------------------------------- names without a reference row

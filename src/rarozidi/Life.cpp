@@ -79,16 +79,44 @@ QString remainingCalendarText(int limitMonths, const QDate& stored, const QDate&
     return yearsMonthsText(limitMonths - monthsBetween(stored, asOf));
 }
 
-long long minutesToNextForm(long long usedMinutes, int formIntervalHours, int lastIndex, int step)
+namespace {
+// The multiple of the form interval (counted from the overhaul) at which the
+// last form stands. `dueAfter` is how far past that multiple the next form
+// of the kind falls (the whole interval for a periodic form, the F1 interval
+// for an F1). Without a cycle (count <= 0) or with an index outside it the
+// index counts forms since the overhaul. In a cycle of `count` forms the
+// index is the form's place in the cycle (the form at multiple m has index
+// m mod count), so the running time tells which round of the cycle it is:
+// the multiple on schedule is the one whose next form is still ahead; an
+// index one ahead of it is a form done early, any other lags behind (the
+// next form is overdue).
+long long lastFormMultiple(long long usedMinutes, long long intervalMinutes, long long dueAfterMinutes, int index,
+                           int count)
 {
-    const long long k = std::max(lastIndex, 0);
-    return (k + step) * formIntervalHours * 60LL - usedMinutes;
+    const long long k = std::max(index, 0);
+    if (count <= 0 || index < 0 || index >= count || intervalMinutes <= 0) return k;
+    const long long past = usedMinutes - dueAfterMinutes + intervalMinutes; // minutes past the multiple "on schedule"
+    const long long onSchedule = past < 0 ? 0 : past / intervalMinutes;
+    const long long lag = ((onSchedule - k) % count + count) % count;
+    long long m = onSchedule - lag;
+    if (count > 2 && lag == count - 1) m = onSchedule + 1;
+    return std::max(m, 0LL);
+}
+} // namespace
+
+long long minutesToNextForm(long long usedMinutes, int formIntervalHours, int lastIndex, int step, int formsInCycle)
+{
+    const long long interval = formIntervalHours * 60LL;
+    const long long m = lastFormMultiple(usedMinutes, interval, interval, lastIndex, formsInCycle);
+    return (m + step) * interval - usedMinutes;
 }
 
-long long minutesToNextF1(long long usedMinutes, int formIntervalHours, int f1IntervalHours, int lastF1Index, int step)
+long long minutesToNextF1(long long usedMinutes, int formIntervalHours, int f1IntervalHours, int lastF1Index, int step,
+                          int formsInCycle)
 {
-    const long long k = std::max(lastF1Index, 0);
-    return k * formIntervalHours * 60LL + static_cast<long long>(step) * f1IntervalHours * 60LL - usedMinutes;
+    const long long interval = formIntervalHours * 60LL, f1 = f1IntervalHours * 60LL;
+    const long long m = lastFormMultiple(usedMinutes, interval, f1, lastF1Index, formsInCycle);
+    return m * interval + step * f1 - usedMinutes;
 }
 
 QString formRemainderText(long long minutes)

@@ -50,13 +50,19 @@ QString yearsMonthsText(int months);
 QString remainingCalendarText(int limitMonths, const QDate& stored, const QDate& asOf);
 
 // Periodic forms. The forms of a type's cycle are evenly spaced in running
-// time since overhaul: periodic form k falls at k * formInterval hours, and
-// the F1 that follows periodic form k at k * formInterval + f1Interval hours.
-// Index below 0 (none performed) counts as 0. Result: minutes from the used
-// running time to the form `step` intervals after the last one; negative
-// when overdue.
-long long minutesToNextForm(long long usedMinutes, int formIntervalHours, int lastIndex, int step);
-long long minutesToNextF1(long long usedMinutes, int formIntervalHours, int f1IntervalHours, int lastF1Index, int step);
+// time since overhaul: periodic forms at multiples m of formInterval hours,
+// and the F1 that follows the form at multiple m at m * formInterval +
+// f1Interval hours. Result: minutes from the used running time to the form
+// `step` intervals after the last one; negative when overdue.
+// The index of the last form: without a cycle (formsInCycle <= 0), or when it
+// lies outside 0..formsInCycle-1, it counts forms since the overhaul (below 0,
+// none performed, counts as 0). Within a cycle it is the form's place in the
+// cycle (the form at multiple m has index m mod formsInCycle), and the
+// round of the cycle is the one the running time has reached: an index one place ahead of that is a form done
+// early (cycles of 3 or more), any other place lags and the form is overdue.
+long long minutesToNextForm(long long usedMinutes, int formIntervalHours, int lastIndex, int step, int formsInCycle = 0);
+long long minutesToNextF1(long long usedMinutes, int formIntervalHours, int f1IntervalHours, int lastF1Index, int step,
+                          int formsInCycle = 0);
 // The text of a form remainder: "H:MM" when not overdue, "+" and the
 // overrun "H:MM" when overdue (-330 -> "+5:30").
 QString formRemainderText(long long minutes);

@@ -139,12 +139,13 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
     write(QStringLiteral("inner"), QStringLiteral("{{report_title}}|{{operator}}|{{#covers}}{{#first}}:{{/first}}{{text}}{{^last}},{{/last}}{{/covers}}"
                                                   "{{#signatures}}<{{post}}={{name}}>{{/signatures}}{{^signatures}}-{{/signatures}}"));
     TableRows t;
-    t.columns = QStringList{"ID", "C1", "C2", "C3"};
-    t.rows = {{1, QStringLiteral("a"), QStringLiteral("-"), QStringLiteral("<i>-12:30</i>")},
-              {2, QStringLiteral("b"), QStringLiteral("--"), QStringLiteral("12:30")},
-              {3, QStringLiteral("c"), QString(), QStringLiteral("<b> - 1</b>")}};
+    t.columns = QStringList{"ID", "C1", "C2", "C3", "C4"};
+    t.rows = {{1, QStringLiteral("a"), QStringLiteral("-"), QStringLiteral("<i>-12:30</i>"), QStringLiteral("!")},
+              {2, QStringLiteral("b"), QStringLiteral("--"), QStringLiteral("12:30"), QStringLiteral(" ! x")},
+              {3, QStringLiteral("c"), QString(), QStringLiteral("<b> - 1</b>"), QStringLiteral(" <b></b> ")}};
     const QString rows = QStringLiteral("{{#rows}}{{index}}{{#first}}F{{/first}}{{#last}}L{{/last}}"
-                                        "{{#c2_dash}}D{{/c2_dash}}{{#c3_negative}}N{{/c3_negative}};{{/rows}}");
+                                        "{{#c2_dash}}D{{/c2_dash}}{{#c3_negative}}N{{/c3_negative}}"
+                                        "{{#c2_blank}}B{{/c2_blank}}{{#c4_blank}}E{{/c4_blank}}{{#c4_bang}}!{{/c4_bang}}{{^c2_filled}}X{{/c2_filled}};{{/rows}}");
     ReportValues full;
     full.insert(QStringLiteral("report_title"), QStringLiteral("Прогноз <b>x</b>"));
     full.insert(QStringLiteral("operator"), QStringLiteral("ЮТэйр & Ко"));
@@ -165,7 +166,10 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
         {"no values: the template's title, empty texts left out",
          QStringLiteral("<title> Прогноз\n двигателей </title>{{> inner}}{{#operator}}!{{/operator}}"), empty,
          QStringLiteral("<title> Прогноз\n двигателей </title>Прогноз двигателей||-")},
-        {"row flags", rows, {}, QStringLiteral("1FDN;2;3LN;")},
+        {"row flags", rows, {}, QStringLiteral("1FDN!;2;3LNBEX;")},
+        // An empty column is false: a dash in its place, its words left out.
+        {"empty columns", QStringLiteral("{{#rows}}{{^c2}}E{{/c2}}{{#c2}}[{{c2}}]{{/c2}}{{C2}};{{/rows}}"), {},
+         QStringLiteral("[-]-;[--]--;E;")},
         // A value named as a part does not hide the part.
         {"a value of a part's name", QStringLiteral("{{> inner}}"), shadow,
          QStringLiteral("Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>")},

@@ -152,6 +152,32 @@ TEST(Life, PeriodicFormRemainders)
     EXPECT_EQ(formRemainderText(minutesToNextF1(360 * 60, 100, 50, 3, 1)), QStringLiteral("+10:00"));
 }
 
+// The index of the last form is its place in the type's cycle of N forms,
+// not a count since the overhaul: an aircraft far past its first round of
+// the cycle is not overdue because its index is small.
+TEST(Life, FormsInACycleCountFromTheRoundTheRunningTimeReached)
+{
+    struct Case { int usedHours; int index; int count; const char* toForm; const char* toF1; };
+    const Case cases[] = {
+        // forms 100 h, F1 50 h, 4 forms: 1230 h is form 12 = place 0 of round 3.
+        {1230, 0, 4, "70:00", "20:00"},
+        {1230, 3, 4, "+30:00", "+80:00"}, // place 3 = form 11 at 1100 h: form 12 (1200 h) missed
+        {1230, 2, 4, "+130:00", "+180:00"}, // two places behind: form 10
+        {1195, 0, 4, "105:00", "55:00"},  // form 12 done 5 h early: next at 1300 h
+        {1195, 3, 4, "5:00", "+45:00"},   // on schedule before form 12
+        {30, 0, 4, "70:00", "20:00"},     // first round: as counted from the overhaul
+        {30, -1, 4, "70:00", "20:00"},    // none performed
+        {1230, 7, 4, "+430:00", "+480:00"}, // outside the cycle: counted from the overhaul
+        {1230, 12, 0, "70:00", "20:00"},  // no cycle known: counted from the overhaul
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formRemainderText(minutesToNextForm(c.usedHours * 60LL, 100, c.index, 1, c.count)),
+                  QString::fromUtf8(c.toForm)) << c.usedHours << " " << c.index;
+        EXPECT_EQ(formRemainderText(minutesToNextF1(c.usedHours * 60LL, 100, 50, c.index, 1, c.count)),
+                  QString::fromUtf8(c.toF1)) << c.usedHours << " " << c.index;
+    }
+}
+
 TEST(Life, PlannedRemovalDateIsTheEarlierLimit)
 {
     struct Case { QDate made; QDate repaired; int repairs; int assigned; int overhaul; QDate expected; };

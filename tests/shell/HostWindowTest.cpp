@@ -162,12 +162,12 @@ TEST_F(ShellTest, OpeningItemsCreatesTheirFrameOnceWithTheItemsArgument)
 
 TEST_F(ShellTest, ItemWithoutFrameShowsTheNotice)
 {
-    writeHome("reports.ini", "[PLAN_UDOSHUM]\nПеречень исходной информации=1\n");
-    FrameSwap none("TfrPlanUdoShumIshodInfo", {});
-    THostWindow* w = open("frmPlanUdoShum");
-    auto* f = qobject_cast<TfrNotBuilt*>(w->openItem(QStringLiteral("Перечень исходной информации")));
+    writeHome("reports.ini", "[PLAN_SPRAVKA]\nФорма Г3 (ОСиЛ)=1\n");
+    FrameSwap none("TfrPlanSprFormaG3", {});
+    THostWindow* w = open("frmPlanSpravka");
+    auto* f = qobject_cast<TfrNotBuilt*>(w->openItem(QStringLiteral("Форма Г3 (ОСиЛ)")));
     ASSERT_NE(f, nullptr);
-    EXPECT_TRUE(f->notice().contains("TfrPlanUdoShumIshodInfo"));
+    EXPECT_TRUE(f->notice().contains("TfrPlanSprFormaG3"));
 }
 
 TEST_F(ShellTest, ClickingTitlesOpensAndClosesItems)

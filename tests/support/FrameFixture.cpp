@@ -47,8 +47,28 @@ void FrameTest::SetUp()
     conn = plantest::connect(dbPath());
 }
 
+struct FrameTest::OpenWindow {
+    std::unique_ptr<plan::Dataset> d1, d2, d3;
+    plan::shell::THostWindow* window = nullptr;
+    ~OpenWindow() { delete window; }
+};
+
+plan::shell::TPlanFrame* FrameTest::openFrame(const QString& window, const QString& item, const QString& user)
+{
+    // The report datasets are on the test's connection, so that staging()
+    // and conn read the rows the frame writes.
+    m_open = std::make_shared<OpenWindow>();
+    m_open->d1 = std::make_unique<plan::Dataset>(conn.get());
+    m_open->d2 = std::make_unique<plan::Dataset>(conn.get());
+    m_open->d3 = std::make_unique<plan::Dataset>(conn.get());
+    m_open->window = plan::shell::loadHostWindow(window, m_open->d1.get(), m_open->d2.get(), m_open->d3.get(), user,
+                                                 plan::shell::ShowMode::NoLoop);
+    return m_open->window ? m_open->window->openItem(item) : nullptr;
+}
+
 void FrameTest::TearDown()
 {
+    m_open.reset();
     plan::Clock::reset();
     plan::MessageService::clear();
 }

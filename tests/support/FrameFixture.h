@@ -14,6 +14,7 @@
 #include "platform/MessageService.h"
 #include "support/TestSupport.h"
 #include "shell/FrameDriver.h"
+#include "shell/PlanFrame.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,9 +50,19 @@ protected:
     // by ";" with the empty columns at the end left off.
     QStringList staging(const QString& query, int lastColumn = 40);
 
+    // Opens a bar item of a host window on the test's database as a user
+    // does, for tests of the controls themselves; the window (and the frame
+    // in it) lives until the test ends.
+    plan::shell::TPlanFrame* openFrame(const QString& window, const QString& item,
+                                       const QString& user = QStringLiteral("planner"));
+
     QString base;
     std::unique_ptr<plan::Connection> conn;
     plan::shell::RunResult lastRun;
+
+private:
+    struct OpenWindow;
+    std::shared_ptr<OpenWindow> m_open;
 };
 
 inline plan::shell::RunStep tick(const char* text) { return {plan::shell::RunStep::Tick, QString::fromUtf8(text), {}}; }

@@ -1,0 +1,7 @@
+#include "sheets/TfrPlanSprPlanProgOtvodTOKvartal.h"
+
+namespace plan::sheets {
+
+PLAN_REGISTER_FRAME(TfrPlanSprPlanProgOtvodTOKvartal)
+
+} // namespace plan::sheets
