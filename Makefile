@@ -7,7 +7,8 @@ JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-ibase \
   libqt6printsupport6 firebird3.0-server-core firebird3.0-common libfbclient2 \
   firebird3.0-utils firebird-dev libkainjow-mustache-dev fonts-dejavu-core \
-  googletest libgtest-dev poppler-utils firebird3.0-server python3
+  googletest libgtest-dev poppler-utils firebird3.0-server python3 \
+  libxlsxwriter-dev unzip
 DEMO_DB ?= $(abspath $(BUILD))/demo/demo.fdb
 
 .PHONY: all deps configure build run test demo benchmark clean

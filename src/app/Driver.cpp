@@ -35,6 +35,7 @@ const char* const kUsage =
     "  windows                                          окна планирования\n"
     "  items ОКНО                                       пункты панели окна, как их включает reports.ini\n"
     "  run ОКНО ПУНКТ [параметры]                       построить отчет кадра без экрана (plan help run)\n"
+    "  batch ФАЙЛ [--dir ПАПКА] [--format pdf,xlsx,csv] построить список отчетов в одну папку (plan help batch)\n"
     "  nalet ВИД НОМЕР С ПО [--pdf ФАЙЛ]                наработка одного компонента по месяцам (plan help nalet)\n"
     "  tune-reports --type ТИП --document ДОКУМЕНТ (--list | --add НАЗВАНИЕ... | --delete СТРОКА... | --move ОТКУДА КУДА | --repair) [--save]\n"
     "                                                   список агрегатов документа заявки\n"
@@ -45,7 +46,7 @@ const char* const kUsage =
 
 const char* const kRunUsage =
     "вызов: plan run ОКНО ПУНКТ [--set ИМЯ=ЗНАЧЕНИЕ] [--tick ТЕКСТ] [--select ТЕКСТ] [--press ИМЯ]\n"
-    "                [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--staging-dir ПАПКА]\n"
+    "                [--pdf ФАЙЛ] [--xlsx ФАЙЛ] [--csv ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv] [--staging-dir ПАПКА]\n"
     "                [--template-dir ПАПКА] [--strict]\n"
     "  ОКНО             ключ окна (plan windows)\n"
     "  ПУНКТ            заголовок пункта панели или #N — N-й пункт (plan items ОКНО)\n"
@@ -55,11 +56,23 @@ const char* const kRunUsage =
     "  --select ТЕКСТ   сделать строку текущей\n"
     "  --press ИМЯ      нажать эту кнопку вместо cmdReport\n"
     "  --pdf ФАЙЛ       отчет в PDF\n"
+    "  --xlsx ФАЙЛ      таблицы отчета, как они напечатаны, в Excel (лист на документ)\n"
+    "  --csv ФАЙЛ       таблицы отчета, как они напечатаны, в CSV\n"
     "  --png-dir ПАПКА  страницы отчета page-001.png, ...\n"
     "  --staging ФАЙЛ.csv  основная промежуточная таблица отчета (ее читает шаблон)\n"
     "  --staging-dir ПАПКА  каждая промежуточная таблица, которую заполнил отчет: ПАПКА/<ТАБЛИЦА>.csv\n"
     "  --template-dir ПАПКА  копия шаблона, по которому построен отчет\n"
     "  --strict         код возврата 3, если отчет встретил данные, требующие проверки";
+
+const char* const kBatchUsage =
+    "вызов: plan batch ФАЙЛ [--dir ПАПКА] [--format pdf[,xlsx,csv]]\n"
+    "  ФАЙЛ     по отчету в строке: ОКНО ПУНКТ [параметры plan run] ИМЯ\n"
+    "           слова с пробелами — в двойных кавычках; пустые строки и строки с # в начале пропускаются\n"
+    "  ИМЯ      имя файла отчета в папке; с расширением .pdf, .xlsx или .csv — этот файл,\n"
+    "           без расширения — по файлу каждого формата --format (по умолчанию PDF)\n"
+    "  --dir    папка отчетов (по умолчанию — папка с именем файла пакета рядом с ним)\n"
+    "  по строке на отчет в stderr, итог в конце; код 1, если хоть один отчет не построен\n"
+    "  (остальные при этом записаны, а файлы неудавшегося удалены)";
 
 const char* const kNaletUsage =
     "вызов: plan nalet ВИД НОМЕР дд.мм.гггг дд.мм.гггг [--pdf ФАЙЛ] [--png-dir ПАПКА] [--staging ФАЙЛ.csv]\n"
@@ -71,6 +84,7 @@ QString commandUsage(const QString& command)
 {
     if (command == QLatin1String("run")) return QString::fromUtf8(kRunUsage);
     if (command == QLatin1String("nalet")) return QString::fromUtf8(kNaletUsage);
+    if (command == QLatin1String("batch")) return QString::fromUtf8(kBatchUsage);
     return QString::fromUtf8(kUsage);
 }
 
@@ -135,6 +149,7 @@ int runDriver(const QStringList& argsIn)
         if (cmd == QLatin1String("windows")) return cmdWindows(ctx, rest);
         if (cmd == QLatin1String("items")) return cmdItems(ctx, rest);
         if (cmd == QLatin1String("run")) return cmdRun(ctx, rest);
+        if (cmd == QLatin1String("batch")) return cmdBatch(ctx, rest);
         if (cmd == QLatin1String("nalet")) return cmdNalet(ctx, rest);
         if (cmd == QLatin1String("tune-reports")) return cmdTuneReports(ctx, rest);
         if (cmd == QLatin1String("tune-sheets")) return cmdTuneSheets(ctx, rest);

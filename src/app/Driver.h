@@ -19,6 +19,7 @@ int cmdInfo(const DriverContext& ctx, const QStringList& args);
 int cmdWindows(const DriverContext& ctx, const QStringList& args);
 int cmdItems(const DriverContext& ctx, const QStringList& args);
 int cmdRun(const DriverContext& ctx, const QStringList& args);
+int cmdBatch(const DriverContext& ctx, const QStringList& args);
 int cmdNalet(const DriverContext& ctx, const QStringList& args);
 int cmdTuneReports(const DriverContext& ctx, const QStringList& args);
 int cmdTuneSheets(const DriverContext& ctx, const QStringList& args);

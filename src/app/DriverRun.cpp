@@ -47,7 +47,7 @@ int cmdRun(const DriverContext& ctx, const QStringList& args)
     for (const QString& e : result.errors) err(e);
     for (const QString& f : result.written) out(f);
     if (result.status == 0 && result.written.isEmpty())
-        err(QStringLiteral("Отчет построен, но ничего не записано: укажите --pdf ФАЙЛ, --png-dir ПАПКА, --staging "
+        err(QStringLiteral("Отчет построен, но ничего не записано: укажите --pdf ФАЙЛ, --xlsx ФАЙЛ, --csv ФАЙЛ, --png-dir ПАПКА, --staging "
                            "ФАЙЛ.csv или --template-dir ПАПКА"));
     return result.status;
 }

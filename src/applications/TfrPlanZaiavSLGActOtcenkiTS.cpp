@@ -353,6 +353,7 @@ void TfrPlanZaiavSLGActOtcenkiTS::FunReport()
     }
     ReportValues v = rarozidi::FunReportValues(*ADOConPdo, o.operatorCode);
     v.insert(QStringLiteral("report_title"), QStringLiteral("Акт оценки технического состояния ВС"));
+    v.insert(QStringLiteral("as_of"), o.date);
     frxReport->setValues(v);
     BusyScope busy(reportHost());
     {

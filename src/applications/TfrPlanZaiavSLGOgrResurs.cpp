@@ -194,6 +194,7 @@ void TfrPlanZaiavSLGOgrResurs::FunDocument(const SlgDocOptions& o)
     v.insert(QStringLiteral("report_title"), QStringLiteral("Перечень агрегатов с ограниченным ресурсом"));
     v.insert(QStringLiteral("covers"), QStringList{QStringLiteral("ВС: ") + rows.front().at(ogr::Aircraft).toString(),
                                                    QStringLiteral("По состоянию на ") + longDate(o.date)});
+    v.insert(QStringLiteral("as_of"), o.date);
     frxReport->setValues(v);
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kOgrResursQuery), ogrResursTemplate(o.operatorName),
                     [&](StagingWriter& w) {

@@ -104,6 +104,7 @@ void TfrPlanZaiavSLGOtchetKP::FunDocument(const SlgDocOptions& o)
     v.insert(QStringLiteral("report_title"), QStringLiteral("Отчет о контрольном полете ВС"));
     v.insert(QStringLiteral("covers"), QStringList{QStringLiteral("ВС: ") + o.type + QLatin1Char(' ') + o.board,
                                                    QStringLiteral("Дата составления: ") + longDate(o.date)});
+    v.insert(QStringLiteral("as_of"), o.date);
     frxReport->setValues(v);
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kOtchetKPQuery), otchetKPTemplate(doc.kodVS),
                     [&](StagingWriter& w) {

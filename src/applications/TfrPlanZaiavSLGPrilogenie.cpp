@@ -85,6 +85,7 @@ void TfrPlanZaiavSLGPrilogenie::FunDocument(const SlgDocOptions& o)
     v.insert(QStringLiteral("report_title"), QStringLiteral("Приложение к заявке на сертификацию экземпляра ВС"));
     v.insert(QStringLiteral("covers"), QStringList{QStringLiteral("ВС: ") + o.type + QLatin1Char(' ') + o.board,
                                                    QStringLiteral("По состоянию на ") + longDate(o.date)});
+    v.insert(QStringLiteral("as_of"), o.date);
     frxReport->setValues(v);
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kPrilogenieQuery), QStringLiteral("rep04"),
                     [&](StagingWriter& w) {

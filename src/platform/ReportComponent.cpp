@@ -1,8 +1,11 @@
 #include "platform/ReportComponent.h"
 
+#include "platform/Clock.h"
 #include "platform/DataDoubts.h"
+#include "platform/DbError.h"
 #include "platform/Dataset.h"
 #include "platform/ReportPreview.h"
+#include "platform/SheetExport.h"
 #include "platform/TemplateRenderer.h"
 
 #include <QDir>
@@ -27,8 +30,14 @@ struct ReportComponent::Impl {
     std::vector<std::unique_ptr<PagedDocument>> docs;
     struct PageRef { int doc; int page; };
     std::vector<PageRef> pages;
+    int rows = 0;
     QPointer<ReportPreview> preview;
     bool previewOpen = false;
+    // The latest flight record on or before flightsAsOf, read once per report.
+    QDate flightsAsOf;
+    QDate flightsTo;
+    bool flightsRead = false; // false: the database has no flight records to ask
+
 
     const PageRef& ref(int index) const
     {
@@ -53,7 +62,39 @@ Dataset* ReportComponent::dataset() const { return d->dataset; }
 void ReportComponent::setConnection(Connection* c) { d->connection = c; }
 void ReportComponent::setValues(const ReportValues& values) { d->values = values; }
 ReportValues ReportComponent::values() const { return d->values; }
-void ReportComponent::clearValues() { d->values.clear(); }
+void ReportComponent::clearValues()
+{
+    d->values.clear();
+    d->flightsAsOf = QDate();
+}
+
+ReportValues ReportComponent::asOfValues(Connection* connection)
+{
+    const QString format = QStringLiteral("dd.MM.yyyy");
+    const QVariant given = d->values.value(QStringLiteral("as_of"));
+    QDate asOf = given.typeId() == QMetaType::QDate ? given.toDate() : QDate::fromString(given.toString(), format);
+    if (!asOf.isValid()) asOf = Clock::today();
+    if (connection && d->flightsAsOf != asOf) {
+        d->flightsAsOf = asOf;
+        d->flightsTo = QDate();
+        d->flightsRead = false;
+        try {
+            Dataset ds(connection);
+            ds.setCommandText(QStringLiteral("SELECT MAX(DATA_POLETA) FROM SPRAVKA WHERE DATA_POLETA <= '") +
+                              asOf.toString(QStringLiteral("M,d,yyyy")) + QStringLiteral("'"));
+            ds.open();
+            if (!ds.eof() && !ds.field(0).isNull()) d->flightsTo = ds.field(0).asDate();
+            d->flightsRead = true;
+        } catch (const DbError&) {
+            // A database without flight records: the heading says nothing of flights.
+        }
+    }
+    ReportValues v;
+    v.insert(QStringLiteral("as_of"), asOf.toString(format));
+    v.insert(QStringLiteral("flights_to"), connection ? d->flightsTo.toString(format) : QString());
+    v.insert(QStringLiteral("flights_none"), connection && d->flightsRead && !d->flightsTo.isValid());
+    return v;
+}
 
 bool ReportComponent::loadFromFile(const QString& path, const QString& name)
 {
@@ -78,6 +119,7 @@ bool ReportComponent::prepareReport(bool clearPrevious)
     if (clearPrevious) {
         d->docs.clear();
         d->pages.clear();
+        d->rows = 0;
     }
     bool rendered = false;
     if (d->loaded && !d->templateText.trimmed().isEmpty()) {
@@ -97,10 +139,14 @@ bool ReportComponent::prepareReport(bool clearPrevious)
             }
         }
         QString error;
+        ReportValues values = d->values;
+        const ReportValues asOf = asOfValues(conn);
+        for (auto it = asOf.begin(); it != asOf.end(); ++it) values.insert(it.key(), it.value());
         const QString html =
-            TemplateRenderer::render(d->templateText, rows, conn, d->values, QString(), DataDoubts::listText(), &error);
+            TemplateRenderer::render(d->templateText, rows, conn, values, QString(), DataDoubts::listText(), &error);
         if (!error.isEmpty())
             addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
+        d->rows += static_cast<int>(rows.rows.size());
         auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(html));
         const int docIndex = static_cast<int>(d->docs.size());
         for (int i = 0; i < doc->pageCount(); ++i) d->pages.push_back({docIndex, i});
@@ -121,6 +167,7 @@ void ReportComponent::addProblem(const QString& text)
 void ReportComponent::clearProblems() { d->problems.clear(); }
 
 int ReportComponent::preparedPages() const { return static_cast<int>(d->pages.size()); }
+int ReportComponent::preparedRows() const { return d->rows; }
 
 void ReportComponent::showPreparedReport()
 {
@@ -157,6 +204,27 @@ QStringList ReportComponent::preparedHtml() const
     QStringList out;
     for (const auto& doc : d->docs) out << doc->html();
     return out;
+}
+
+namespace {
+std::vector<SheetDocument> sheetDocuments(const QStringList& html)
+{
+    std::vector<SheetDocument> docs;
+    for (const QString& h : html) docs.push_back(sheetDocument(h));
+    return docs;
+}
+} // namespace
+
+void ReportComponent::exportXlsx(const QString& path) const
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    plan::exportXlsx(sheetDocuments(preparedHtml()), path);
+}
+
+void ReportComponent::exportTableCsv(const QString& path) const
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    exportTablesCsv(sheetDocuments(preparedHtml()), path);
 }
 
 QSizeF ReportComponent::pageSizePt(int index) const

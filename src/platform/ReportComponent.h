@@ -44,6 +44,13 @@ public:
     ReportValues values() const;
     void clearValues();
 
+    // As of when the printed pages are: "as_of", the date the report was made
+    // for (a frame with a date of its own sets it, a QDate; otherwise the
+    // clock's today), and "flights_to", the date of the latest flight record
+    // (SPRAVKA) on or before it, "" when there is none. Read once per report
+    // (until clearValues), so that a document per aircraft costs one query.
+    ReportValues asOfValues(Connection* connection);
+
     // Loads the template; a missing file gives an empty report and returns
     // false. `name` ("frmPlanPrognoz/rep02") names the template in the
     // problems below (the path when empty).
@@ -53,6 +60,8 @@ public:
     // appends the pages to those already prepared. Emits endDoc().
     bool prepareReport(bool clearPrevious = true);
     int preparedPages() const;
+    // The rows of the main table the prepared documents were rendered from.
+    int preparedRows() const;
     // Shows the prepared pages in the preview (emits preview() first, so the
     // host can embed the preview widget).
     void showPreparedReport();
@@ -70,6 +79,10 @@ public:
     void exportPdf(const QString& path) const;
     // Writes page-001.png, page-002.png ... into dir; returns the file paths.
     QStringList exportPng(const QString& dir, int dpi = 100) const;
+    // The tables of the prepared documents as printed, one sheet per document
+    // (platform/SheetExport.h); throw std::runtime_error naming the file.
+    void exportXlsx(const QString& path) const;
+    void exportTableCsv(const QString& path) const;
     // The rendered HTML of every prepared document, in order.
     QStringList preparedHtml() const;
 

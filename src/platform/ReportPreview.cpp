@@ -53,21 +53,23 @@ ReportPreview::ReportPreview(ReportComponent* component, QWidget* parent) : QWid
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
-    m_first = button(bar, row, {}, QStringLiteral("Первая страница"), QStyle::SP_MediaSkipBackward);
-    m_prior = button(bar, row, {}, QStringLiteral("Предыдущая страница"), QStyle::SP_MediaSeekBackward);
+    m_first = button(bar, row, {}, QStringLiteral("Первая страница (Ctrl+Home)"), QStyle::SP_MediaSkipBackward);
+    m_prior = button(bar, row, {}, QStringLiteral("Предыдущая страница (PgUp)"), QStyle::SP_MediaSeekBackward);
     m_pageLabel = new QLabel(bar);
     m_pageLabel->setMinimumWidth(110);
     m_pageLabel->setAlignment(Qt::AlignCenter);
     row->addWidget(m_pageLabel);
-    m_next = button(bar, row, {}, QStringLiteral("Следующая страница"), QStyle::SP_MediaSeekForward);
-    m_last = button(bar, row, {}, QStringLiteral("Последняя страница"), QStyle::SP_MediaSkipForward);
+    m_next = button(bar, row, {}, QStringLiteral("Следующая страница (PgDn)"), QStyle::SP_MediaSeekForward);
+    m_last = button(bar, row, {}, QStringLiteral("Последняя страница (Ctrl+End)"), QStyle::SP_MediaSkipForward);
     row->addSpacing(12);
-    QToolButton* zin = button(bar, row, QStringLiteral("+"), QStringLiteral("Увеличить"));
-    QToolButton* zout = button(bar, row, QStringLiteral("−"), QStringLiteral("Уменьшить"));
-    QToolButton* fit = button(bar, row, QStringLiteral("По ширине"), QStringLiteral("Масштаб по ширине страницы"));
+    QToolButton* zin = button(bar, row, QStringLiteral("+"), QStringLiteral("Увеличить (Ctrl++)"));
+    QToolButton* zout = button(bar, row, QStringLiteral("−"), QStringLiteral("Уменьшить (Ctrl+-)"));
+    QToolButton* fit = button(bar, row, QStringLiteral("По ширине"), QStringLiteral("Масштаб по ширине страницы (Ctrl+0)"));
     row->addSpacing(12);
     m_print = button(bar, row, QStringLiteral("Печать"), QStringLiteral("Печать отчёта"));
     m_pdf = button(bar, row, QStringLiteral("PDF"), QStringLiteral("Экспорт в PDF"));
+    m_xlsx = button(bar, row, QStringLiteral("Excel"), QStringLiteral("Таблицы отчета в Excel (.xlsx), лист на документ"));
+    m_csv = button(bar, row, QStringLiteral("CSV"), QStringLiteral("Таблицы отчета в CSV"));
     row->addStretch(1);
     QToolButton* close = button(bar, row, QStringLiteral("Закрыть"), QStringLiteral("Закрыть просмотр"));
     top->addWidget(bar);
@@ -91,6 +93,8 @@ ReportPreview::ReportPreview(ReportComponent* component, QWidget* parent) : QWid
     connect(fit, &QToolButton::clicked, this, &ReportPreview::fitWidth);
     connect(m_print, &QToolButton::clicked, this, &ReportPreview::print);
     connect(m_pdf, &QToolButton::clicked, this, &ReportPreview::exportPdf);
+    connect(m_xlsx, &QToolButton::clicked, this, &ReportPreview::exportXlsx);
+    connect(m_csv, &QToolButton::clicked, this, &ReportPreview::exportCsv);
     connect(close, &QToolButton::clicked, this, [this] {
         if (m_component) m_component->closePreview();
     });
@@ -183,6 +187,8 @@ void ReportPreview::updateButtons()
     m_last->setEnabled(m_page + 1 < n);
     m_print->setEnabled(n > 0);
     m_pdf->setEnabled(n > 0);
+    m_xlsx->setEnabled(n > 0);
+    m_csv->setEnabled(n > 0);
 }
 
 void ReportPreview::print()
@@ -199,18 +205,35 @@ void ReportPreview::print()
     }
 }
 
-void ReportPreview::exportPdf()
+void ReportPreview::exportTo(const QString& caption, const QString& fileName, const QString& filter,
+                             void (ReportComponent::*write)(const QString&) const)
 {
     if (!m_component || pageCount() == 0) return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт в PDF"),
-                                                      QDir::home().filePath(QStringLiteral("report.pdf")),
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, caption, QDir::home().filePath(fileName), filter);
     if (path.isEmpty()) return;
     try {
-        m_component->exportPdf(path);
+        (m_component->*write)(path);
     } catch (const std::exception& e) {
         MessageService::show(QString::fromUtf8(e.what()), MessageService::Kind::Error, this);
     }
+}
+
+void ReportPreview::exportPdf()
+{
+    exportTo(QStringLiteral("Экспорт в PDF"), QStringLiteral("report.pdf"), QStringLiteral("PDF (*.pdf)"),
+             &ReportComponent::exportPdf);
+}
+
+void ReportPreview::exportXlsx()
+{
+    exportTo(QStringLiteral("Экспорт в Excel"), QStringLiteral("report.xlsx"), QStringLiteral("Excel (*.xlsx)"),
+             &ReportComponent::exportXlsx);
+}
+
+void ReportPreview::exportCsv()
+{
+    exportTo(QStringLiteral("Экспорт в CSV"), QStringLiteral("report.csv"), QStringLiteral("CSV (*.csv)"),
+             &ReportComponent::exportTableCsv);
 }
 
 void ReportPreview::resizeEvent(QResizeEvent* e)
@@ -222,6 +245,10 @@ void ReportPreview::resizeEvent(QResizeEvent* e)
 void ReportPreview::keyPressEvent(QKeyEvent* e)
 {
     switch (e->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: if (e->modifiers() & Qt::ControlModifier) zoomIn(); else QWidget::keyPressEvent(e); break;
+    case Qt::Key_Minus: if (e->modifiers() & Qt::ControlModifier) zoomOut(); else QWidget::keyPressEvent(e); break;
+    case Qt::Key_0: if (e->modifiers() & Qt::ControlModifier) fitWidth(); else QWidget::keyPressEvent(e); break;
     case Qt::Key_PageDown: nextPage(); break;
     case Qt::Key_PageUp: priorPage(); break;
     case Qt::Key_Home: if (e->modifiers() & Qt::ControlModifier) firstPage(); else QWidget::keyPressEvent(e); break;

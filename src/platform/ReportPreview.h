@@ -48,6 +48,9 @@ public slots:
     void print();
     // Asks for a file name and exports the prepared pages to PDF.
     void exportPdf();
+    // Asks for a file name and exports the printed tables to a spreadsheet / CSV.
+    void exportXlsx();
+    void exportCsv();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -56,6 +59,9 @@ protected:
 private:
     void updatePage();
     void updateButtons();
+    // Asks for a file of the kind and writes it; a failure is shown, naming the file.
+    void exportTo(const QString& caption, const QString& fileName, const QString& filter,
+                  void (ReportComponent::*write)(const QString&) const);
     double fitWidthZoom() const;
 
     QPointer<ReportComponent> m_component;
@@ -68,6 +74,8 @@ private:
     QToolButton* m_last = nullptr;
     QToolButton* m_print = nullptr;
     QToolButton* m_pdf = nullptr;
+    QToolButton* m_xlsx = nullptr;
+    QToolButton* m_csv = nullptr;
     int m_page = 0;
     double m_zoom = 1.0;
     bool m_fitWidth = true;

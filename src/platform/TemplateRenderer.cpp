@@ -349,7 +349,10 @@ std::vector<std::pair<QString, QString>> TemplateRenderer::tableQueries(const QS
 PageSetup TemplateRenderer::pageSetup(const QString& html)
 {
     const QStringList setups = metaContents(html, QStringLiteral("plan-page"));
-    return setups.isEmpty() ? PageSetup() : PageSetup::parse(setups.last());
+    PageSetup setup = setups.isEmpty() ? PageSetup() : PageSetup::parse(setups.last());
+    const QStringList footers = metaContents(html, QStringLiteral("plan-footer"));
+    if (!footers.isEmpty()) setup.footer = footers.last().simplified();
+    return setup;
 }
 
 QString TemplateRenderer::templateTitle(const QString& templateText)
@@ -486,6 +489,10 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
         list << doubts;
         all.insert(QStringLiteral("doubts"), list);
     }
+    // As of when: the report's own date, else today (docs/templates.md).
+    const QVariant asOf = all.value(QStringLiteral("as_of"));
+    if (asOf.typeId() == QMetaType::QDate) all.insert(QStringLiteral("as_of"), asOf.toDate().toString(QStringLiteral("dd.MM.yyyy")));
+    else if (asOf.toString().isEmpty()) all.insert(QStringLiteral("as_of"), Clock::today().toString(QStringLiteral("dd.MM.yyyy")));
     for (auto it = all.begin(); it != all.end(); ++it) {
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
         data.set(utf8(it.key()), valueData(it.value()));
@@ -716,6 +723,7 @@ void PagedDocument::paintPage(QPainter* p, int index, int number, int total) con
         p->setPen(Qt::black);
         const QRectF footer(m_body.left(), m_body.bottom(), m_body.width(), m_footerHeight);
         p->drawText(footer, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Стр. %1 из %2").arg(number).arg(total));
+        if (!m_setup.footer.isEmpty()) p->drawText(footer, Qt::AlignLeft | Qt::AlignBottom, m_setup.footer);
         p->restore();
     }
 }

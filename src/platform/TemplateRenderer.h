@@ -60,6 +60,10 @@ struct PageSetup {
     QMarginsF marginsMm{15, 15, 15, 15};
     double fontPt = 9.0;
     bool pageNumbers = true;
+    // Printed at the bottom left of every page beside the page number: the
+    // last <meta name="plan-footer" content="..."> of the document (the
+    // shared heading puts as of when the report is there).
+    QString footer;
 
     QPageLayout layout() const;
     // Reads "A4 landscape; margins 10mm; font 8pt; page-numbers off".

@@ -44,14 +44,23 @@ ReportValues headingValues(Connection* c, const QString& operatorCode, const QSt
 }
 
 void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
-                     const QString& title, const QStringList& covers, const std::function<StagedRows()>& build)
+                     const QString& title, const QDate& asOf, const QStringList& covers,
+                     const std::function<StagedRows()>& build)
 {
     runSingleReport(frame.reportHost(), *frame.reportDataset(1), query, code, [&](StagingWriter& w) {
         const ReadTransaction reads(frame.connection());
         const StagedRows staged = build();
-        frame.reportComponent()->setValues(headingValues(frame.connection(), operatorCode, title, covers, staged.doubts));
+        ReportValues v = headingValues(frame.connection(), operatorCode, title, covers, staged.doubts);
+        if (asOf.isValid()) v.insert(QStringLiteral("as_of"), asOf);
+        frame.reportComponent()->setValues(v);
         for (const StagingRow& r : staged.rows) w.addRow(r);
     });
+}
+
+void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QStringList& covers, const std::function<StagedRows()>& build)
+{
+    runStagedReport(frame, query, code, operatorCode, title, QDate(), covers, build);
 }
 
 } // namespace plan::reports

@@ -5,6 +5,7 @@
 // values of the printed heading.
 #include "platform/TemplateRenderer.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -47,6 +48,11 @@ ReportValues headingValues(Connection* c, const QString& operatorCode, const QSt
 // rows' data to check) and the rows are written to the staging table of
 // the query; then the template of the code is shown. An error out of
 // build() ends the run before anything is shown.
+// `asOf` is the date the report is made for (the heading prints it and the
+// latest flight recorded by then); without it, the clock's today.
+void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QDate& asOf, const QStringList& covers,
+                     const std::function<StagedRows()>& build);
 void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
                      const QString& title, const QStringList& covers, const std::function<StagedRows()>& build);
 

@@ -196,7 +196,7 @@ void TfrPlanRep8OASU::FunReport()
     const QString monthName = m_period->cboMonth->currentText().toLower();
     runStagedReport(*this, QStringLiteral("Select * From REPORT_FORMA_8_OASU Order By ID;"), QStringLiteral("rep06"),
                     o.operatorCode,
-                    QStringLiteral("Форма 8-ОАСУ. Движение двигателей, главных редукторов и ВСУ"),
+                    QStringLiteral("Форма 8-ОАСУ. Движение двигателей, главных редукторов и ВСУ"), o.month.last,
                     {QStringLiteral("Отчетный период: %1 %2 г. (с %3 по %4)")
                          .arg(monthName)
                          .arg(o.month.first.year())

@@ -246,7 +246,7 @@ void TfrPlanRepAgrUstZaPeriod::FunReport()
     }
     const QString operatorCode = cboExpl->code();
     runStagedReport(*this, QStringLiteral("Select * From REPORT_AGR_UST_ZA_PER Order By ID;"), QStringLiteral("rep20"),
-                    operatorCode, QStringLiteral("Перечень агрегатов, установленных за отчетный период"),
+                    operatorCode, QStringLiteral("Перечень агрегатов, установленных за отчетный период"), o.stop,
                     {QStringLiteral("ВС: ") + o.type + QLatin1Char(' ') + o.board,
                      QStringLiteral("Период: с ") + dateText(o.start) + QStringLiteral(" по ") + dateText(o.stop)},
                     [&] { return buildAgrUst(ADOConPdo, o); });

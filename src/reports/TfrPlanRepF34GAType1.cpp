@@ -100,6 +100,8 @@ void TfrPlanRepF34GAType1::FunReport()
         covers << QStringLiteral("Выбрано ВС: %1").arg(n);
     }
     v.insert(QStringLiteral("covers"), covers);
+    // A quarterly form is as of the last day of its quarter.
+    v.insert(QStringLiteral("as_of"), o.quarter.last);
     if (ReportComponent* rc = reportComponent()) rc->setValues(v);
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_FORMA_34_GA Order By ID;"),
                     form34Template(o.layout, fourth), [&](StagingWriter& w) {

@@ -120,7 +120,7 @@ void TfrPlanRepF36::FunReport()
 {
     const F36Options o = options();
     runStagedReport(*this, QStringLiteral("SELECT * From REPORT_FORMA_36_GA ORDER BY Tip_VS, Nomer_VS;"), m_code,
-                    o.operatorCode, m_title,
+                    o.operatorCode, m_title, o.date,
                     {QStringLiteral("По состоянию на ") + dateText(o.date),
                      QStringLiteral("Выбрано ВС: %1").arg(o.aircraft.size())},
                     [&] { return buildF36(ADOConPdo, o); });

@@ -454,7 +454,7 @@ void TfrPlanRepF37::FunReport()
     default: what = QStringLiteral("двигателей"); break;
     }
     runStagedReport(*this, QStringLiteral("SELECT * FROM REPORT_FORMA_37_GA ORDER BY ID, Gde_stoit;"),
-                    f37Template(o.kind), o.operatorCode, QStringLiteral("Форма 37-ГА (СВ). Сведения о наличии ") + what,
+                    f37Template(o.kind), o.operatorCode, QStringLiteral("Форма 37-ГА (СВ). Сведения о наличии ") + what, o.date,
                     {QStringLiteral("Владелец: ") + (o.ownerName.isEmpty() ? anyOwnerText() : o.ownerName),
                      QStringLiteral("По состоянию на ") + o.date.toString(QStringLiteral("dd.MM.yyyy"))},
                     [&] { return buildForm37(ADOConPdo, o); });

@@ -353,7 +353,7 @@ void TfrPlanRepLizPSBEgMesOtch::FunReport()
     o.year = p.year;
     o.monthIndex = p.monthIndex;
     runStagedReport(*this, QStringLiteral("Select * From REPORT_LIZING_PSB_MONTH Order By ID;"), lizPsbTemplate(o.type),
-                    cboExpl->code(), QStringLiteral("Форма ежемесячного отчета ООО ПСБ «Авиализинг»"),
+                    cboExpl->code(), QStringLiteral("Форма ежемесячного отчета ООО ПСБ «Авиализинг»"), p.end,
                     {QStringLiteral("ВС: ") + o.type + QLatin1Char(' ') + o.board,
                      QStringLiteral("Период: с ") + dateText(p.start) + QStringLiteral(" по ") + dateText(p.end)},
                     [&] { return buildLizPsb(ADOConPdo, o); });

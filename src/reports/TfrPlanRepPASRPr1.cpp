@@ -182,7 +182,7 @@ void TfrPlanRepPASRPr1::FunReport()
 {
     const PasrOptions o = options();
     runStagedReport(*this, QStringLiteral("SELECT * FROM REPORT_PASR_PRIL_1 ORDER BY ID;"), QStringLiteral("rep09"),
-                    o.operatorCode, QStringLiteral("Сведения о наработке ВС на ПАСР (Приложение 1)"),
+                    o.operatorCode, QStringLiteral("Сведения о наработке ВС на ПАСР (Приложение 1)"), o.date,
                     {QStringLiteral("Кому: ") + o.recipient, QStringLiteral("По состоянию на ") + dateText(o.date)},
                     [&] { return buildPasr1(ADOConPdo, o); });
 }

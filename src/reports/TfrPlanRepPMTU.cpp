@@ -116,7 +116,7 @@ void TfrPlanRepPMTU::FunReport()
 {
     const PmtuOptions o = options();
     runStagedReport(*this, QStringLiteral("SELECT * From REPORT_FORMA_OTCHET_PMTU ORDER BY ID;"), QStringLiteral("rep03"),
-                    o.operatorCode, QStringLiteral("Форма-отчет в ПМТУ"),
+                    o.operatorCode, QStringLiteral("Форма-отчет в ПМТУ"), o.date,
                     {QStringLiteral("По состоянию на ") + dateText(o.date)}, [&] { return buildPmtu(ADOConPdo, o); });
 }
 

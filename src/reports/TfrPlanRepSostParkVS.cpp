@@ -154,6 +154,7 @@ void TfrPlanRepSostParkVS::FunReport()
     ReportValues v = rarozidi::FunReportValues(*ADOConPdo, o.operatorId);
     if (o.operatorId == QLatin1String("-1")) v.remove(QStringLiteral("operator"));
     v.insert(QStringLiteral("report_title"), QStringLiteral("Состояние парка ВС на %1").arg(m_dateText));
+    v.insert(QStringLiteral("as_of"), picDate->date());
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_SOST_PARKA_VS;"),
                     QStringLiteral("rep07"), [&](StagingWriter& w) {
                         const SostParkResult r = buildSostParkVS(ADOConPdo, o);

@@ -3,10 +3,86 @@
 #include "shell/ShellServices.h"
 
 #include <QScrollArea>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace plan::shell {
+namespace {
+// A title, left-aligned, on as many lines as its height holds (two at the
+// title height of 34), broken between words; what still does not fit ends
+// in "…", and the whole caption is the tooltip.
+class TitleButton : public QToolButton {
+public:
+    TitleButton(const QString& caption, QWidget* parent) : QToolButton(parent), m_caption(caption)
+    {
+        setToolTip(caption);
+        setText(caption);
+        // Tab reaches the titles; Space opens the focused one.
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+    static QString fitted(const QString& caption, const QFontMetrics& fm, int width, int maxLines)
+    {
+        if (width <= 0 || maxLines < 1) return caption;
+        QStringList lines;
+        QString line;
+        const QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int i = 0; i < words.size(); ++i) {
+            const QString tryLine = line.isEmpty() ? words[i] : line + QLatin1Char(' ') + words[i];
+            if (fm.horizontalAdvance(tryLine) <= width || line.isEmpty()) {
+                line = tryLine;
+                continue;
+            }
+            lines << line;
+            line = words[i];
+            if (lines.size() == maxLines - 1) {
+                // The last line takes the rest of the caption, elided.
+                line = QStringList(words.mid(i)).join(QLatin1Char(' '));
+                break;
+            }
+        }
+        lines << fm.elidedText(line, Qt::ElideRight, width);
+        return lines.join(QLatin1Char('\n'));
+    }
+
+    // The bar's width decides the title's, never the caption's length.
+    QSize sizeHint() const override { return {60, QToolButton::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        // The style draws the button; the title goes at the left, line by line.
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        opt.text.clear();
+        p.drawComplexControl(QStyle::CC_ToolButton, opt);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(rect().adjusted(8, 1, -4, -1), Qt::AlignLeft | Qt::AlignVCenter, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QToolButton::resizeEvent(e);
+        const QFontMetrics fm(font());
+        const int width = this->width() - 14; // the left padding and the frame
+        const int lines = qMax(1, (height() - 4) / qMax(1, fm.lineSpacing()));
+        setText(fitted(m_caption, fm, width, lines));
+    }
+
+private:
+    QString m_caption;
+};
+} // namespace
 
 TFrameBar::TFrameBar(QWidget* parent) : QWidget(parent)
 {
@@ -51,13 +127,11 @@ int TFrameBar::addItem(const QString& caption)
     const int index = count();
     Item it;
     it.caption = caption;
-    it.title = new QToolButton(m_inner);
-    it.title->setText(caption);
+    it.title = new TitleButton(caption, m_inner);
     it.title->setToolButtonStyle(Qt::ToolButtonTextOnly);
     it.title->setCheckable(true);
     it.title->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     it.title->setFixedHeight(m_titleHeight);
-    it.title->setStyleSheet(QStringLiteral("QToolButton { text-align: left; padding-left: 6px; }"));
     connect(it.title, &QToolButton::clicked, this, [this, index] { titleClicked(index); });
     // Before the closing stretch; each title is followed by its frame once made.
     m_layout->insertWidget(m_layout->count() - 1, it.title);

@@ -246,6 +246,8 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
             else if (a == QLatin1String("--select")) r.steps.push_back({RunStep::Select, v, {}});
             else if (a == QLatin1String("--press")) r.steps.push_back({RunStep::Press, v, {}});
             else if (a == QLatin1String("--pdf")) r.pdf = v;
+            else if (a == QLatin1String("--xlsx")) r.xlsx = v;
+            else if (a == QLatin1String("--csv")) r.csv = v;
             else if (a == QLatin1String("--png-dir")) r.pngDir = v;
             else if (a == QLatin1String("--staging")) r.staging = v;
             else if (a == QLatin1String("--staging-dir")) r.stagingDir = v;
@@ -379,9 +381,21 @@ RunResult runItem(const RunRequest& req)
         res.doubts = DataDoubts::texts();
         res.templateProblems = rc->problems();
         res.html = rc->preparedHtml();
+        res.pages = rc->preparedPages();
+        if (const Dataset* sd = rc->dataset())
+            for (const StagedTable& t : res.staging)
+                if (t.query == sd->commandText()) res.rows = static_cast<int>(t.rows.size());
         if (!req.pdf.isEmpty()) {
             rc->exportPdf(req.pdf);
             res.written << req.pdf;
+        }
+        if (!req.xlsx.isEmpty()) {
+            rc->exportXlsx(req.xlsx);
+            res.written << req.xlsx;
+        }
+        if (!req.csv.isEmpty()) {
+            rc->exportTableCsv(req.csv);
+            res.written << req.csv;
         }
         if (!req.pngDir.isEmpty()) {
             QDir().mkpath(req.pngDir);

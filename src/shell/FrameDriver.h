@@ -59,6 +59,8 @@ struct RunRequest {
     QString user = QStringLiteral("planner");
     std::vector<RunStep> steps;
     QString pdf;         // --pdf FILE
+    QString xlsx;        // --xlsx FILE: the printed tables as a spreadsheet
+    QString csv;         // --csv FILE: the printed tables as CSV
     QString pngDir;      // --png-dir DIR
     QString staging;     // --staging FILE.csv
     QString stagingDir;  // --staging-dir DIR
@@ -71,7 +73,7 @@ struct RunRequest {
 };
 
 // Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
-// [--press NAME] [--pdf FILE] [--png-dir DIR] [--staging FILE] [--staging-dir DIR]
+// [--press NAME] [--pdf FILE] [--xlsx FILE] [--csv FILE] [--png-dir DIR] [--staging FILE] [--staging-dir DIR]
 // [--template-dir DIR]".
 // Returns the error text, empty when the arguments are good.
 QString parseRunArguments(const QStringList& args, RunRequest* out);
@@ -98,6 +100,8 @@ struct RunResult {
     QStringList templateProblems; // a template missing, in error or refused
     QStringList notices;  // values left aside (see FrameDriver::notices)
     QStringList html;     // the rendered documents of the report, in order
+    int pages = 0;        // prepared pages
+    int rows = -1;        // rows of the report's main staging table (-1: it wrote none)
 };
 
 // Opens the window on the process's default database, opens the item,

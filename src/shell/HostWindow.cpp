@@ -296,6 +296,8 @@ bool THostWindow::eventFilter(QObject* watched, QEvent* event)
 
 // ---------------------------------------------------------------- busy span
 
+QString THostWindow::producedText() const { return m_panel2->text(); }
+
 QWidget* THostWindow::barHolder() const { return PanBottom ? PanBottom : static_cast<QWidget*>(m_bar); }
 
 void THostWindow::progressStart(int n)
@@ -303,12 +305,15 @@ void THostWindow::progressStart(int n)
     if (!ProgressBar) return;
     ProgressBar->setRange(0, qMax(n, 1));
     ProgressBar->setValue(0);
+    // The run holds the event loop: the bar is drawn now, not when it ends.
+    ProgressBar->repaint();
 }
 
 void THostWindow::progressStep()
 {
     if (!ProgressBar) return;
     ProgressBar->setValue(qMin(ProgressBar->value() + 1, ProgressBar->maximum()));
+    ProgressBar->repaint();
 }
 
 void THostWindow::progressReset()
@@ -324,6 +329,9 @@ void THostWindow::beginBusy()
 {
     if (m_busyDepth++ > 0) return;
     m_endDocWhileBusy = false;
+    m_runTimer.start();
+    m_panel2->setText(QStringLiteral("Отчет строится…"));
+    m_panel2->repaint();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_bar->setUpdatesEnabled(false);
     barHolder()->setEnabled(false);
@@ -334,6 +342,12 @@ void THostWindow::endBusy()
 {
     if (m_busyDepth == 0 || --m_busyDepth > 0) return;
     QApplication::restoreOverrideCursor();
+    m_panel2->setText(m_endDocWhileBusy ? QStringLiteral("Страниц: %1, строк: %2, %3 с")
+                                              .arg(frxReport->preparedPages())
+                                              .arg(frxReport->preparedRows())
+                                              .arg(QString::number(m_runTimer.elapsed() / 1000.0, 'f', 1)
+                                                       .replace(QLatin1Char('.'), QLatin1Char(',')))
+                                        : QStringLiteral("Отчет не построен"));
     m_bar->setUpdatesEnabled(true);
     if (PanBottom) {
         // These frames enable PanBottom again themselves.

@@ -8,6 +8,7 @@
 #include "platform/ReportHost.h"
 #include "shell/PlanWindow.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -94,6 +95,9 @@ public:
     QWidget* panBottom() const { return PanBottom; }
     QProgressBar* progressBar() const { return ProgressBar; }
     QStatusBar* statusBar() const { return StBar; }
+    // What the last run produced ("Страниц: 3, строк: 154, 1,2 с"), at the
+    // right of the status bar.
+    QString producedText() const;
     // The embedded preview (nullptr until a report has been shown).
     QWidget* previewWindow() const { return m_preview; }
     int endDocCounter() const { return m_endDocCounter; }
@@ -144,6 +148,7 @@ private:
     int m_closeWithPreview = 0;
     QString m_openingCaption;
     int m_busyDepth = 0;
+    QElapsedTimer m_runTimer;
     bool m_endDocWhileBusy = false;
 };
 

@@ -101,6 +101,8 @@ TEST(ShippedTemplates, EveryTemplateOfEveryWindowRendersAsASignableDocument)
                 // The heading prints the title and the date of printing on the first page;
                 // the signature block closes the last page.
                 EXPECT_TRUE(pages.first().contains(QStringLiteral("Дата печати: 05.12.2026"))) << what << ":\n" << pages.first().toStdString();
+                EXPECT_TRUE(pages.first().contains(QStringLiteral("По состоянию на: 05.12.2026"))) << what;
+                EXPECT_EQ(doc.setup().footer, QStringLiteral("По состоянию на 05.12.2026")) << what;
                 EXPECT_TRUE(pages.last().contains(QStringLiteral("______"))) << what;
                 if (withValues) {
                     EXPECT_TRUE(pages.first().contains(QStringLiteral("Эксплуатант: АО «ЮТэйр-Вертолетные услуги»")))

@@ -317,12 +317,42 @@ TEST_P(BusyTest, CursorBarAndProgressAreRestored)
         EXPECT_EQ(w->progressBar()->value(), 0);
     }
     if (w->panBottom()) EXPECT_EQ(w->closeWithPreview(), -1);
+    // The status bar says what the run produced, or that it produced nothing.
+    EXPECT_TRUE(w->producedText().startsWith(c.fails ? "Отчет не построен" : "Страниц: 0, строк: 0, "))
+        << w->producedText().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Busy, BusyTest,
                          ::testing::Values(BusyCase{"frmPlanPrognoz", false, true}, BusyCase{"frmPlanPrognoz", true, true},
                                            BusyCase{"frmPlanSpravka", false, true}, BusyCase{"frmPlanSpravka", true, true},
                                            BusyCase{"frmPlanZaiavSLG", true, true}));
+
+TEST_F(ShellTest, BarTitlesShowTheWholeCaptionOnTwoLinesOrElidedWithTooltip)
+{
+    const QString complex = QStringLiteral("Комплексный прогноз для выбранных ВС");
+    const QString longest = QStringLiteral("Лизинг ГТЛК. Ежемесячная форма - Сведения о наработках и заменах");
+    writeHome("reports.ini", "[PLAN_PROGNOZ]\n" + complex + "=1\n[PLAN_REPORT]\n" + longest + "=1\n");
+    for (const auto& [key, caption] : {std::pair{"frmPlanPrognoz", complex}, std::pair{"frmPlanReport", longest}}) {
+        SCOPED_TRACE(key);
+        THostWindow* w = open(key);
+        w->resize(1000, 700);
+        w->show();
+        QApplication::processEvents();
+        QToolButton* title = w->bar()->titleButton(0);
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->toolTip(), caption);
+        EXPECT_EQ(title->focusPolicy(), Qt::StrongFocus);
+        const QStringList lines = title->text().split('\n');
+        EXPECT_LE(lines.size(), 2);
+        const QFontMetrics fm(title->font());
+        for (const QString& l : lines) EXPECT_LE(fm.horizontalAdvance(l), title->width()) << l.toStdString();
+        // The whole caption, or its beginning ended in "…"; the complex forecast fits whole.
+        const QString joined = lines.join(' ');
+        if (joined.endsWith(QChar(0x2026))) EXPECT_TRUE(caption.startsWith(joined.chopped(1).trimmed()));
+        else EXPECT_EQ(joined, caption);
+        if (caption == complex) EXPECT_EQ(joined, caption);
+    }
+}
 
 TEST_F(ShellTest, EnterActsAsTabOnlyInTheCertificateWindow)
 {
