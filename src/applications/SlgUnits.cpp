@@ -209,19 +209,28 @@ std::vector<SlgUnit> SlgUnitReader::blades(bool main)
                        m_board, unit, QStringLiteral("NARABOTKA_SNE"));
         const long long now = runningMinutes(rarozidi::FunNepNarLopast(*m_c, *ds, l::NARABOTKA_SNE), m_board, unit,
                                              QStringLiteral("NARABOTKA_SNE"));
-        const QDate installed = ds->field(l::DATA_USTANOVKI).asDate();
-        const long long after = installed.isValid() && installed <= m_asOf ? m_later.minutesAfter(m_board, rarozidi::FlightColumns::Aircraft, rule) : 0;
-        u.sinceNew = now - after;
-        u.hasSinceNew = true;
-        const QString ppr = ds->str(l::NARABOTKA_PPR).trimmed();
-        if (u.repaired() && !ppr.isEmpty()) {
-            u.sinceOverhaul = runningMinutes(ppr, m_board, unit, QStringLiteral("NARABOTKA_PPR")) -
-                              m_later.minutesAfter(m_board, rarozidi::FlightColumns::Aircraft, m_ground.lopasty);
-            u.hasSinceOverhaul = true;
-        }
+        backDateRotorPart(u, now, ds->field(l::DATA_USTANOVKI).asDate(), ds->str(l::NARABOTKA_PPR), unit, rule);
         out.push_back(u);
     }
     return out;
+}
+
+void SlgUnitReader::backDateRotorPart(SlgUnit& u, long long now, const QDate& installed, const QString& sinceOverhaulText,
+                                      const QString& unit, const rarozidi::GroundRule& rule)
+{
+    // Since new: the running time now less the aircraft's flying after the
+    // date, when the part was on the aircraft by then; since overhaul the
+    // same flying at the blades' ground share.
+    const long long after =
+        installed.isValid() && installed <= m_asOf ? m_later.minutesAfter(m_board, rarozidi::FlightColumns::Aircraft, rule) : 0;
+    u.sinceNew = now - after;
+    u.hasSinceNew = true;
+    const QString ppr = sinceOverhaulText.trimmed();
+    if (u.repaired() && !ppr.isEmpty()) {
+        u.sinceOverhaul = runningMinutes(ppr, m_board, unit, QStringLiteral("NARABOTKA_PPR")) -
+                          m_later.minutesAfter(m_board, rarozidi::FlightColumns::Aircraft, m_ground.lopasty);
+        u.hasSinceOverhaul = true;
+    }
 }
 
 std::vector<SlgUnit> SlgUnitReader::tailRotors()
@@ -249,16 +258,7 @@ std::vector<SlgUnit> SlgUnitReader::tailRotors()
         const QString unit = unitWord(QStringLiteral("рулевой винт"), u.serial);
         const long long now = runningMinutes(rarozidi::FunNepNarHvostVint(*m_c, *ds, h::NARABOTKA_SNE), m_board, unit,
                                              QStringLiteral("NARABOTKA_SNE"));
-        const QDate installed = ds->field(h::DATA_USTANOVKI).asDate();
-        const long long after = installed.isValid() && installed <= m_asOf ? m_later.minutesAfter(m_board, rarozidi::FlightColumns::Aircraft, rule) : 0;
-        u.sinceNew = now - after;
-        u.hasSinceNew = true;
-        const QString ppr = ds->str(h::NARABOTKA_PPR).trimmed();
-        if (u.repaired() && !ppr.isEmpty()) {
-            u.sinceOverhaul = runningMinutes(ppr, m_board, unit, QStringLiteral("NARABOTKA_PPR")) -
-                              m_later.minutesAfter(m_board, rarozidi::FlightColumns::Aircraft, m_ground.lopasty);
-            u.hasSinceOverhaul = true;
-        }
+        backDateRotorPart(u, now, ds->field(h::DATA_USTANOVKI).asDate(), ds->str(h::NARABOTKA_PPR), unit, rule);
         out.push_back(u);
     }
     return out;

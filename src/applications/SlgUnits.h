@@ -69,6 +69,9 @@ private:
     std::vector<SlgUnit> byStandard(const SlgTunedLine& line, bool hub);
     rarozidi::GroundRule continuousRule(rarozidi::GroundKind k);
     QString standardName(bool hub, const QString& id);
+    // The back-dated running times of a blade or tail rotor counted from the aircraft.
+    void backDateRotorPart(SlgUnit& u, long long now, const QDate& installed, const QString& sinceOverhaulText,
+                           const QString& unit, const rarozidi::GroundRule& rule);
 
     Connection* m_c;
     QString m_type, m_board;
