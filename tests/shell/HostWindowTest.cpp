@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
 #include <QToolButton>
@@ -425,3 +426,52 @@ TEST_F(ShellTest, EnterActsAsTabOnlyInTheCertificateWindow)
 }
 
 } // namespace
+
+// The bar is walked from the keyboard: Up and Down between titles, Enter opens
+// the focused one, and Tab goes from an open item's title into its frame's
+// controls and from the last of them on to the next title.
+TEST_F(ShellTest, KeyboardWalksTheBarAndTabEntersTheOpenFrame)
+{
+    writeHome("reports.ini", "[PLAN_PROGNOZ]\nПрогноз на замену ЗЧУ=1\nПрогноз на замену двигателей=1\n");
+    THostWindow* w = open("frmPlanPrognoz");
+    TFrameBar* bar = w->bar();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    bar->titleButton(0)->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), bar->titleButton(0));
+    auto key = [](int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    };
+    key(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), bar->titleButton(1));
+    key(Qt::Key_Down); // stays on the last
+    EXPECT_EQ(QApplication::focusWidget(), bar->titleButton(1));
+    key(Qt::Key_Home);
+    EXPECT_EQ(QApplication::focusWidget(), bar->titleButton(0));
+    key(Qt::Key_Return);
+    ASSERT_EQ(bar->openIndex(), 0);
+    QWidget* frame = bar->frame(0);
+    ASSERT_NE(frame, nullptr);
+
+    auto nextTab = [](QWidget* from) {
+        for (QWidget* n = from->nextInFocusChain(); n && n != from; n = n->nextInFocusChain())
+            if (n->focusPolicy() & Qt::TabFocus) return n;
+        return static_cast<QWidget*>(nullptr);
+    };
+    QWidget* first = nextTab(bar->titleButton(0));
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(frame->isAncestorOf(first)) << first->objectName().toStdString();
+    // Through the frame's controls (the show button among them), then the next title.
+    QWidget* at = first;
+    bool showButtonPassed = false;
+    for (int guard = 0; at && frame->isAncestorOf(at) && guard < 200; ++guard) {
+        if (auto* b = qobject_cast<QPushButton*>(at); b && b->text() == QStringLiteral("Показать")) showButtonPassed = true;
+        at = nextTab(at);
+    }
+    EXPECT_TRUE(showButtonPassed);
+    EXPECT_EQ(at, bar->titleButton(1));
+    key(Qt::Key_Return); // Enter on the open item's title closes it
+    EXPECT_EQ(bar->openIndex(), -1);
+}
