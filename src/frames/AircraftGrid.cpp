@@ -54,6 +54,12 @@ void AircraftGrid::keyPressEvent(QKeyEvent* e)
     QTreeWidget::keyPressEvent(e);
 }
 
+void AircraftGrid::focusInEvent(QFocusEvent* e)
+{
+    if (!currentItem() && topLevelItemCount() > 0) setCurrentItem(topLevelItem(0), kTextColumn, QItemSelectionModel::NoUpdate);
+    QTreeWidget::focusInEvent(e);
+}
+
 void AircraftGrid::paintRow(QTreeWidgetItem* item, bool group)
 {
     const QColor grey(0x80, 0x80, 0x80);

@@ -76,6 +76,9 @@ public:
 protected:
     // Space ticks or clears the current row (a group row: all its rows).
     void keyPressEvent(QKeyEvent* e) override;
+    // Reached by Tab with no current row: the first row becomes current, so
+    // Space has a row to tick.
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     void GridSpravkaCheckBoxChange(QTreeWidgetItem* item, int column);

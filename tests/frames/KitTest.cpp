@@ -119,6 +119,13 @@ TEST_F(KitDbTest, GridGroupsTickTheirRowsAndSplitAtTheLastBlank)
 
     // From the keyboard: Space on a row ticks it, on the group row all of them.
     grid.setAllTicked(false);
+    // Reached by Tab before any row was current: Space ticks the first row's group.
+    {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        grid.setCurrentItem(nullptr);
+        QCoreApplication::sendEvent(&grid, &in);
+        EXPECT_EQ(grid.currentItem(), grid.topLevelItem(0));
+    }
     auto space = [&grid] {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QCoreApplication::sendEvent(&grid, &press);
