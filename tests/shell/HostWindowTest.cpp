@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QThread>
 #include <QToolButton>
 #include <cstdio>
 #include <stdexcept>
@@ -320,6 +321,54 @@ TEST_P(BusyTest, CursorBarAndProgressAreRestored)
     // The status bar says what the run produced, or that it produced nothing.
     EXPECT_TRUE(w->producedText().startsWith(c.fails ? "Отчет не построен" : "Страниц: 0, строк: 0, "))
         << w->producedText().toStdString();
+}
+
+// A run that does not count its steps still moves the progress bar as its
+// queries go by; a run that counts them keeps its own position.
+TEST_F(ShellTest, ProgressBarMovesOnEveryRunAndKeepsCountedSteps)
+{
+    struct Case {
+        const char* name;
+        bool counted;
+    };
+    for (const Case c : {Case{"uncounted", false}, Case{"counted", true}}) {
+        SCOPED_TRACE(c.name);
+        THostWindow* w = open("frmPlanPrognoz");
+        ASSERT_NE(w->progressBar(), nullptr);
+        Dataset ds(&w->ADOConPdo);
+        int moves = 0, movesByQueries = -1, posAfterQueries = -1;
+        runSingleReport(*w, ds, QStringLiteral("Select * From REPORT_SHELL_T ORDER BY ID;"), QStringLiteral("rep01"),
+                        [&](StagingWriter& sw) {
+                            QObject::connect(w->progressBar(), &QProgressBar::valueChanged, [&moves] { ++moves; });
+                            if (c.counted) {
+                                w->progressStart(3);
+                                w->progressStep();
+                            }
+                            const int before = moves;
+                            for (int i = 0; i < 3; ++i) {
+                                Dataset q(&w->ADOConPdo);
+                                q.setCommandText(QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
+                                q.open();
+                                QThread::msleep(100);
+                            }
+                            movesByQueries = moves - before;
+                            posAfterQueries = w->progressBar()->value();
+                            sw.addRow({QStringLiteral("x")});
+                        });
+        if (c.counted) {
+            EXPECT_EQ(movesByQueries, 0);
+            EXPECT_EQ(posAfterQueries, 1);
+        } else {
+            EXPECT_GE(movesByQueries, 2);
+        }
+        EXPECT_EQ(w->progressBar()->value(), 0);
+        // Queries after the run move nothing.
+        const int idle = w->progressBar()->value();
+        Dataset q(&w->ADOConPdo);
+        q.setCommandText(QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
+        q.open();
+        EXPECT_EQ(w->progressBar()->value(), idle);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Busy, BusyTest,
