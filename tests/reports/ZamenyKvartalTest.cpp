@@ -163,18 +163,24 @@ TEST_F(ZamenyKvartal, MovementsOfTheQuarterByTunedKindInBothVariants)
 // tuned order and the kinds' filters hold as in the movement report.
 TEST_F(ZamenyKvartal, AllComponentsOnTheAircraftAtTheQuartersEnd)
 {
-    fill(kTables, QStringList(kFleet) << engine("DVIGATEL", "E5", "10:00", 0)
-                                      << "UPDATE DVIGATEL SET GDE_STOIT='Склад' WHERE ZAVODSKOI_NOMER='E5'"
-                                      << move("2026-07-02", "Dvigatel", "E5", "RA-22001", "Склад"));
+    // APUs stand by MESTO_USTANOVKI; A2 is in store.
+    const char* apu = "INSERT INTO VSU (NAZVANIE, ZAVODSKOY_NOMER, MESTO_USTANOVKI, OBSHAIA_SNE, VSEGO_REMONTOV, TIP_VS) "
+                      "VALUES ('АИ-9В', '%1', '%2', '50:00', 0, 'Ми-8АМТ')";
+    fill(QStringList(kTables) << "VSU",
+         QStringList(kFleet) << engine("DVIGATEL", "E5", "10:00", 0)
+                             << "UPDATE DVIGATEL SET GDE_STOIT='Склад' WHERE ZAVODSKOI_NOMER='E5'"
+                             << move("2026-07-02", "Dvigatel", "E5", "RA-22001", "Склад") << tune(6, "VSU")
+                             << QString::fromUtf8(apu).arg(QStringLiteral("A1"), QStringLiteral("RA-22001"))
+                             << QString::fromUtf8(apu).arg(QStringLiteral("A2"), QStringLiteral("Склад")));
     const char* all = "Квартальный отчет о всех компонентах ВС";
     struct Case {
         const char* quarter;
         std::vector<const char*> serials;
     } cases[] = {
         // 30.06: G1 came on the last day and went after the quarter; E5 went after it.
-        {"#1", {"G1", "E1", "E2", "E4", "E5", "L1", "U1", "U2"}},
+        {"#1", {"G1", "E1", "E2", "E4", "E5", "L1", "U1", "U2", "A1"}},
         // 31.03: E2, L1, U1, U2 and G1 came on later; E1, E4 and E5 went later.
-        {"#0", {"E1", "E4", "E5"}},
+        {"#0", {"E1", "E4", "E5", "A1"}},
     };
     for (const Case& c : cases) {
         const auto r = report(all, c.quarter);
