@@ -221,21 +221,28 @@ public:
         const QString notStored = QStringLiteral("((%1) <> 'Склад' And (%1) <> 'Ремфонд' And (%1) <> 'Ремонт' And "
                                                  "(%1) <> 'Рекламация') And (")
                                       .arg(place);
-        addSection(out, utf8(m_texts.installed) + typeCondition + notStored + aircraftCondition + QStringLiteral(") And (") +
-                            ownerCondition + QStringLiteral(")) ") + utf8(m_texts.installedOrder),
+        const QString ownerPart = m_o.installedOnly ? QString() : QStringLiteral(") And (") + ownerCondition;
+        addSection(out, utf8(m_texts.installed) + typeCondition + notStored + aircraftCondition + ownerPart +
+                            QStringLiteral(")) ") + utf8(m_texts.installedOrder),
                    true);
+        if (m_o.installedOnly) return number(out);
         // In store, repair fund, repair or under a claim, as stored.
         addSection(out, utf8(m_texts.store ? m_texts.store : m_texts.installed) + typeCondition + utf8(m_texts.storePlaces) +
                             ownerCondition + QStringLiteral(")) ") +
                             utf8(m_texts.storeOrder ? m_texts.storeOrder : m_texts.installedOrder),
                    false);
-        // The running numbers, in the order of the table (the order of writing).
-        int n = 0;
-        for (StagingRow& r : out.rows) r.set(f37::Number, QString::number(++n));
-        return out;
+        return number(out);
     }
 
 private:
+    // The running numbers, in the order of the table (the order of writing).
+    static StagedRows number(StagedRows& out)
+    {
+        int n = 0;
+        for (StagingRow& r : out.rows) r.set(f37::Number, QString::number(++n));
+        return std::move(out);
+    }
+
     // The owner codes of the chosen owner, or of every owner offered.
     QStringList ownerCodes()
     {

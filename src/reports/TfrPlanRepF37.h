@@ -80,6 +80,9 @@ struct F37Options {
     QString operatorCode = QStringLiteral("-1"); // "-1" when the name is not in the list
     QString ownerName;                           // the text of cboSobst
     QDate date;
+    // Only the units installed on the operator's aircraft, whoever owns them
+    // (no owner condition, no store section): the research institute's annex.
+    bool installedOnly = false;
 };
 
 // The rows of REPORT_FORMA_37_GA (no widgets), numbered. A running time of a

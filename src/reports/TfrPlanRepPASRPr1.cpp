@@ -48,12 +48,25 @@ long long runningMinutes(const Dataset& r, int pos, const char* column, const ch
 }
 } // namespace
 
-StagedRows buildPasr1(Connection* c, const PasrOptions& o)
+StagingRow pasrHead(const frames::OperatorHeader& h, const PasrOptions& o)
 {
-    StagedRows out;
-    const frames::OperatorHeader h = frames::OperatorHeader::ofOperator(c, o.operatorCode);
     const QString operatorCode = o.operatorCode == QLatin1String("-1") ? QString() : o.operatorCode;
-    out.doubts << headerDoubts(h.found(), o.operatorCode);
+    StagingRow row;
+    row.set(pasr1::Recipient, o.recipient)
+        .set(pasr1::Operator, h.at(O::FIO_IAS) + QLatin1Char(' ') + operatorCode)
+        .set(pasr1::ReportDate, dateText(o.date))
+        .set(pasr1::Order, h.at(O::PRIKAZ_PASR));
+    return row;
+}
+
+long long pasrHoursLeft(const Dataset& r, long long minutesOverhaul)
+{
+    return r.field(R::MEZHREM_CHASOV).asInteger() - minutesOverhaul / 60;
+}
+
+void walkPasrAircraft(Connection* c, const PasrOptions& o, StagedRows& out,
+                      const std::function<void(const Dataset& r, long long minutesOverhaul)>& each)
+{
     AirframeRules rules(c);
     frames::LaterFlights later(c, o.date);
     if (static_cast<int>(o.aircraft.size()) >= kReadAllFlightsFrom) later.readAll();
@@ -74,6 +87,18 @@ StagedRows buildPasr1(Connection* c, const PasrOptions& o)
             runningMinutes(r, R::NARABOTKA_PPR, "NARABOTKA_PPR", "наработка ППР"), frames::FlightColumns::Aircraft,
             rule);
         (void)sne;
+        out.doubts << asOfDoubts(r, ppr, 0);
+        each(r, ppr);
+    }
+    out.doubts << rules.doubts();
+}
+
+StagedRows buildPasr1(Connection* c, const PasrOptions& o)
+{
+    StagedRows out;
+    const frames::OperatorHeader h = frames::OperatorHeader::ofOperator(c, o.operatorCode);
+    out.doubts << headerDoubts(h.found(), o.operatorCode);
+    walkPasrAircraft(c, o, out, [&](const Dataset& r, long long ppr) {
         QString withdrawal;
         try {
             withdrawal = rarozidi::FunDataSniatia(r, R::REMONT_DATA, R::VSEGO_REMONTOV, R::RESURS_NAZN_LET,
@@ -84,33 +109,35 @@ StagedRows buildPasr1(Connection* c, const PasrOptions& o)
                                                  "реестре ВС и повторите отчет.")
                                       .arg(aircraftName(r), e.message()));
         }
-        StagingRow row;
-        row.set(pasr1::Recipient, o.recipient)
-            .set(pasr1::Operator, h.at(O::FIO_IAS) + QLatin1Char(' ') + operatorCode)
-            .set(pasr1::ReportDate, dateText(o.date))
-            .set(pasr1::Order, h.at(O::PRIKAZ_PASR))
-            .set(pasr1::Type, r.str(R::TIP_VS))
+        StagingRow row = pasrHead(h, o);
+        row.set(pasr1::Type, r.str(R::TIP_VS))
             .set(pasr1::Board, r.str(R::BORTOVOI_NOMER));
         const QString certificate = shortDate(r.field(R::DATA_UDOSNOVERENIE_DO).value());
         if (!certificate.isEmpty()) row.set(pasr1::Certificate, certificate);
         row.set(pasr1::Withdrawal, withdrawal.isEmpty() ? QStringLiteral("-") : QStringLiteral("до ") + withdrawal)
-            .set(pasr1::HoursLeft, QString::number(r.field(R::MEZHREM_CHASOV).asInteger() - ppr / 60))
+            .set(pasr1::HoursLeft, QString::number(pasrHoursLeft(r, ppr)))
             .set(pasr1::Dash, QStringLiteral("-"))
             .set(pasr1::DolgnostIas, h.at(O::DOLGNOST_IAS))
             .set(pasr1::Preparer, h.at(O::NACH_PDO) + QStringLiteral(" тел.") + h.at(O::PHONE_PDO))
             .set(pasr1::Email, h.at(O::EMAIL_PREDPRIATIE));
-        out.doubts << asOfDoubts(r, ppr, 0);
         if (withdrawal.isEmpty())
             out.doubts << QStringLiteral("ВС %1: дата планового снятия не определяется — в реестре нет даты "
                                          "изготовления или календарных сроков службы")
                               .arg(aircraftName(r));
         out.rows.push_back(row);
-    }
-    out.doubts << rules.doubts();
+    });
     return out;
 }
 
-TfrPlanRepPASRPr1::TfrPlanRepPASRPr1() : TPlanFrame(QStringLiteral("frmPlanReport")), m_date(this)
+TfrPlanRepPASRPr1::TfrPlanRepPASRPr1()
+    : TfrPlanRepPASRPr1(QStringLiteral("SELECT * FROM REPORT_PASR_PRIL_1 ORDER BY ID;"), QStringLiteral("rep09"),
+                        QStringLiteral("Сведения о наработке ВС на ПАСР (Приложение 1)"), buildPasr1)
+{
+}
+
+TfrPlanRepPASRPr1::TfrPlanRepPASRPr1(const QString& query, const QString& code, const QString& title, Build build)
+    : TPlanFrame(QStringLiteral("frmPlanReport")), m_query(query), m_code(code), m_title(title),
+      m_build(std::move(build)), m_date(this)
 {
     auto* grpRecipient = new QWidget(this);
     grpRecipient->setObjectName(QStringLiteral("grpRecipient"));
@@ -181,10 +208,9 @@ PasrOptions TfrPlanRepPASRPr1::options() const
 void TfrPlanRepPASRPr1::FunReport()
 {
     const PasrOptions o = options();
-    runStagedReport(*this, QStringLiteral("SELECT * FROM REPORT_PASR_PRIL_1 ORDER BY ID;"), QStringLiteral("rep09"),
-                    o.operatorCode, QStringLiteral("Сведения о наработке ВС на ПАСР (Приложение 1)"), o.date,
+    runStagedReport(*this, m_query, m_code, o.operatorCode, m_title, o.date,
                     {QStringLiteral("Кому: ") + o.recipient, QStringLiteral("По состоянию на ") + dateText(o.date)},
-                    [&] { return buildPasr1(ADOConPdo, o); });
+                    [&] { return m_build(ADOConPdo, o); });
 }
 
 } // namespace plan::reports

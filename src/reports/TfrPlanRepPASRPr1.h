@@ -22,13 +22,19 @@
 #include "shell/PlanFrame.h"
 
 #include <QDate>
+#include <functional>
 #include <utility>
 #include <vector>
 
 class QPushButton;
 class QRadioButton;
 
+namespace plan {
+class Dataset;
+}
+
 namespace plan::frames {
+class OperatorHeader;
 class OperatorSelector;
 }
 
@@ -67,6 +73,22 @@ struct PasrOptions {
 // the column and the value.
 StagedRows buildPasr1(Connection* c, const PasrOptions& o);
 
+// What the search-and-rescue annexes share. pasrHead: a row with the
+// recipient, the operator, the date and the order (positions 1 to 4 of
+// both annexes). walkPasrAircraft: for every ticked aircraft in grid order
+// its register row ("SELECT * FROM REESTR WHERE (((REESTR.TIP_VS)='<type>')
+// AND ((REESTR.BORTOVOI_NOMER)='<board>')) ORDER BY ...") and its minutes
+// since overhaul on the date (FunCorrectNarAll over the airframe's flights
+// after it); an aircraft not in the register is left out with a line of
+// data to check. A running time of the register that is not "H:MM" raises
+// ConversionError naming the aircraft, the column and the value.
+StagingRow pasrHead(const frames::OperatorHeader& h, const PasrOptions& o);
+// The hours left to overhaul: REESTR position 18 less the whole hours since
+// overhaul on the date; negative past the limit (not clamped).
+long long pasrHoursLeft(const Dataset& r, long long minutesOverhaul);
+void walkPasrAircraft(Connection* c, const PasrOptions& o, StagedRows& out,
+                      const std::function<void(const Dataset& r, long long minutesOverhaul)>& each);
+
 class TfrPlanRepPASRPr1 : public shell::TPlanFrame {
     Q_OBJECT
 public:
@@ -79,8 +101,16 @@ public:
     void FunGrid();
     PasrOptions options() const;
 
+protected:
+    using Build = std::function<StagedRows(Connection*, const PasrOptions&)>;
+    // Another annex on the same controls: its staging query, template, title and rows.
+    TfrPlanRepPASRPr1(const QString& query, const QString& code, const QString& title, Build build);
+
 private:
     void cboExplChange();
+
+    QString m_query, m_code, m_title;
+    Build m_build;
 
     frames::OperatorSelector* cboExpl = nullptr; // made in FunStart, once the settings file is known
     frames::ReportDateControl m_date;            // picDate

@@ -5,6 +5,7 @@
 #include "frames/CodeSelector.h"
 #include "frames/SqlText.h"
 #include "frames/TuneDocs.h"
+#include "platform/Clock.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/ReportComponent.h"
@@ -15,6 +16,7 @@
 
 #include <QHBoxLayout>
 #include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -255,10 +257,24 @@ public:
                                         QStringLiteral(" Order By DATA_PEREVODA, OTKUDA, KUDA, ID;"));
             for (; !m->eof(); m->next()) quarter.push_back(movementOf(*m));
         }
+        // Every component on the aircraft at the quarter's end: the movements
+        // after it, read once, tell which of today's were put on later and which
+        // were taken off later.
+        std::vector<Movement> later;
+        if (m_o.allInstalled) {
+            auto m = openQuery(m_c, QStringLiteral("Select * From DVIGENIE_V_EKSPLUATACII Where DATA_PEREVODA > ") +
+                                        frames::sqlDate(m_o.quarter.last) +
+                                        QStringLiteral(" Order By DATA_PEREVODA, ID;"));
+            for (; !m->eof(); m->next()) later.push_back(movementOf(*m));
+        }
         for (const frames::AircraftRef& a : m_o.aircraft) {
             for (size_t i = 0; i < lines.size(); ++i) {
                 const Kind* kind = kindOf(lines[i].key);
                 if (!kind) continue; // a key of no kind of this report
+                if (m_o.allInstalled) {
+                    addInstalled(a, *kind, unitIds[i], lines[i], later);
+                    continue;
+                }
                 for (const Pass& p : kind->passes) {
                     std::vector<Movement> moves;
                     if (m_o.queryPerAircraft) {
@@ -328,18 +344,75 @@ private:
     std::vector<Movement> select(const std::vector<Movement>& quarter, const frames::AircraftRef& a, const Pass& p,
                                  const QStringList& unitIds) const
     {
-        const QString kind = quoted(p.filter, QStringLiteral("NAIMENOVANIE"));
-        const QString idName = quoted(p.filter, QStringLiteral("ID_NAME"));
         std::vector<Movement> out;
         for (const Movement& m : quarter) {
             const bool aircraft = sqlEqual(m.to, a.board) || (!m_o.installedOnly && sqlEqual(m.from, a.board));
-            if (!aircraft || !sqlEqual(m.kind, kind)) continue;
-            if (!idName.isEmpty() && !sqlEqual(m.idName, idName)) continue;
-            if (p.unitReference && !idMatches(m.idName, unitIds)) continue;
-            out.push_back(m);
+            if (aircraft && concerns(m, p, unitIds)) out.push_back(m);
         }
         return out;
     }
+
+    // A movement of the components of a pass (its kind, rotor part, units).
+    static bool concerns(const Movement& m, const Pass& p, const QStringList& unitIds)
+    {
+        // The kind and rotor part of each pass, taken from its filter once.
+        static QHash<const Pass*, std::pair<QString, QString>> asked;
+        auto it = asked.find(&p);
+        if (it == asked.end())
+            it = asked.insert(&p, {quoted(p.filter, QStringLiteral("NAIMENOVANIE")), quoted(p.filter, QStringLiteral("ID_NAME"))});
+        const auto& [kind, idName] = *it;
+        if (!sqlEqual(m.kind, kind)) return false;
+        if (!idName.isEmpty() && !sqlEqual(m.idName, idName)) return false;
+        return !p.unitReference || idMatches(m.idName, unitIds);
+    }
+
+    // The lines of every component of a kind on the aircraft at the quarter's
+    // end: those on it today that were not put on after the quarter, then
+    // those taken off it after the quarter (found by serial number as the
+    // movements' lines are). The first movement of a serial number after the
+    // quarter decides: to the aircraft - it was not there; from it - it was.
+    void addInstalled(const frames::AircraftRef& a, const Kind& kind, const QStringList& unitIds,
+                      const frames::TuneDocRow& line, const std::vector<Movement>& later)
+    {
+        const Pass& p = kind.passes.front();
+        QHash<QString, bool> wasOn; // serial -> on the aircraft at the quarter's end
+        std::vector<QString> takenOff;
+        for (const Movement& m : later) {
+            const bool to = sqlEqual(m.to, a.board), from = sqlEqual(m.from, a.board);
+            if (!(to || from)) continue;
+            if (std::none_of(kind.passes.begin(), kind.passes.end(),
+                             [&](const Pass& q) { return concerns(m, q, unitIds); }))
+                continue;
+            const QString serial = m.serial.trimmed();
+            if (wasOn.contains(serial)) continue;
+            wasOn.insert(serial, !to);
+            if (!to) takenOff.push_back(serial);
+        }
+        const QString head = QString::fromUtf8(p.lookupHead);
+        const QString table = head.section(QLatin1Char(' '), 3, 3); // "Select * From T Where ..."
+        const QString place = table == QLatin1String("VSU") ? QStringLiteral("MESTO_USTANOVKI") : QStringLiteral("GDE_STOIT");
+        const QString units = p.unitReference
+                                  ? QStringLiteral(" And (") + frames::idCondition(QStringLiteral("ID_NAME"), unitIds) +
+                                        QLatin1Char(')')
+                                  : QString();
+        auto c = openQuery(m_c, QStringLiteral("Select * From ") + table + QStringLiteral(" Where ") + place +
+                                    QLatin1Char('=') + frames::sqlText(a.board) + units +
+                                    QString::fromUtf8(p.lookupTail));
+        QSet<QString> listed;
+        for (; !c->eof(); c->next()) {
+            const QString serial = text(*c, p.columns->serial);
+            listed.insert(serial);
+            if (!wasOn.value(serial, true)) continue; // put on after the quarter
+            m_rows.push_back(onBoard(row(*c, p, a, true, line)));
+        }
+        for (const QString& serial : takenOff) {
+            if (listed.contains(serial)) continue; // taken off and put back on
+            auto off = openQuery(m_c, head + frames::sqlText(serial) + units + QString::fromUtf8(p.lookupTail));
+            if (!off->eof()) m_rows.push_back(onBoard(row(*off, p, a, true, line)));
+        }
+    }
+
+    static StagingRow onBoard(StagingRow r) { return std::move(r.set(zk::Spare, QStringLiteral("1"))); }
 
     // The line of a movement whose component is found by its serial number.
     void add(const frames::AircraftRef& a, const Pass& p, const Movement& m, const frames::TuneDocRow& line)
@@ -489,6 +562,7 @@ ZamenyOptions TfrPlanRepZamenyKvartal::options() const
 {
     ZamenyOptions o;
     o.installedOnly = m_variant == QLatin1String("Type2");
+    o.allInstalled = m_variant == QLatin1String("All");
     o.quarter = m_period->quarter();
     o.aircraft = GridSpravka->tickedAircraft();
     return o;
@@ -500,13 +574,20 @@ void TfrPlanRepZamenyKvartal::FunReport()
     const QString operatorCode = cboExpl ? cboExpl->code() : QStringLiteral("-1");
     ReportValues v = headingValues(
         ADOConPdo, operatorCode,
-        o.installedOnly ? QStringLiteral("Квартальный отчет об установленных компонентах ВС")
-                        : QStringLiteral("Квартальный отчет о снятых и установленных компонентах ВС"),
+        o.allInstalled    ? QStringLiteral("Квартальный отчет о всех компонентах ВС")
+        : o.installedOnly ? QStringLiteral("Квартальный отчет об установленных компонентах ВС")
+                          : QStringLiteral("Квартальный отчет о снятых и установленных компонентах ВС"),
         {QStringLiteral("Отчетный период: %1 (с %2 по %3)")
              .arg(m_period->quarterCaption(), o.quarter.first.toString(QStringLiteral("dd.MM.yyyy")),
                   o.quarter.last.toString(QStringLiteral("dd.MM.yyyy"))),
          QStringLiteral("Выбрано ВС: %1").arg(o.aircraft.size())},
         {});
+    if (o.allInstalled)
+        v.insert(QStringLiteral("covers"),
+                 v.value(QStringLiteral("covers")).toStringList()
+                     << QStringLiteral("Компоненты — установленные на ВС на %1; наработка — по данным учета на %2")
+                            .arg(o.quarter.last.toString(QStringLiteral("dd.MM.yyyy")),
+                                 Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
     if (ReportComponent* rc = reportComponent()) rc->setValues(v);
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_ZAMENY_KVARTAL Order By ID;"),
                     QStringLiteral("rep23"), [&](StagingWriter& w) {

@@ -5,7 +5,9 @@
 // every movement of a component from or to each ticked aircraft in the
 // quarter, one line per movement, with the component's identity, dates,
 // running times and limits. Which kinds are listed, and in which order, is
-// the tuned list of the report (TUNE_DOCS).
+// the tuned list of the report (TUNE_DOCS). The variant "All" lists instead
+// every component on each aircraft at the quarter's end
+// (TfrPlanRepAgrNaVSKvartal).
 //
 // Reads:    EXPLUATANTY (cboExpl), SPRAVKA (the first year of cboYear;
 //           flights of continuously counted parts), REESTR (the grid),
@@ -64,7 +66,7 @@ constexpr int RepairPlant = 18;   // when overhauled
 constexpr int Repairs = 19;       // when overhauled
 constexpr int ExtendedDate = 20;  // when the life was extended
 constexpr int ExtendedLife = 21;
-constexpr int Spare = 22;         // ""
+constexpr int Spare = 22;         // ""; "1" on the lines of the report of all components
 } // namespace zk
 
 // The name of the tuned list the report follows (both variants).
@@ -72,6 +74,9 @@ QString zamenyKvartalTuneName();
 
 struct ZamenyOptions {
     bool installedOnly = false; // "Type2"
+    // "All": every component of the tuned kinds on the aircraft at the
+    // quarter's end instead of the movements (one line each, position 22 "1").
+    bool allInstalled = false;
     frames::Period quarter;
     std::vector<frames::AircraftRef> aircraft; // the ticked rows, in grid order
     // The movements are read once per report and taken per aircraft and kind

@@ -1,6 +1,8 @@
 // Form 37-GA on a small fleet: engines, APUs and gearboxes installed on the
 // operator's aircraft backed out to the date, then the stored ones with
 // their place codes; the owner filter; numbering; a malformed running time.
+// The research institute's annex 2a: the installed engines and gearboxes of
+// the same fleet, per aircraft, with the hours left to the limit.
 #include "reports/TfrPlanRepF37.h"
 #include "support/FrameFixture.h"
 
@@ -178,6 +180,49 @@ TEST_F(Form37, AMalformedRunningTimeStopsTheFormNamingTheUnit)
     const QString all = r.errors.join(QStringLiteral(" "));
     for (const char* part : {"E-BAD", "NARABOTKA_SNE", "12:7x"})
         EXPECT_TRUE(all.contains(QString::fromUtf8(part))) << part << ": " << all.toStdString();
+}
+
+// Annex 2a: every owner's engines and gearboxes on the operator's aircraft
+// (none from the store, none from another operator's aircraft), per
+// aircraft with the engines first, backed out to the date, with the hours
+// left: the limit less the hours since overhaul, or since new for a unit
+// never overhauled, negative past the limit.
+TEST_F(Form37, ResearchAnnexListsInstalledEnginesAndGearboxesPerAircraftWithHoursLeft)
+{
+    fill(kTables, QStringList(kFleet)
+                      << engine("ТВ3-117ВМ-В", "E10", "RA-22002", "1", "100:00", "", 0, "СКР")
+                      << "INSERT INTO REDUCTOR (NAZVANIE_REDUCTORA, ZAVODSKOI_NOMER, GDE_STOIT, NARABOTKA_SNE, "
+                         "NARABOTKA_PPR, VSEGO_REMONTOV, SOBSTVENNOST, TIP_VS, DO_PERVOGO_CHASOV, MEZHREMONTNYI_CHASOV) "
+                         "VALUES ('ВР-14', 'G3', 'RA-22002', '5000:00', '1200:00', 1, 'ВЛ2', 'Ми-8АМТ', 3000, 1000)");
+    struct Case {
+        const char* name;
+        const char* date;
+        std::vector<std::vector<Expect>> rows;
+    } cases[] = {
+        {"on the 10th",
+         "10.06.2026",
+         {{{3, "1"}, {21, "1"}, {6, "E1"}, {13, "Двигатель"}, {20, "Ми-8АМТ RA-22001"}, {12, "998"}, {14, "498"},
+           {16, "1500"}, {17, "1002"}, {4, "10.06.2026"}},
+          {{3, "2"}, {6, "E2"}, {12, "997"}, {14, ""}, {16, "2000"}, {17, "1003"}},
+          {{3, "3"}, {6, "G1"}, {13, "Главный редуктор"}, {12, "1998"}, {14, "0"}, {16, "1000"}, {17, "1000"}},
+          {{3, "4"}, {6, "E3"}, {20, "Ми-8АМТ RA-22002"}, {12, "300"}, {14, "10"}, {16, "1500"}, {17, "1490"}},
+          {{3, "5"}, {6, "E10"}, {12, "100"}, {16, "2000"}, {17, "1900"}},
+          {{3, "6"}, {21, "6"}, {6, "G3"}, {14, "1200"}, {16, "1000"}, {17, "-200"}}}},
+        {"today: the stored hours",
+         "15.06.2026",
+         {{{6, "E1"}, {12, "1000"}, {14, "500"}, {17, "1000"}},
+          {{6, "E2"}, {17, "1000"}},
+          {{6, "G1"}, {14, "1"}, {17, "999"}},
+          {{6, "E3"}},
+          {{6, "E10"}},
+          {{6, "G3"}}}},
+    };
+    for (const Case& c : cases) {
+        const auto r = run("frmPlanReport", QStringLiteral("Отчет в ГосНИИ ГА (Приложение 2а)"),
+                           {set("cboExpl", "АО «ЮТэйр»"), set("picDate", c.date)});
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.errors.join('\n').toStdString();
+        expectRows(rows(), c.rows, c.name);
+    }
 }
 
 TEST(Form37Kinds, CaptionsTemplatesAndStoreCodes)

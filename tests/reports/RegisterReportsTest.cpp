@@ -1,7 +1,8 @@
 // The register reports of frmPlanReport on a small fleet: the airframe
 // register form and the research institute's annex (REPORT_FORMA_36_GA),
 // the regional authority's form (REPORT_FORMA_OTCHET_PMTU) and the
-// search-and-rescue annex 1 (REPORT_PASR_PRIL_1), checked by position.
+// search-and-rescue annexes 1 and 3 (REPORT_PASR_PRIL_1, _3), checked by
+// position.
 #include "platform/DbError.h"
 #include "reports/AirframeRegister.h"
 #include "shell/FrameDriver.h"
@@ -248,6 +249,52 @@ TEST_F(RegisterReportsTest, RescueAnnexGridAndRecipientsFollowTheOperator)
     EXPECT_EQ(fku->text(), QStringLiteral("Региональный АПСЦ"));
     EXPECT_TRUE(uga->isChecked());
     delete w;
+}
+
+// Annex 3: the base by name, the certificate and whether it has run out by
+// the date, the state of the last entry on or before the date (an entry of
+// the date itself counts; codes 0 and 11 are serviceable), the hours left
+// as annex 1 (not clamped), addressed as annex 1.
+TEST_F(RegisterReportsTest, RescueAnnex3BaseCertificateStateAndHoursLeft)
+{
+    fill(QStringList(kTables) << "RASPOLOGENIA" << "SOSTOIANIE_PARKA",
+         QStringList(kFleet)
+             << "INSERT INTO RASPOLOGENIA (NAME, ID_MESTO, HIDE) VALUES ('Аэропорт Рощино', '7', 0)"
+             << "UPDATE REESTR SET ID_MESTO='7' WHERE BORTOVOI_NOMER='RA-22001'"
+             << "INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS, PRIMECHANIE) VALUES "
+                "('Ми-8АМТ', 'RA-22001', '2026-06-01', 5, 'замена двигателя')"
+             << "INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS, PRIMECHANIE) VALUES "
+                "('Ми-8АМТ', 'RA-22001', '2026-06-12', 0, '')"
+             << "INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS, PRIMECHANIE) VALUES "
+                "('Ми-8', 'RA-22002', '2026-06-10', 11, '')"
+             << "INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS, PRIMECHANIE) VALUES "
+                "('Ми-8', 'RA-22002', '2026-06-09', 4, '')");
+    struct Case {
+        const char* date;
+        std::initializer_list<Expect> mi8, amt;
+    } cases[] = {
+        {"10.06.2026",
+         {{5, "Ми-8"}, {6, "RA-22002"}, {7, "95002"}, {8, "-"}, {9, "31.01.27"}, {10, "0"}, {11, "исправен"},
+          {12, "11"}, {13, ""}, {14, "-2500"}},
+         {{1, "Тюменское МТУ"}, {2, "Иванов И.И. ЮТЭЙР"}, {3, "10.06.2026"}, {4, "Приказ №5-ПАСР"}, {5, "Ми-8АМТ"},
+          {6, "RA-22001"}, {7, "95001"}, {8, "Аэропорт Рощино"}, {9, "31.12.26"}, {10, "0"}, {11, "неисправен"},
+          {12, "5"}, {13, "с 01.06.26, замена двигателя"}, {14, "501"}, {15, "Начальник ИАС"}, {16, "Иванов И.И."},
+          {17, "Петров П.П. тел.49-00-00"}, {18, "office@ut.ru"}}},
+        {"09.06.2026", {{11, "неисправен"}, {12, "4"}, {13, "с 09.06.26"}}, {{12, "5"}}},
+        {"15.06.2026", {{12, "11"}}, {{11, "исправен"}, {12, "0"}, {13, ""}, {14, "497"}}},
+        // The certificate holds through its last day.
+        {"31.01.2027", {{10, "0"}}, {{10, "1"}}},
+    };
+    for (const Case& c : cases) {
+        const auto r = run("frmPlanReport", "Приложение 3. Сведения о ВС, выполняющих дежурство ПАСР",
+                           {set("cboExpl", "АО «ЮТэйр»"), set("picDate", c.date), tick("Ми-8 RA-22002"),
+                            tick("Ми-8АМТ RA-22001")});
+        ASSERT_EQ(r.status, 0) << c.date << ": " << r.errors.join('\n').toStdString();
+        const auto got = rows("REPORT_PASR_PRIL_3");
+        ASSERT_EQ(got.size(), 2u) << c.date;
+        expectRow(got[0], c.mi8, std::string("Ми-8 ") + c.date);
+        expectRow(got[1], c.amt, std::string("Ми-8АМТ ") + c.date);
+    }
 }
 
 TEST_F(RegisterReportsTest, BadRegisterValuesStopTheReportNamingAircraftColumnAndValue)

@@ -1,6 +1,7 @@
 // The quarterly report on removed and installed components on a small fleet:
 // the movements of the quarter of a ticked aircraft, the kinds and their
-// order from the tuned list, each kind's columns, the two variants.
+// order from the tuned list, each kind's columns, the two variants; the
+// report of all components on the aircraft at the quarter's end.
 #include "reports/TfrPlanRepZamenyKvartal.h"
 #include "support/FrameFixture.h"
 
@@ -153,6 +154,46 @@ TEST_F(ZamenyKvartal, MovementsOfTheQuarterByTunedKindInBothVariants)
         ASSERT_EQ(r.status, 0) << c.item << ": " << r.errors.join('\n').toStdString();
         expectRows(rows(), c.rows, c.item);
     }
+}
+
+// Every component of the tuned kinds on the aircraft at the quarter's end:
+// those on it today less those put on after the quarter, plus those taken
+// off after it (E5, in store today); the first movement after the quarter
+// decides (U2 moved as an engine unit counts for the unit line too). The
+// tuned order and the kinds' filters hold as in the movement report.
+TEST_F(ZamenyKvartal, AllComponentsOnTheAircraftAtTheQuartersEnd)
+{
+    // APUs stand by MESTO_USTANOVKI; A2 is in store.
+    const char* apu = "INSERT INTO VSU (NAZVANIE, ZAVODSKOY_NOMER, MESTO_USTANOVKI, OBSHAIA_SNE, VSEGO_REMONTOV, TIP_VS) "
+                      "VALUES ('АИ-9В', '%1', '%2', '50:00', 0, 'Ми-8АМТ')";
+    fill(QStringList(kTables) << "VSU",
+         QStringList(kFleet) << engine("DVIGATEL", "E5", "10:00", 0)
+                             << "UPDATE DVIGATEL SET GDE_STOIT='Склад' WHERE ZAVODSKOI_NOMER='E5'"
+                             << move("2026-07-02", "Dvigatel", "E5", "RA-22001", "Склад") << tune(6, "VSU")
+                             << QString::fromUtf8(apu).arg(QStringLiteral("A1"), QStringLiteral("RA-22001"))
+                             << QString::fromUtf8(apu).arg(QStringLiteral("A2"), QStringLiteral("Склад")));
+    const char* all = "Квартальный отчет о всех компонентах ВС";
+    struct Case {
+        const char* quarter;
+        std::vector<const char*> serials;
+    } cases[] = {
+        // 30.06: G1 came on the last day and went after the quarter; E5 went after it.
+        {"#1", {"G1", "E1", "E2", "E4", "E5", "L1", "U1", "U2", "A1"}},
+        // 31.03: E2, L1, U1, U2 and G1 came on later; E1, E4 and E5 went later.
+        {"#0", {"E1", "E4", "E5", "A1"}},
+    };
+    for (const Case& c : cases) {
+        const auto r = report(all, c.quarter);
+        ASSERT_EQ(r.status, 0) << c.quarter << ": " << r.errors.join('\n').toStdString();
+        const auto got = rows();
+        std::vector<std::vector<Expect>> want;
+        for (const char* serial : c.serials)
+            want.push_back({{3, serial}, {4, "RA-22001"}, {5, "Ми-8АМТ"}, {22, "1"}, {17, "1"}});
+        expectRows(got, want, c.quarter);
+    }
+    // The lines are those of the movement report: the engine's own columns.
+    const auto got = rows();
+    expectRows({got[0]}, {{{1, "Двигатель"}, {2, "М-E1"}, {10, "1000"}, {16, "5"}, {9, "час"}}}, "E1");
 }
 
 TEST_F(ZamenyKvartal, EngineColumnsOverhauledAndNeverOverhauled)
