@@ -2,6 +2,7 @@
 
 #include "frames/Period.h"
 #include "platform/Connection.h"
+#include "platform/Dataset.h"
 #include "platform/ReportComponent.h"
 #include "platform/ReportCycle.h"
 #include "rarozidi/Func.h"
@@ -54,6 +55,32 @@ void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QStri
         if (asOf.isValid()) v.insert(QStringLiteral("as_of"), asOf);
         frame.reportComponent()->setValues(v);
         for (const StagingRow& r : staged.rows) w.addRow(r);
+    });
+}
+
+void runStagedTables(shell::TPlanFrame& frame, const QStringList& queries, const QString& code,
+                     const QString& operatorCode, const QString& title, const QDate& asOf, const QStringList& covers,
+                     const std::function<StagedTables()>& build)
+{
+    runSingleReport(frame.reportHost(), *frame.reportDataset(1), queries.value(0), code, [&](StagingWriter& w) {
+        const ReadTransaction reads(frame.connection());
+        const StagedTables staged = build();
+        ReportValues v = headingValues(frame.connection(), operatorCode, title, covers, staged.doubts);
+        if (asOf.isValid()) v.insert(QStringLiteral("as_of"), asOf);
+        frame.reportComponent()->setValues(v);
+        // One table at a time: the rows of a table are committed before the next is opened.
+        if (!staged.tables.empty())
+            for (const StagingRow& r : staged.tables.front()) w.addRow(r);
+        w.finish();
+        for (int t = 1; t < queries.size(); ++t) {
+            Dataset own(frame.connection());
+            Dataset* ds = frame.reportDataset(t + 1);
+            StagingWriter further(ds ? *ds : own, queries[t]);
+            if (t < static_cast<int>(staged.tables.size()))
+                for (const StagingRow& r : staged.tables[static_cast<size_t>(t)]) further.addRow(r);
+            further.finish();
+            further.dataset().close();
+        }
     });
 }
 

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 class QComboBox;
 class QPushButton;
@@ -17,6 +18,7 @@ class QWidget;
 
 namespace plan {
 class Connection;
+class StagingRow;
 }
 
 namespace plan::frames {
@@ -30,6 +32,13 @@ class TPlanFrame;
 namespace plan::reports {
 
 struct StagedRows;
+
+// The rows of a report made of several staging tables, one list per table
+// in the order of their queries, and the data to check.
+struct StagedTables {
+    std::vector<std::vector<StagingRow>> tables;
+    QStringList doubts;
+};
 
 // Lays the frame's controls out top down: "Эксплуатант:" with cboExpl,
 // "Дата составления:" with picDate, the further controls (the last one takes
@@ -55,5 +64,13 @@ void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QStri
                      const std::function<StagedRows()>& build);
 void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
                      const QString& title, const QStringList& covers, const std::function<StagedRows()>& build);
+
+// As runStagedReport, for a report of several staging tables: build() gives
+// the rows of every table; the further tables are written through the
+// host's report datasets 2 and 3 (queries[1], queries[2]) and the first
+// through dataset 1, whose template names the others itself.
+void runStagedTables(shell::TPlanFrame& frame, const QStringList& queries, const QString& code,
+                     const QString& operatorCode, const QString& title, const QDate& asOf, const QStringList& covers,
+                     const std::function<StagedTables()>& build);
 
 } // namespace plan::reports

@@ -17,20 +17,11 @@
 //           from their installation date.
 // Writes:   REPORT_LIZING_PSB_MONTH, one row, shown with rep18 (types
 //           "Ансат") or rep17; LIZING_PSB/CBOEXPL.
-#include "frames/Period.h"
 #include "reports/AirframeRegister.h"
-#include "shell/PlanFrame.h"
+#include "reports/Lizing.h"
 
 #include <QDate>
 #include <QStringList>
-
-class QPushButton;
-
-namespace plan::frames {
-class AircraftTree;
-class OperatorSelector;
-struct AircraftRef;
-} // namespace plan::frames
 
 namespace plan::reports {
 
@@ -64,31 +55,6 @@ constexpr int Operator = 39;
 constexpr int Preparer = 40;
 } // namespace lizpsb
 
-// The report's period: the chosen month, started at the last overhaul
-// (register position 8) when that is later than the month's first day; the
-// month and year are those of the start.
-struct LizPsbPeriod {
-    QDate start;
-    QDate end;
-    int year = 0;
-    int monthIndex = 0; // 0..11
-};
-LizPsbPeriod lizPsbPeriod(Connection* c, const QString& type, const QString& board, int year, int monthIndex);
-
-struct LizPsbOptions {
-    QString operatorName; // cboExpl's text
-    QString type;
-    QString board;
-    int year = 0;
-    int monthIndex = 0;
-    QString userName;     // the host's user
-};
-
-// The user names for which the preparer is left empty.
-QStringList builtInAccounts();
-// The preparer of position 40: "Фамилия И.О." from USERS, the user name
-// when it is not there, "" for a built-in account.
-QString preparerName(Connection* c, const QString& userName);
 // "rep18" for the types "Ансат", "rep17" for the others.
 QString lizPsbTemplate(const QString& type);
 
@@ -97,22 +63,11 @@ QString lizPsbTemplate(const QString& type);
 // its serial number, the column and the value.
 StagedRows buildLizPsb(Connection* c, const LizPsbOptions& o);
 
-class TfrPlanRepLizPSBEgMesOtch : public shell::TPlanFrame {
+class TfrPlanRepLizPSBEgMesOtch : public LessorMonthFrame {
     Q_OBJECT
 public:
     TfrPlanRepLizPSBEgMesOtch();
-
-    void FunStart() override;
     void FunReport() override;
-    void FunCboExpl();
-    void FunCalendar();
-    LizPsbOptions options() const;
-
-private:
-    frames::OperatorSelector* cboExpl = nullptr; // made in FunStart, once the settings file is known
-    frames::PeriodControls m_period;             // cboMonth, cboYear
-    frames::AircraftTree* TreeView = nullptr;
-    QPushButton* cmdReport = nullptr;
 };
 
 } // namespace plan::reports
