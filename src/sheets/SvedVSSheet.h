@@ -52,6 +52,8 @@ struct SvedVSOptions {
     frames::AircraftRef aircraft;
     bool tuned = false; // chkTune: the sections of TUNE_DOCS
     bool a4 = false;    // rbtA4: "rep01", else (rbtA5) "rep11"
+    // The TUNE_DOCS name whose lines make the tuned sheet.
+    QString tuneName = QString::fromUtf8(kSvedVSTuneName);
 };
 
 // The template of the sheet size.
@@ -74,6 +76,11 @@ struct SvedVSSheet {
     QString title;
     QString operatorCode; // EXPLUATANT of the aircraft, for the heading and signatures
     std::vector<StagingRow> rows;
+    // The section key of each row ("Plane", "Dvigatel", ... "Shlang"), in step with rows.
+    std::vector<QString> sections;
+    QString monthFlying; // the previous month's flying, "H:MM"
+    MonthSpan month;     // that month
+    QDate lastFlight;    // position 25 of the register row; invalid when not set
 };
 
 // Builds the sheet as of `today`. An aircraft missing from the register, and
