@@ -43,14 +43,18 @@ QString latinType(const QString& text)
         return h;
     }();
     QString out;
-    for (const QChar ch : text) {
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
         const auto it = letters.constFind(ch.toLower());
         if (it == letters.constEnd()) {
             out += ch;
-        } else if (ch.isUpper()) {
-            out += it->toUpper();
-        } else {
+        } else if (!ch.isUpper()) {
             out += *it;
+        } else if (i + 1 < text.size() && text[i + 1].isLower()) {
+            // A capital before small letters: "Хищник" -> "Khishchnik".
+            out += it->left(1).toUpper() + it->mid(1);
+        } else {
+            out += it->toUpper(); // within capitals: "ЩИТ" -> "SHCHIT"
         }
     }
     return out;

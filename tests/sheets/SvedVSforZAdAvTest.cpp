@@ -64,7 +64,8 @@ TEST(SvedVSforZAdAvNames, LatinTypesAndEnglishRowNames)
 {
     for (const auto& [ru, en] : {std::pair{"Ми-8МТВ", "Mi-8MTV"}, std::pair{"Ка-32А11ВС", "Ka-32A11VS"},
                                  std::pair{"Ан-2", "An-2"}, std::pair{"RA-22501", "RA-22501"},
-                                 std::pair{"Ми-26Т Хищник", "Mi-26T Khishchnik"}})
+                                 std::pair{"Ми-26Т Хищник", "Mi-26T Khishchnik"},
+                                 std::pair{"ЖУК-Ш", "ZHUK-SH"}})
         EXPECT_EQ(plan::sheets::latinType(QString::fromUtf8(ru)), QString::fromUtf8(en)) << ru;
     struct Case {
         const char* section;
