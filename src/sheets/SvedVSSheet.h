@@ -9,7 +9,8 @@
 //           VOZDUSHNY_VINT, LOPAST, VTULKA_NV, HVOSTOVOY_VINT, LEBEDKA,
 //           AGREGAT, ZCU and SHLANG rows with their reference lists
 //           (ETA_VTULKA_NV, ETAAGREGAT, ETA_ZCU, ETASHLANG), and for the tuned
-//           sheet the TUNE_DOCS rows of "Сведения о ВС".
+//           sheet the TUNE_DOCS rows of its list (SvedVSOptions::tuneName:
+//           "Сведения о ВС", or the list of the sheet for VU z Uz).
 // Computes: the previous month's flying, the sheet title, and per item its
 //           repairs, running times (continuously counted ones through the
 //           calculation library), limits and remainders.
