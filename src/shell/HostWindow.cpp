@@ -1,5 +1,7 @@
 #include "shell/HostWindow.h"
 
+#include "platform/Heartbeat.h"
+
 #include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/IniFile.h"
@@ -16,6 +18,7 @@
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <memory>
 #include <stdexcept>
@@ -188,6 +191,9 @@ void THostWindow::FunBarVS()
     m_bar->clear();
     for (const QString& c : captions) m_bar->addItem(c);
     m_bar->endUpdate();
+    // The keyboard starts in the bar: its first title has the focus when the
+    // window is activated.
+    if (m_bar->count() > 0) m_bar->titleButton(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void THostWindow::FormClose()
@@ -229,9 +235,15 @@ QWidget* THostWindow::BarVSItemsCreateFrame(int index)
     // 4. The frame fills the bar below its titles.
     WaitCursor wait(m_traits.fitFrameHeight);
     if (m_traits.fitFrameHeight) {
-        const int titles = m_bar->count() * (m_bar->titleHeight() + 1);
+        // Below all the titles when they leave the frame at least half the
+        // bar; with many titles switched on, the bar's height less two titles
+        // and 6 pixels (the bar scrolls its open item's title to the top, so
+        // the frame shows whole between its title and the next one).
+        const int client = m_bar->clientHeight();
+        const int belowAll = client - m_bar->count() * (m_bar->titleHeight() + 1) - 6;
+        const int fill = belowAll >= client / 2 ? belowAll : client - 2 * (m_bar->titleHeight() + 1) - 6;
         // A window not yet laid out (no screen) has no height to give: never below 0.
-        frame->setFixedHeight(qMax(0, qMax(frame->minimumSizeHint().height(), m_bar->clientHeight() - titles - 6)));
+        frame->setFixedHeight(qMax(0, qMax(frame->minimumSizeHint().height(), fill)));
     }
     // 5. Its start.
     if (item->hasArgument) frame->start(item->argument);
@@ -302,6 +314,7 @@ QWidget* THostWindow::barHolder() const { return PanBottom ? PanBottom : static_
 
 void THostWindow::progressStart(int n)
 {
+    m_counted = true;
     if (!ProgressBar) return;
     ProgressBar->setRange(0, qMax(n, 1));
     ProgressBar->setValue(0);
@@ -325,9 +338,22 @@ void THostWindow::progressReset()
     ProgressBar->setValue(0);
 }
 
+// A run whose frame does not count its steps (one document over many
+// aircraft, read in one pass) still shows that it is at work: the bar moves
+// on as the queries go by.
+void THostWindow::progressPulse()
+{
+    if (m_counted || !ProgressBar) return;
+    if (ProgressBar->maximum() != 10) ProgressBar->setRange(0, 10);
+    ProgressBar->setValue((ProgressBar->value() + 1) % 11);
+    ProgressBar->repaint();
+}
+
 void THostWindow::beginBusy()
 {
     if (m_busyDepth++ > 0) return;
+    m_counted = false;
+    Heartbeat::listen([this] { progressPulse(); });
     m_endDocWhileBusy = false;
     m_runTimer.start();
     m_panel2->setText(QStringLiteral("Отчет строится…"));
@@ -341,6 +367,8 @@ void THostWindow::beginBusy()
 void THostWindow::endBusy()
 {
     if (m_busyDepth == 0 || --m_busyDepth > 0) return;
+    Heartbeat::listen({});
+    progressReset();
     QApplication::restoreOverrideCursor();
     m_panel2->setText(m_endDocWhileBusy ? QStringLiteral("Страниц: %1, строк: %2, %3 с")
                                               .arg(frxReport->preparedPages())
