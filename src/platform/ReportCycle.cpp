@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -33,27 +35,29 @@ ReportComponent& component(ReportHost& host)
     return *rc;
 }
 
-// Deletes the template copy, closes the report dataset and forgets the
+// Deletes the template copies, closes the report dataset and forgets the
 // report's values when the cycle ends, however it ends.
 class CycleEnd {
 public:
     CycleEnd(Dataset& ds, ReportComponent& rc) : m_ds(ds), m_rc(rc) {}
     ~CycleEnd()
     {
-        if (!m_template.isEmpty()) QFile::remove(m_template);
+        for (const QString& path : std::as_const(m_templates))
+            if (!path.isEmpty()) QFile::remove(path);
         m_ds.close();
         m_rc.clearValues();
     }
     CycleEnd(const CycleEnd&) = delete;
     CycleEnd& operator=(const CycleEnd&) = delete;
-    void setTemplate(const QString& path) { m_template = path; }
-    bool hasTemplate() const { return !m_template.isNull(); }
-    QString templatePath() const { return m_template; }
+    // The copy of one code's template, kept until the cycle ends.
+    void setTemplate(const QString& code, const QString& path) { m_templates.insert(code, path); }
+    bool hasTemplate(const QString& code) const { return m_templates.contains(code); }
+    QString templatePath(const QString& code) const { return m_templates.value(code); }
 
 private:
     Dataset& m_ds;
     ReportComponent& m_rc;
-    QString m_template;
+    QMap<QString, QString> m_templates;
 };
 } // namespace
 
@@ -149,7 +153,7 @@ void showStagedReport(ReportHost& host, Dataset& ds, const QString& code, const 
     host.progressReset();
     rc.setDataset(&ds);
     const QString path = resolve(resolver, host.windowKey(), code, rc);
-    end.setTemplate(path);
+    end.setTemplate(code, path);
     rc.loadFromFile(path, templateName(host, code));
     rc.prepareReport(true);
     rc.showPreparedReport();
@@ -175,24 +179,33 @@ void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const 
 void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, const QString& code, int count,
                        const std::function<void(int index, StagingWriter&)>& fill, const TemplateResolver& resolver)
 {
+    runSeveralReports(host, ds, std::vector<StagedDocument>(std::max(count, 0), StagedDocument{query, code}), fill,
+                      resolver);
+}
+
+void runSeveralReports(ReportHost& host, Dataset& ds, const std::vector<StagedDocument>& documents,
+                       const std::function<void(int index, StagingWriter&)>& fill, const TemplateResolver& resolver)
+{
     BusyScope busy(host);
     ReportComponent& rc = component(host);
     rc.clearProblems();
     CycleEnd end(ds, rc);
     rc.setDataset(&ds);
+    const int count = static_cast<int>(documents.size());
     host.progressStart(count);
     for (int i = 0; i < count; ++i) {
+        const StagedDocument& doc = documents[i];
         {
-            StagingWriter writer(ds, query);
+            StagingWriter writer(ds, doc.query);
             if (fill) fill(i, writer);
             writer.finish();
         }
-        if (!end.hasTemplate()) end.setTemplate(resolve(resolver, host.windowKey(), code, rc));
-        rc.loadFromFile(end.templatePath(), templateName(host, code));
+        if (!end.hasTemplate(doc.code)) end.setTemplate(doc.code, resolve(resolver, host.windowKey(), doc.code, rc));
+        rc.loadFromFile(end.templatePath(doc.code), templateName(host, doc.code));
         rc.prepareReport(i == 0);
         host.progressStep();
     }
-    if (count <= 0 || rc.preparedPages() == 0) {
+    if (count == 0 || rc.preparedPages() == 0) {
         // Nothing to show: an empty report, not the pages of an earlier one.
         rc.loadFromFile(QString());
         rc.prepareReport(true);

@@ -119,6 +119,18 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const QString& query, cons
                        const std::function<void(int index, StagingWriter&)>& fill,
                        const TemplateResolver& resolver = {});
 
+// Several documents of different staging tables and templates in one
+// preview, in the order given (for example an aircraft's airframe, engines
+// and APU): the same cycle, each document with its own table query and
+// template code (each template copy fetched once and deleted at the end).
+struct StagedDocument {
+    QString query;
+    QString code;
+};
+void runSeveralReports(ReportHost& host, Dataset& ds, const std::vector<StagedDocument>& documents,
+                       const std::function<void(int index, StagingWriter&)>& fill,
+                       const TemplateResolver& resolver = {});
+
 // The steps after the rows, for a frame that wrote its staging tables in its
 // own way (inside its own BusyScope): progress bar to 0, template loaded,
 // prepared as a new document and shown, template copy deleted, dataset closed.

@@ -17,6 +17,19 @@
 namespace rarozidi {
 
 const char* const kReportWindowKey = "rarozidi";
+const char* const kNaletPlanerTable = "REPORT_NARABOTKA_PLANER";
+const char* const kNaletDvigatelTable = "REPORT_NARABOTKA_DVIGATEL";
+const char* const kNaletReductorTable = "REPORT_NARABOTKA_REDUCTOR";
+const char* const kNaletVSUTable = "REPORT_NARABOTKA_VSU";
+
+QString naletQuery(const QString& table) { return QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" ORDER BY ID Desc;"); }
+
+void writeNaletRows(plan::StagingWriter& w, const std::vector<QVariantList>& rows)
+{
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) w.addRow(*it);
+}
+
+bool isTa14Model(const QString& model) { return model.trimmed() == QStringLiteral("ТА-14-130"); }
 
 QDate parseReportDate(const QString& text, const QString& what)
 {
@@ -243,6 +256,11 @@ std::vector<QVariantList> componentRows(plan::Connection& c, const QString& capt
         covers << (counted.isEmpty() ? QStringLiteral("Учтены полеты: нет (в периоде компонент не стоял на ВС)")
                                      : QStringLiteral("Учтены полеты ВС: ") + counted.join(QStringLiteral("; ")));
         values->insert(QStringLiteral("covers"), covers);
+        // The head of the APU's second hours column.
+        if (measure != NaletMeasure::Flying)
+            values->insert(QStringLiteral("second_hours"), measure == NaletMeasure::ApuTa14
+                                                               ? QStringLiteral("Суммарная наработка")
+                                                               : QStringLiteral("Наработка в генераторном режиме"));
     }
     const GroundRule rule = onAircraft ? readGroundRule(c, comp.type, kind) : GroundRule{};
     return naletRows(title, flights, from, to, rule, measure);
@@ -258,10 +276,10 @@ void show(plan::ReportHost& host, plan::Dataset& reportDs, const QString& table,
     plan::ReportValues values;
     const std::vector<QVariantList> rows = make(&values);
     plan::runSingleReport(
-        host, reportDs, QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" ORDER BY ID Desc;"), code,
+        host, reportDs, naletQuery(table), code,
         [&](plan::StagingWriter& w) {
             if (plan::ReportComponent* rc = host.reportComponent()) rc->setValues(values);
-            for (auto it = rows.rbegin(); it != rows.rend(); ++it) w.addRow(*it);
+            writeNaletRows(w, rows);
         },
         [](const QString&, const QString& c) { return FunGetReport(QString::fromLatin1(kReportWindowKey), c); });
 }
@@ -321,42 +339,42 @@ std::vector<QVariantList> naletRowsVSU(plan::Connection& c, const QString& seria
 void FunNaletReportPlaner(plan::Connection& c, plan::ReportHost& host, plan::Dataset& reportDs, const QString& board,
                           const QString& from, const QString& to)
 {
-    show(host, reportDs, QStringLiteral("REPORT_NARABOTKA_PLANER"), QStringLiteral("rep01"),
+    show(host, reportDs, QString::fromLatin1(kNaletPlanerTable), QStringLiteral("rep01"),
          [&](plan::ReportValues* v) { return naletRowsPlaner(c, board, from, to, v); });
 }
 
 void FunNaletReportDvigatel(plan::Connection& c, plan::ReportHost& host, plan::Dataset& reportDs,
                             const QString& serial, const QString& from, const QString& to)
 {
-    show(host, reportDs, QStringLiteral("REPORT_NARABOTKA_DVIGATEL"), QStringLiteral("rep02"),
+    show(host, reportDs, QString::fromLatin1(kNaletDvigatelTable), QStringLiteral("rep02"),
          [&](plan::ReportValues* v) { return naletRowsDvigatel(c, serial, from, to, v); });
 }
 
 void FunNaletReportReductor(plan::Connection& c, plan::ReportHost& host, plan::Dataset& reportDs,
                             const QString& serial, const QString& from, const QString& to)
 {
-    show(host, reportDs, QStringLiteral("REPORT_NARABOTKA_REDUCTOR"), QStringLiteral("rep03"),
+    show(host, reportDs, QString::fromLatin1(kNaletReductorTable), QStringLiteral("rep03"),
          [&](plan::ReportValues* v) { return naletRowsReductor(c, serial, from, to, v); });
 }
 
 void FunNaletReportLopast(plan::Connection& c, plan::ReportHost& host, plan::Dataset& reportDs, const QString& serial,
                           const QString& from, const QString& to)
 {
-    show(host, reportDs, QStringLiteral("REPORT_NARABOTKA_PLANER"), QStringLiteral("rep04"),
+    show(host, reportDs, QString::fromLatin1(kNaletPlanerTable), QStringLiteral("rep04"),
          [&](plan::ReportValues* v) { return naletRowsLopast(c, serial, from, to, v); });
 }
 
 void FunNaletReportVSU(plan::Connection& c, plan::ReportHost& host, plan::Dataset& reportDs, const QString& serial,
                        const QString& from, const QString& to)
 {
-    show(host, reportDs, QStringLiteral("REPORT_NARABOTKA_VSU"), QStringLiteral("rep05"),
+    show(host, reportDs, QString::fromLatin1(kNaletVSUTable), QStringLiteral("rep05"),
          [&](plan::ReportValues* v) { return naletRowsVSU(c, serial, from, to, NaletMeasure::Apu, v); });
 }
 
 void FunNaletReportVSU_TA14(plan::Connection& c, plan::ReportHost& host, plan::Dataset& reportDs,
                             const QString& serial, const QString& from, const QString& to)
 {
-    show(host, reportDs, QStringLiteral("REPORT_NARABOTKA_VSU"), QStringLiteral("rep06"),
+    show(host, reportDs, QString::fromLatin1(kNaletVSUTable), QStringLiteral("rep06"),
          [&](plan::ReportValues* v) { return naletRowsVSU(c, serial, from, to, NaletMeasure::ApuTa14, v); });
 }
 

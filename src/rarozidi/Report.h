@@ -29,6 +29,7 @@ namespace plan {
 class Connection;
 class Dataset;
 class ReportHost;
+class StagingWriter;
 } // namespace plan
 
 namespace rarozidi {
@@ -97,6 +98,20 @@ std::vector<QVariantList> naletRowsLopast(plan::Connection& c, const QString& se
                                            plan::ReportValues* values = nullptr);
 std::vector<QVariantList> naletRowsVSU(plan::Connection& c, const QString& serial, const QString& from, const QString& to,
                                        NaletMeasure measure = NaletMeasure::Apu, plan::ReportValues* values = nullptr);
+
+// The staging tables of the reports and the query that opens them
+// ("SELECT * FROM <table> ORDER BY ID Desc;").
+extern const char* const kNaletPlanerTable;
+extern const char* const kNaletDvigatelTable;
+extern const char* const kNaletReductorTable;
+extern const char* const kNaletVSUTable;
+QString naletQuery(const QString& table);
+// Writes the rows of one report (display order) last first, so that the
+// table's query lists them in display order.
+void writeNaletRows(plan::StagingWriter& w, const std::vector<QVariantList>& rows);
+// The APU model whose hours are counted as total and summed hours (the
+// VSU_TA14 report).
+bool isTa14Model(const QString& model);
 
 // Show the reports in the host's preview: rows into the staging table
 // through the report dataset, template rarozidi/<code>:

@@ -6,6 +6,7 @@
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
+#include "rarozidi/Report.h"
 #include "rarozidi/RunningTime.h"
 #include "reports/FrameParts.h"
 
@@ -120,8 +121,6 @@ QStringList column(Connection* c, const QString& sql, int pos)
     for (; !ds->eof(); ds->next()) out << ds->str(pos);
     return out;
 }
-
-bool isTa14(const QString& model) { return model.trimmed() == QStringLiteral("ТА-14-130"); }
 
 // The ground-running rule of engines or gearboxes of each type, read once per type.
 class F37Rules {
@@ -294,7 +293,7 @@ private:
 
     StagingRow row(const Dataset& u, bool installed, int written, QStringList& doubts)
     {
-        const bool ta14 = m_o.kind == F37Kind::Apu && isTa14(u.str(col::Name));
+        const bool ta14 = m_o.kind == F37Kind::Apu && rarozidi::isTa14Model(u.str(col::Name));
         const int repairs = u.field(col::Repairs).asInteger();
         const bool overhauled = repairs > 0;
         const int newPos = ta14 ? col::ApuSumNew : col::SinceNew;
@@ -347,7 +346,7 @@ private:
     long long backOut(const Dataset& u, const QString& board)
     {
         switch (m_o.kind) {
-        case F37Kind::Apu: return m_later.apuAfter(board, isTa14(u.str(col::Name)) ? frames::ApuMeasure::Summed
+        case F37Kind::Apu: return m_later.apuAfter(board, rarozidi::isTa14Model(u.str(col::Name)) ? frames::ApuMeasure::Summed
                                                                                       : frames::ApuMeasure::Total);
         case F37Kind::Gearbox:
             return m_later.minutesAfter(board, rarozidi::FlightColumns::Gearbox, m_rules.of(u.str(col::Type)));

@@ -95,6 +95,8 @@ public:
     }
 
     std::vector<StagingRow> rows;
+    std::vector<QString> sections; // the section of each row
+    QString section;               // the section being added
 
     // FunPlanerAdd ... FunShlangAdd.
     void FunPlanerAdd(const Dataset& R);
@@ -158,6 +160,7 @@ void Sheet::add(const QString& name, const Cells& c)
         .set(S::RepairPlace, c.repairPlace).set(S::SinceNew, c.sinceNew).set(S::SinceRepair, c.sinceRepair)
         .set(S::Limits, c.limits).set(S::Title, m_title);
     rows.push_back(r);
+    sections.push_back(section);
 }
 
 void Sheet::addHeading(const QString& name)
@@ -165,6 +168,7 @@ void Sheet::addHeading(const QString& name)
     StagingRow r;
     r.set(SvedVS::NomerPP, ++m_number).set(SvedVS::RowName, name).set(SvedVS::Title, m_title);
     rows.push_back(r);
+    sections.push_back(section);
 }
 
 void Sheet::addRow(const QString& name, const Dataset& ds, int modelPos, int serialPos, const std::function<Cells()>& cells)
@@ -687,6 +691,26 @@ void Sheet::FunShlangAdd()
     }
 }
 
+// Appends the section of a key (rows with any other key add nothing).
+void addSection(Sheet& s, const Dataset& R, const QString& k, const QString& drawing, bool onlyThisDrawing)
+{
+    s.section = k;
+    if (k == QLatin1String("Plane")) s.FunPlanerAdd(R);
+    else if (k == QLatin1String("Dvigatel")) s.FunDvigAdd();
+    else if (k == QLatin1String("Reductor")) s.FunRedAdd();
+    else if (k == QLatin1String("VSU")) s.FunVSUAdd();
+    else if (k == QLatin1String("LopastVV")) s.FunLopVVAdd();
+    else if (k == QLatin1String("VozdVint")) s.FunVtVVAdd();
+    else if (k == QLatin1String("LopastNV")) s.FunLopNVAdd();
+    else if (k == QLatin1String("VtulkaNV")) s.FunVtNVAdd();
+    else if (k == QLatin1String("LopastHV")) s.FunLopHVAdd();
+    else if (k == QLatin1String("HvostovoyVint")) s.FunVtHVAdd();
+    else if (k == QLatin1String("Lebedka")) s.FunLebedkaAdd();
+    else if (k == QLatin1String("Agregat")) s.FunAgrAdd(drawing, onlyThisDrawing);
+    else if (k == QLatin1String("ZCU")) s.FunZCUAdd();
+    else if (k == QLatin1String("Shlang")) s.FunShlangAdd();
+}
+
 } // namespace
 
 SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& today)
@@ -723,48 +747,28 @@ SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& toda
     const QDate lastFlight = R->field(pos::reestr::DATA_POSL_POLETA).asDate();
     SvedVSSheet out;
     out.operatorCode = textAt(*R, pos::reestr::EXPLUATANT);
+    out.monthFlying = flyingText(minutes);
+    out.month = month;
+    out.lastFlight = lastFlight;
     out.title = QStringLiteral("о ВС ") + type + QLatin1Char(' ') + board +
                 QStringLiteral(", его основных агрегатах и комплектующих изделиях!(Наработка ВС за предыдущий месяц: ") +
-                flyingText(minutes) + QStringLiteral(". Дата последнего полета: ") +
+                out.monthFlying + QStringLiteral(". Дата последнего полета: ") +
                 (lastFlight.isValid() ? lastFlight.toString(QStringLiteral("dd.MM.yyyy")) : QString()) + QStringLiteral(".)");
 
     // The flying of every continuously counted component comes from one read of the aircraft's records.
     const rarozidi::FlightCache cache;
     Sheet s(c, type, board, out.title, today);
     if (!o.tuned) {
-        s.FunPlanerAdd(*R);
-        s.FunDvigAdd();
-        s.FunRedAdd();
-        s.FunVSUAdd();
-        s.FunLopVVAdd();
-        s.FunVtVVAdd();
-        s.FunLopNVAdd();
-        s.FunVtNVAdd();
-        s.FunLopHVAdd();
-        s.FunVtHVAdd();
-        s.FunLebedkaAdd();
-        s.FunAgrAdd(QStringLiteral("NULL"), false);
+        for (const char* key : {"Plane", "Dvigatel", "Reductor", "VSU", "LopastVV", "VozdVint", "LopastNV", "VtulkaNV",
+                                "LopastHV", "HvostovoyVint", "Lebedka"})
+            addSection(s, *R, QString::fromLatin1(key), {}, false);
+        addSection(s, *R, QStringLiteral("Agregat"), QStringLiteral("NULL"), false);
     } else {
         // The sections in the order of the saved list; a section named twice comes twice.
-        for (const frames::TuneDocRow& t : frames::readTuneDocs(c, QString::fromUtf8(kSvedVSTuneName))) {
-            const QString& k = t.key;
-            if (k == QLatin1String("Plane")) s.FunPlanerAdd(*R);
-            else if (k == QLatin1String("Dvigatel")) s.FunDvigAdd();
-            else if (k == QLatin1String("Reductor")) s.FunRedAdd();
-            else if (k == QLatin1String("VSU")) s.FunVSUAdd();
-            else if (k == QLatin1String("LopastVV")) s.FunLopVVAdd();
-            else if (k == QLatin1String("VozdVint")) s.FunVtVVAdd();
-            else if (k == QLatin1String("LopastNV")) s.FunLopNVAdd();
-            else if (k == QLatin1String("VtulkaNV")) s.FunVtNVAdd();
-            else if (k == QLatin1String("LopastHV")) s.FunLopHVAdd();
-            else if (k == QLatin1String("HvostovoyVint")) s.FunVtHVAdd();
-            else if (k == QLatin1String("Lebedka")) s.FunLebedkaAdd();
-            else if (k == QLatin1String("Agregat")) s.FunAgrAdd(t.drawing, true);
-            else if (k == QLatin1String("ZCU")) s.FunZCUAdd();
-            else if (k == QLatin1String("Shlang")) s.FunShlangAdd();
-        }
+        for (const frames::TuneDocRow& t : frames::readTuneDocs(c, o.tuneName)) addSection(s, *R, t.key, t.drawing, true);
     }
     out.rows = std::move(s.rows);
+    out.sections = std::move(s.sections);
     return out;
 }
 

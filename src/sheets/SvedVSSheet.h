@@ -9,7 +9,8 @@
 //           VOZDUSHNY_VINT, LOPAST, VTULKA_NV, HVOSTOVOY_VINT, LEBEDKA,
 //           AGREGAT, ZCU and SHLANG rows with their reference lists
 //           (ETA_VTULKA_NV, ETAAGREGAT, ETA_ZCU, ETASHLANG), and for the tuned
-//           sheet the TUNE_DOCS rows of "Сведения о ВС".
+//           sheet the TUNE_DOCS rows of its list (SvedVSOptions::tuneName:
+//           "Сведения о ВС", or the list of the sheet for VU z Uz).
 // Computes: the previous month's flying, the sheet title, and per item its
 //           repairs, running times (continuously counted ones through the
 //           calculation library), limits and remainders.
@@ -52,6 +53,8 @@ struct SvedVSOptions {
     frames::AircraftRef aircraft;
     bool tuned = false; // chkTune: the sections of TUNE_DOCS
     bool a4 = false;    // rbtA4: "rep01", else (rbtA5) "rep11"
+    // The TUNE_DOCS name whose lines make the tuned sheet.
+    QString tuneName = QString::fromUtf8(kSvedVSTuneName);
 };
 
 // The template of the sheet size.
@@ -74,6 +77,11 @@ struct SvedVSSheet {
     QString title;
     QString operatorCode; // EXPLUATANT of the aircraft, for the heading and signatures
     std::vector<StagingRow> rows;
+    // The section key of each row ("Plane", "Dvigatel", ... "Shlang"), in step with rows.
+    std::vector<QString> sections;
+    QString monthFlying; // the previous month's flying, "H:MM"
+    MonthSpan month;     // that month
+    QDate lastFlight;    // position 25 of the register row; invalid when not set
 };
 
 // Builds the sheet as of `today`. An aircraft missing from the register, and

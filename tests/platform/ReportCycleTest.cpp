@@ -234,6 +234,35 @@ TEST_F(ReportCycleTest, SeveralDocumentsAppendTheirPages)
     EXPECT_EQ(previews.count(), 3);
 }
 
+// Documents of two staging tables and two templates in one preview, in the
+// order given: each reads its own table, each template is fetched once and
+// every copy is gone at the end.
+TEST_F(ReportCycleTest, SeveralDocumentsOfDifferentTablesAndTemplates)
+{
+    writeTemplate("rep01", ListTemplate);
+    writeTemplate("names", "<html><body>{{#rows}}<p>Имя {{c1}}</p>{{/rows}}</body></html>");
+    const QString names = QStringLiteral("Select * From REPORT_T_P2 ORDER BY ID;");
+    const std::vector<StagedDocument> docs = {{Query, "rep01"}, {names, "names"}, {Query, "rep01"}};
+    QStringList given;
+    auto resolver = [&](const QString& key, const QString& code) {
+        given << freshTemplateCopy(key, code);
+        return given.last();
+    };
+    FakeHost host;
+    runSeveralReports(host, *ds, docs, [](int item, StagingWriter& w) {
+        if (item == 1) w.addRow({QStringLiteral("Второй документ")});
+        else w.addRow({QStringLiteral("Документ %1").arg(item), "1"});
+    }, resolver);
+    const QStringList html = host.rc.preparedHtml();
+    ASSERT_EQ(html.size(), 3);
+    EXPECT_TRUE(html[0].contains("Документ 0") && html[0].contains("Список на"));
+    EXPECT_TRUE(html[1].contains("Имя Второй документ") && !html[1].contains("Список на"));
+    EXPECT_TRUE(html[2].contains("Документ 2") && !html[2].contains("Документ 0"));
+    EXPECT_EQ(given.size(), 2);
+    for (const QString& p : given) EXPECT_FALSE(QFile::exists(p)) << p.toStdString();
+    EXPECT_EQ(host.log, QStringList({"busy", "start 3", "step", "step", "step", "reset", "idle"}));
+}
+
 TEST_F(ReportCycleTest, LongTablePdfRepeatsTheHeaderOnEveryPage)
 {
     writeTemplate("long", LongTemplate);
