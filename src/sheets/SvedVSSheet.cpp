@@ -743,7 +743,7 @@ SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& toda
         s.FunLopHVAdd();
         s.FunVtHVAdd();
         s.FunLebedkaAdd();
-        s.FunAgrAdd(QStringLiteral("NULL"), false);
+        if (!o.mainOnly) s.FunAgrAdd(QStringLiteral("NULL"), false);
     } else {
         // The sections in the order of the saved list; a section named twice comes twice.
         for (const frames::TuneDocRow& t : frames::readTuneDocs(c, QString::fromUtf8(kSvedVSTuneName))) {

@@ -52,6 +52,7 @@ struct SvedVSOptions {
     frames::AircraftRef aircraft;
     bool tuned = false; // chkTune: the sections of TUNE_DOCS
     bool a4 = false;    // rbtA4: "rep01", else (rbtA5) "rep11"
+    bool mainOnly = false; // the standard sheet without its units (AGREGAT): the main components only
 };
 
 // The template of the sheet size.

@@ -160,6 +160,19 @@ TEST_F(ShellTest, OpeningItemsCreatesTheirFrameOnceWithTheItemsArgument)
     EXPECT_THROW(w->openItem(QStringLiteral("Форма 36-ГА (СВ)")), std::runtime_error);
 }
 
+TEST_F(ShellTest, FormG3OpensItsOwnFrame)
+{
+    writeHome("reports.ini", "[PLAN_SPRAVKA]\nФорма Г3 (ОСиЛ)=1\n");
+    THostWindow* w = open("frmPlanSpravka");
+    TPlanFrame* f = w->openItem(QStringLiteral("Форма Г3 (ОСиЛ)"));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(qobject_cast<TfrNotBuilt*>(f), nullptr);
+    EXPECT_FALSE(f->isPlaceholder());
+    EXPECT_STREQ(f->metaObject()->className(), "plan::sheets::TfrPlanSprFormaG3");
+}
+
+// An item whose frame class is not registered (here Г3 taken out of the
+// registry) opens the placeholder naming the class.
 TEST_F(ShellTest, ItemWithoutFrameShowsTheNotice)
 {
     writeHome("reports.ini", "[PLAN_SPRAVKA]\nФорма Г3 (ОСиЛ)=1\n");

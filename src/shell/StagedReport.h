@@ -1,0 +1,44 @@
+#pragma once
+// A report of a frame whose rows are built without widgets (a StagedRows of
+// the frame kit): the printed heading (operator, title, what the report
+// covers, the data that needs checking) and the report cycle around it.
+// Used by the register reports and the authority's register sheets.
+#include "platform/TemplateRenderer.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace plan {
+class Connection;
+}
+
+namespace plan::frames {
+struct StagedRows;
+}
+
+namespace plan::shell {
+
+class TPlanFrame;
+
+// The heading of a printed form: the operator and the signatures of its
+// OBSHIE row (rarozidi::FunReportValues), the title, the lines of what the
+// form covers, and the data that needs checking when there is any.
+ReportValues headingValues(Connection* c, const QString& operatorCode, const QString& title, const QStringList& covers,
+                           const QStringList& doubts);
+
+// The report of a frame through the host's report cycle: within one read
+// transaction build() gives the rows, the heading values are set (with the
+// rows' data to check) and the rows are written to the staging table of
+// the query; then the template of the code is shown. An error out of
+// build() ends the run before anything is shown.
+// `asOf` is the date the report is made for (the heading prints it and the
+// latest flight recorded by then); without it, the clock's today.
+void runStagedReport(TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QDate& asOf, const QStringList& covers,
+                     const std::function<frames::StagedRows()>& build);
+void runStagedReport(TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QStringList& covers, const std::function<frames::StagedRows()>& build);
+
+} // namespace plan::shell
