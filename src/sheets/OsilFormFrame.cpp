@@ -42,7 +42,8 @@ void OsilFormFrame::FunReport()
     const QString date = o.date.toString(QStringLiteral("dd.MM.yyyy"));
     shell::runStagedReport(*this, QString::fromUtf8(m_form.query), QString::fromLatin1(m_form.code), o.operatorCode,
                            QString::fromUtf8(m_form.title) + QStringLiteral(" по состоянию на ") + date, o.date,
-                           {QStringLiteral("ВС эксплуатанта, состоящие в реестре на ") + date,
+                           {QStringLiteral("Представляется в отдел сертификации и лицензирования (ОСиЛ)"),
+                            QStringLiteral("ВС эксплуатанта, состоящие в реестре на ") + date,
                             QStringLiteral("Наработка на ") + date +
                                 QStringLiteral(": полеты после этой даты вычтены из учтенной наработки")},
                            [&] { return m_form.build(ADOConPdo, o); });

@@ -6,6 +6,7 @@
 #include "frames/UnitAsOf.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
+#include "sheets/SheetParts.h"
 
 #include <QHash>
 #include <algorithm>
@@ -36,11 +37,6 @@ QString leftOf(const QString& limit, long long used)
 
 namespace {
 
-QString longDate(const Field& f)
-{
-    const QDate d = f.isNull() ? QDate() : f.asDate();
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-}
 QString dash(const QString& v) { return v.trimmed().isEmpty() ? QStringLiteral("-") : v.trimmed(); }
 // A limit column as printed: "-" when empty or 0.
 QString limitText(const Field& f)
@@ -128,17 +124,17 @@ frames::StagedRows buildFormaG3(Connection* c, const OsilOptions& o)
                 .set(G3::Variant, a.str(R::VARIANT_VS).trimmed())
                 .set(G3::Board, a.str(R::BORTOVOI_NOMER).trimmed())
                 .set(G3::Serial, a.str(R::ZAVODSKOI_NOMER).trimmed())
-                .set(G3::Made, longDate(a.field(R::DATA_IGOTOVLEN)))
+                .set(G3::Made, dash(dateText(a.field(R::DATA_IGOTOVLEN).asDate())))
                 .set(G3::Owner, owners.value(ownerCode, ownerCode))
                 .set(G3::Operator, operators.value(operatorCode, operatorCode))
                 .set(G3::Certificate, dash(a.str(R::SERTIFIKAT_LG)))
-                .set(G3::CertificateTo, dash(longDate(a.field(R::DATA_UDOSNOVERENIE_DO))))
+                .set(G3::CertificateTo, dash(dateText(a.field(R::DATA_UDOSNOVERENIE_DO).asDate())))
                 .set(G3::Noise, dash(a.str(R::UDOST_SHUM)))
-                .set(G3::NoiseTo, dash(longDate(a.field(R::DATA_DO_UDO_SHUM))))
+                .set(G3::NoiseTo, dash(dateText(a.field(R::DATA_DO_UDO_SHUM).asDate())))
                 .set(G3::HoursNew, QString::number(t.hoursNew()))
                 .set(G3::LandingsNew, QString::number(t.landingsNew))
                 .set(G3::Repairs, QString::number(std::max(0, a.field(R::VSEGO_REMONTOV).asInteger())))
-                .set(G3::RepairDate, t.overhauled ? dash(longDate(a.field(R::REMONT_DATA))) : QStringLiteral("-"))
+                .set(G3::RepairDate, t.overhauled ? dash(dateText(a.field(R::REMONT_DATA).asDate())) : QStringLiteral("-"))
                 .set(G3::RepairPlant, t.overhauled ? dash(a.str(R::REMONT_ZAVOD)) : QStringLiteral("-"))
                 .set(G3::HoursOverhaul, t.overhauled ? QString::number(t.hoursOverhaul()) : QStringLiteral("-"))
                 .set(G3::LandingsOverhaul, t.overhauled ? QString::number(t.landingsOverhaul) : QStringLiteral("-"))
@@ -314,11 +310,11 @@ private:
                                                               : QStringLiteral("ВСУ"))
             .set(G4::Model, dash(unit.model))
             .set(G4::Serial, dash(unit.serial))
-            .set(G4::Made, dash(longDate(d.field(l.made))))
+            .set(G4::Made, dash(dateText(d.field(l.made).asDate())))
             .set(G4::HoursNew, dash(sinceNew))
             .set(G4::HoursOverhaul, overhauled ? dash(sinceOverhaul) : QStringLiteral("-"))
             .set(G4::Repairs, QString::number(std::max(0, d.field(l.repairs).asInteger())))
-            .set(G4::RepairDate, overhauled ? dash(longDate(d.field(l.repairDate))) : QStringLiteral("-"))
+            .set(G4::RepairDate, overhauled ? dash(dateText(d.field(l.repairDate).asDate())) : QStringLiteral("-"))
             .set(G4::RepairPlant, overhauled ? dash(d.str(l.repairPlant)) : QStringLiteral("-"))
             .set(G4::Assigned, limitText(d.field(l.assigned)))
             .set(G4::Second, limitText(d.field(second)))

@@ -5,6 +5,7 @@
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
+#include "sheets/SheetParts.h"
 #include "rarozidi/RunningTime.h"
 #include "sheets/SvedVSSheet.h"
 
@@ -16,11 +17,6 @@ QString svedVvodTemplate(const SvedVvodOptions& o) { return o.a4 ? QStringLitera
 
 namespace {
 
-QString longDate(const Field& f)
-{
-    const QDate d = f.isNull() ? QDate() : f.asDate();
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-}
 QString text(const Dataset& ds, int pos) { return ds.str(pos).trimmed(); }
 bool set(const QString& v) { return !v.isEmpty() && v != QLatin1String("0"); }
 
@@ -84,9 +80,9 @@ SvedVvodSheet buildSvedVvod(Connection* c, const SvedVvodOptions& o, const QDate
         out.rows.push_back(r);
     };
     auto certificate = [&](int number, int until) {
-        const QString n = text(A, number), d = longDate(A.field(until));
+        const QString n = text(A, number), d = dateText(A.field(until).asDate());
         if (n.isEmpty() && d.isEmpty()) return QStringLiteral("нет сведений");
-        QString v = n.isEmpty() ? QStringLiteral("№ не указан") : QStringLiteral("№ ") + n;
+        QString v = n.isEmpty() ? QStringLiteral("номер не указан") : n;
         v += d.isEmpty() ? QStringLiteral(", срок действия не указан") : QStringLiteral(", действителен до ") + d;
         if (A.field(until).asDate().isValid() && A.field(until).asDate() < today) v += QStringLiteral(" (срок истек)");
         return v;
@@ -95,7 +91,7 @@ SvedVvodSheet buildSvedVvod(Connection* c, const SvedVvodOptions& o, const QDate
     line("Тип ВС", type + (text(A, R::VARIANT_VS).isEmpty() ? QString() : QStringLiteral(", модификация ") + text(A, R::VARIANT_VS)));
     line("Бортовой (регистрационный) номер", board);
     line("Заводской (серийный) номер", text(A, R::ZAVODSKOI_NOMER));
-    line("Дата изготовления", longDate(A.field(R::DATA_IGOTOVLEN)));
+    line("Дата изготовления", dateText(A.field(R::DATA_IGOTOVLEN).asDate()));
     line("Собственник", nameOf(c, QStringLiteral("SOBSTVENNIKI"), text(A, R::SOBSTVENNOST)));
     line("Эксплуатант", nameOf(c, QStringLiteral("EXPLUATANTY"), out.operatorCode));
     line("Сертификат летной годности", certificate(R::SERTIFIKAT_LG, R::DATA_UDOSNOVERENIE_DO));
@@ -104,8 +100,8 @@ SvedVvodSheet buildSvedVvod(Connection* c, const SvedVvodOptions& o, const QDate
     line("Наработка с начала эксплуатации", totals(A, R::NARABOTKA_SNE, R::POSADKI_SNE, aircraft));
     line("Ремонты", repaired ? QStringLiteral("%1, последний %2, %3")
                                    .arg(A.field(R::VSEGO_REMONTOV).asInteger())
-                                   .arg(longDate(A.field(R::REMONT_DATA)).isEmpty() ? QStringLiteral("дата не указана")
-                                                                                   : longDate(A.field(R::REMONT_DATA)),
+                                   .arg(dateText(A.field(R::REMONT_DATA).asDate()).isEmpty() ? QStringLiteral("дата не указана")
+                                                                                   : dateText(A.field(R::REMONT_DATA).asDate()),
                                         text(A, R::REMONT_ZAVOD).isEmpty() ? QStringLiteral("завод не указан")
                                                                            : text(A, R::REMONT_ZAVOD))
                              : QStringLiteral("не ремонтировалось"));
@@ -122,7 +118,7 @@ SvedVvodSheet buildSvedVvod(Connection* c, const SvedVvodOptions& o, const QDate
     s.mainOnly = true;
     int number = 0;
     for (const StagingRow& info : buildSvedVS(c, s, today).rows) {
-        if (info.at(SvedVS::RowName).toString() == QLatin1String("ВС")) continue;
+        if (info.at(SvedVS::RowName).toString() == QStringLiteral("ВС")) continue;
         const QString lr = info.at(SvedVS::Limits).toString();
         const int bang = lr.indexOf(QLatin1Char('!'));
         StagingRow r;

@@ -11,7 +11,8 @@ using namespace frametest;
 using namespace plan::sheets;
 
 const QStringList kTables = {"EXPLUATANTY", "SOBSTVENNIKI", "OBSHIE", "TIPOVYE_DANNYE_VS", "REESTR", "SPRAVKA",
-                             "DVIGATEL", "REDUCTOR", "VSU", "LOPAST", "AGREGAT", "ETAAGREGAT"};
+                             "DVIGATEL", "REDUCTOR", "VSU", "LOPAST", "VOZDUSHNY_VINT", "VTULKA_NV", "ETA_VTULKA_NV",
+                             "HVOSTOVOY_VINT", "LEBEDKA", "AGREGAT", "ETAAGREGAT"};
 
 QString reestr(const char* type, const char* board, const char* values)
 {
@@ -44,7 +45,7 @@ const QStringList kFleet = {
     "KOL_VO_ZEMLIA_DVIGATEL, ZEMLIA_REDUCTOR, KOL_VO_ZEMLIA_REDUCTOR) VALUES ('Ми-8АМТ', 1, '1', 0.5, '1', 0.5, '1', 0.5)",
     "INSERT INTO TIPOVYE_DANNYE_VS (TIP_VS, KOD_VS, UCHITYVAT_ZEMLU) VALUES ('Ан-2', 0, '0')",
     reestr("Ми-8АМТ", "RA-22001",
-           "'Т', '95001', 'ЮТЭЙР', 'ГТЛК', '2000-03-15', 'АРЗ-3', '2020-05-10', 2, 'СЛГ-101', '2026-06-15', 25000, '30.06', "
+           "'Т', '95001', 'ЮТЭЙР', 'ГТЛК', '2000-03-15', 'АРЗ-3', '2020-05-10', 2, 'СЛГ-101', '2026-06-12', 25000, '30.06', "
            "2000, '10.00', '10003:07', 5000, '1503:07', 800, 600187, 90187, 4, 12000, 1000, NULL, NULL, 'Тюмень'"),
     // Never overhauled; its own owner code is not in the list.
     reestr("Ан-2", "RA-40001",
@@ -141,17 +142,17 @@ TEST_F(OsilFormsTest, FormG3ListsTheRegisterOnTheDateWithTotalsBackDated)
         QStringList boards; // in order, type rows as "|"
         std::initializer_list<Expect> mi8;
     } cases[] = {
-        // Today: nothing after it, the register totals; the certificate runs out today, not expired.
-        {"15.06.2026", {"|", "RA-40001", "RA-40003", "|", "RA-22001"},
-         {{P::HoursNew, "10003"}, {P::LandingsNew, "5000"}, {P::HoursOverhaul, "1503"}, {P::LandingsOverhaul, "800"},
-          {P::LeftAssigned, "14997"}, {P::LeftHours, "497"}, {P::LeftLandings, "200"}, {P::Note, "на АРЗ"},
-          {P::FormDate, "15.06.2026"}, {P::Total, "3"}}},
         // The 11th: the flight of the 12th (125 airborne + 63 ground minutes, 3 landings) backed out.
         {"11.06.2026", {"|", "RA-40001", "RA-40002", "|", "RA-22001"},
          {{P::HoursNew, "9999"}, {P::LandingsNew, "4997"}, {P::HoursOverhaul, "1499"}, {P::LandingsOverhaul, "797"},
-          {P::LeftAssigned, "15001"}, {P::LeftHours, "501"}, {P::LeftLandings, "203"}}},
-        // The 16th: the certificate has run out.
-        {"16.06.2026", {"|", "RA-40001", "RA-40003", "|", "RA-22001"}, {{P::Note, "на АРЗ; СЛГ истек"}}},
+          {P::LeftAssigned, "15001"}, {P::LeftHours, "501"}, {P::LeftLandings, "203"}, {P::Note, "на АРЗ"}}},
+        // The 12th: removed that day, so off the register; the certificate valid until that day still holds.
+        {"12.06.2026", {"|", "RA-40001", "|", "RA-22001"}, {{P::HoursNew, "10003"}, {P::Note, "на АРЗ"}}},
+        // Today: nothing after it, the register totals; the certificate has run out.
+        {"15.06.2026", {"|", "RA-40001", "RA-40003", "|", "RA-22001"},
+         {{P::HoursNew, "10003"}, {P::LandingsNew, "5000"}, {P::HoursOverhaul, "1503"}, {P::LandingsOverhaul, "800"},
+          {P::LeftAssigned, "14997"}, {P::LeftHours, "497"}, {P::LeftLandings, "200"}, {P::Note, "на АРЗ; СЛГ истек"},
+          {P::FormDate, "15.06.2026"}, {P::Total, "3"}}},
     };
     for (const Case& c : cases) {
         const auto r = run("frmPlanSpravka", "Форма Г3 (ОСиЛ)", {set("cboExpl", "АО «ЮТэйр»"), set("picDate", c.date)});
@@ -167,7 +168,7 @@ TEST_F(OsilFormsTest, FormG3ListsTheRegisterOnTheDateWithTotalsBackDated)
     // Identity, names of the codes, certificates, limits.
     expectRow(find(got, P::Board, "RA-22001"),
               {{P::Number, "3"}, {P::Variant, "Т"}, {P::Serial, "95001"}, {P::Made, "15.03.2000"}, {P::Owner, "АО «ГТЛК»"},
-               {P::Operator, "АО «ЮТэйр»"}, {P::Certificate, "СЛГ-101"}, {P::CertificateTo, "15.06.2026"},
+               {P::Operator, "АО «ЮТэйр»"}, {P::Certificate, "СЛГ-101"}, {P::CertificateTo, "12.06.2026"},
                {P::Noise, "-"}, {P::Repairs, "2"}, {P::RepairDate, "10.05.2020"}, {P::RepairPlant, "АРЗ-3"},
                {P::AssignedHours, "25000"}, {P::AssignedLandings, "12000"}, {P::AssignedYears, "30л. 06м."},
                {P::BetweenHours, "2000"}, {P::BetweenLandings, "1000"}, {P::BetweenYears, "10л. 00м."}, {P::Base, "Тюмень"}},
@@ -225,7 +226,7 @@ TEST_F(OsilFormsTest, FormG4BacksOutEachUnitByItsOwnColumns)
     const auto got = rows(kG4Query);
     QStringList order;
     for (const QStringList& g : got) order << (g[P::Number].startsWith('|') ? g[P::Number] : g[P::Serial]);
-    EXPECT_EQ(order, QStringList({"|Ан-2 RA-40001 (зав. № 1G001)", "|Ан-2 RA-40003 (зав. № 1G003)",
+    EXPECT_EQ(order, QStringList({"|Ан-2 RA-40001 (зав. № 1G001)", "|Ан-2 RA-40002 (зав. № 1G002)",
                                   "|Ми-8АМТ RA-22001 (зав. № 95001)", "E-1", "E-2", "R-1", "V-1"}));
     EXPECT_EQ(got.back()[P::Aircraft], "3");
     EXPECT_EQ(got.back()[P::Units], "4");
@@ -260,8 +261,8 @@ TEST_F(OsilFormsTest, EntrySheetGivesTheAircraftAndItsMainComponents)
         {"Тип ВС", "Ми-8АМТ, модификация Т"},
         {"Собственник", "АО «ГТЛК»"},
         {"Эксплуатант", "АО «ЮТэйр»"},
-        // Today is 15.06.2026: valid until today is not yet expired.
-        {"Сертификат летной годности", "№ СЛГ-101, действителен до 15.06.2026"},
+        // Today is 15.06.2026.
+        {"Сертификат летной годности", "СЛГ-101, действителен до 12.06.2026 (срок истек)"},
         {"Удостоверение о годности по шуму", "нет сведений"},
         {"Наработка с начала эксплуатации", "10003 ч, 5000 пос."},
         {"Ремонты", "2, последний 10.05.2020, АРЗ-3"},
