@@ -149,7 +149,7 @@ frames::StagedRows buildFormaG3(Connection* c, const OsilOptions& o)
                 .set(G3::LeftHours, leftOf(a.str(R::MEZHREM_CHASOV), t.overhauled ? t.hoursOverhaul() : t.hoursNew()))
                 .set(G3::LeftLandings, leftOf(a.str(R::MEZHREM_POSADOK), t.overhauled ? t.landingsOverhaul : t.landingsNew))
                 .set(G3::Base, dash(a.str(R::ID_MESTO)))
-                .set(G3::Note, notes.join(QStringLiteral("; ")))
+                .set(G3::Note, notes.join(QStringLiteral(", ")))
                 .set(G3::FormDate, formDate)
                 .set(G3::Total, total);
             out.rows.push_back(r);

@@ -58,7 +58,7 @@ constexpr int LeftAssigned = 26;   // assigned hours less hours since new, at le
 constexpr int LeftHours = 27;      // hours between overhauls less hours since overhaul (since new when never overhauled)
 constexpr int LeftLandings = 28;   // the same in landings
 constexpr int Base = 29;           // ID_MESTO
-constexpr int Note = 30;           // "на АРЗ", "СЛГ истек", "удостоверение по шуму истекло", joined by "; "
+constexpr int Note = 30;           // "на АРЗ", "СЛГ истек", "удостоверение по шуму истекло", joined by ", "
 constexpr int FormDate = 31;       // dd.mm.yyyy
 constexpr int Total = 32;          // number of aircraft of the form
 } // namespace G3

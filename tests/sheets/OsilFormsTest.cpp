@@ -151,7 +151,7 @@ TEST_F(OsilFormsTest, FormG3ListsTheRegisterOnTheDateWithTotalsBackDated)
         // Today: nothing after it, the register totals; the certificate has run out.
         {"15.06.2026", {"|", "RA-40001", "RA-40003", "|", "RA-22001"},
          {{P::HoursNew, "10003"}, {P::LandingsNew, "5000"}, {P::HoursOverhaul, "1503"}, {P::LandingsOverhaul, "800"},
-          {P::LeftAssigned, "14997"}, {P::LeftHours, "497"}, {P::LeftLandings, "200"}, {P::Note, "на АРЗ; СЛГ истек"},
+          {P::LeftAssigned, "14997"}, {P::LeftHours, "497"}, {P::LeftLandings, "200"}, {P::Note, "на АРЗ, СЛГ истек"},
           {P::FormDate, "15.06.2026"}, {P::Total, "3"}}},
     };
     for (const Case& c : cases) {
