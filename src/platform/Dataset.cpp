@@ -1,5 +1,7 @@
 #include "platform/Dataset.h"
 
+#include "platform/Heartbeat.h"
+
 #include <cstdio>
 
 #include "platform/DbError.h"
@@ -164,6 +166,7 @@ void Dataset::open()
     }
     m_pos = 0;
     m_active = true;
+    Heartbeat::beat();
 }
 
 void Dataset::close()

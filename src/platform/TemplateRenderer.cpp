@@ -1,9 +1,12 @@
 #include "platform/TemplateRenderer.h"
 
+#include "platform/ReadOnlySelect.h"
+
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
+#include "platform/DbError.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
@@ -430,25 +433,30 @@ namespace {
 // read on the report's own connection, the only one that sees its staging rows.
 TableRows readOnlyRows(Connection* connection, const QString& sql)
 {
-    Connection* c = connection;
-    QSqlDatabase db = c->database();
-    const bool own = db.transaction();
-    if (!own) QSqlQuery(db).exec(QStringLiteral("SAVEPOINT PLAN_TEMPLATE_READ"));
+    QSqlDatabase db = connection->database();
+    // The cycle renders after the staging rows are committed, so the statement
+    // runs in a read-only transaction of its own. Should the driver still hold
+    // a transaction (rows not yet committed, which another transaction would
+    // not see), it runs inside that one under a savepoint rolled back at once.
+    if (db.transaction()) {
+        db.rollback();
+        SelectRows r = readOnlySelect(connection, sql);
+        TableRows t;
+        t.columns = std::move(r.columns);
+        t.rows = std::move(r.rows);
+        return t;
+    }
+    QSqlQuery(db).exec(QStringLiteral("SAVEPOINT PLAN_TEMPLATE_READ"));
     struct Rollback {
         QSqlDatabase& db;
-        bool own;
         ~Rollback()
         {
-            if (own) {
-                db.rollback();
-                return;
-            }
             QSqlQuery q(db);
             q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT PLAN_TEMPLATE_READ"));
             q.exec(QStringLiteral("RELEASE SAVEPOINT PLAN_TEMPLATE_READ"));
         }
-    } rollback{db, own};
-    Dataset ds(c);
+    } rollback{db};
+    Dataset ds(connection);
     ds.setCommandText(sql);
     ds.open();
     return TableRows::fromDataset(ds);
@@ -507,8 +515,13 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
             QString why;
             if (!isSingleSelect(sql, &why))
                 errors << QStringLiteral("запрос plan-table «%1» отклонен (%2): %3").arg(name, why, sql.left(200));
-            else
-                t = readOnlyRows(connection, sql);
+            else {
+                try {
+                    t = readOnlyRows(connection, sql);
+                } catch (const DbError& e) {
+                    errors << QStringLiteral("запрос plan-table «%1» не выполнен: %2").arg(name, e.message());
+                }
+            }
             data.set(utf8(name), rowList(t));
             data.set(utf8(name + QStringLiteral("_rowcount")), std::to_string(t.rows.size()));
         }

@@ -2,11 +2,13 @@
 
 #include "shell/ShellServices.h"
 
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace plan::shell {
 namespace {
@@ -19,9 +21,13 @@ public:
     {
         setToolTip(caption);
         setText(caption);
-        // Tab reaches the titles; Space opens the focused one.
+        // Tab reaches the titles; Space or Enter opens (or closes) the focused
+        // one, Up and Down go to the title above or below, Home and End to the
+        // first and last.
         setFocusPolicy(Qt::StrongFocus);
     }
+
+    std::function<void(TitleButton*, int key)> onMove;
 
     static QString fitted(const QString& caption, const QFontMetrics& fm, int width, int maxLines)
     {
@@ -68,6 +74,30 @@ protected:
             focus.rect = rect().adjusted(3, 3, -3, -3);
             p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+                click();
+                return;
+            }
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (onMove) {
+                onMove(this, e->key());
+                return;
+            }
+            break;
+        default: break;
+        }
+        QToolButton::keyPressEvent(e);
     }
 
     void resizeEvent(QResizeEvent* e) override
@@ -133,6 +163,7 @@ int TFrameBar::addItem(const QString& caption)
     it.title->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     it.title->setFixedHeight(m_titleHeight);
     connect(it.title, &QToolButton::clicked, this, [this, index] { titleClicked(index); });
+    static_cast<TitleButton*>(it.title)->onMove = [this](TitleButton* from, int key) { moveFocus(from, key); };
     // Before the closing stretch; each title is followed by its frame once made.
     m_layout->insertWidget(m_layout->count() - 1, it.title);
     m_items.push_back(it);
@@ -178,6 +209,7 @@ QWidget* TFrameBar::openItem(int index)
         QWidget* f = m_create ? m_create(index) : nullptr;
         if (!f) return nullptr;
         if (it.frame != f) adoptFrame(index, f);
+        chainFrame(index); // its controls exist once it has started
     }
     for (int i = 0; i < count(); ++i) {
         const bool open = i == index;
@@ -198,6 +230,40 @@ void TFrameBar::adoptFrame(int index, QWidget* f)
     m_layout->insertWidget(m_layout->indexOf(it.title) + 1, f);
     it.frame = f;
     m_tag = f;
+}
+
+void TFrameBar::moveFocus(QToolButton* from, int key)
+{
+    int at = -1;
+    for (int i = 0; i < count(); ++i)
+        if (m_items[i].title == from) at = i;
+    if (at < 0 || count() == 0) return;
+    int to = at;
+    if (key == Qt::Key_Up) to = qMax(0, at - 1);
+    else if (key == Qt::Key_Down) to = qMin(count() - 1, at + 1);
+    else if (key == Qt::Key_Home) to = 0;
+    else if (key == Qt::Key_End) to = count() - 1;
+    QToolButton* title = m_items[to].title;
+    title->setFocus(Qt::OtherFocusReason);
+    m_scroll->ensureWidgetVisible(title, 0, 0);
+}
+
+void TFrameBar::chainFrame(int index)
+{
+    // A frame is made long after the titles, so the window's Tab order would
+    // reach its controls last; Tab goes from its title into the frame's
+    // controls, in their own order, then on to the next title.
+    Item& it = m_items[index];
+    QWidget* f = it.frame.data();
+    QList<QWidget*> controls;
+    for (QWidget* w = f->nextInFocusChain(); w && w != f; w = w->nextInFocusChain())
+        if (f->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !controls.contains(w)) controls << w;
+    QWidget* prev = it.title;
+    for (QWidget* w : controls) {
+        QWidget::setTabOrder(prev, w);
+        prev = w;
+    }
+    if (index + 1 < count()) QWidget::setTabOrder(prev, m_items[index + 1].title);
 }
 
 void TFrameBar::closeAll()

@@ -53,12 +53,15 @@ public:
     int clientHeight() const;
     // The title button of an item (for tests and the driver).
     QToolButton* titleButton(int index) const;
+    // Keyboard walk of the titles (Up, Down, Home, End from a title).
+    void moveFocus(QToolButton* from, int key);
 
 signals:
     void itemOpened(int index);
 
 private:
     void titleClicked(int index);
+    void chainFrame(int index);
 
     struct Item {
         QString caption;

@@ -1,5 +1,7 @@
 #include "shell/HostWindow.h"
 
+#include "platform/Heartbeat.h"
+
 #include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
 #include "platform/IniFile.h"
@@ -302,6 +304,7 @@ QWidget* THostWindow::barHolder() const { return PanBottom ? PanBottom : static_
 
 void THostWindow::progressStart(int n)
 {
+    m_counted = true;
     if (!ProgressBar) return;
     ProgressBar->setRange(0, qMax(n, 1));
     ProgressBar->setValue(0);
@@ -325,9 +328,22 @@ void THostWindow::progressReset()
     ProgressBar->setValue(0);
 }
 
+// A run whose frame does not count its steps (one document over many
+// aircraft, read in one pass) still shows that it is at work: the bar moves
+// on as the queries go by.
+void THostWindow::progressPulse()
+{
+    if (m_counted || !ProgressBar) return;
+    if (ProgressBar->maximum() != 10) ProgressBar->setRange(0, 10);
+    ProgressBar->setValue((ProgressBar->value() + 1) % 11);
+    ProgressBar->repaint();
+}
+
 void THostWindow::beginBusy()
 {
     if (m_busyDepth++ > 0) return;
+    m_counted = false;
+    Heartbeat::listen([this] { progressPulse(); });
     m_endDocWhileBusy = false;
     m_runTimer.start();
     m_panel2->setText(QStringLiteral("Отчет строится…"));
@@ -341,6 +357,8 @@ void THostWindow::beginBusy()
 void THostWindow::endBusy()
 {
     if (m_busyDepth == 0 || --m_busyDepth > 0) return;
+    Heartbeat::listen({});
+    progressReset();
     QApplication::restoreOverrideCursor();
     m_panel2->setText(m_endDocWhileBusy ? QStringLiteral("Страниц: %1, строк: %2, %3 с")
                                               .arg(frxReport->preparedPages())

@@ -108,6 +108,7 @@ public:
     QString windowKey() const override;
     ReportComponent* reportComponent() override { return frxReport; }
     void progressStart(int n) override;
+    void progressPulse();
     void progressStep() override;
     void progressReset() override;
     void beginBusy() override;
@@ -148,6 +149,7 @@ private:
     int m_closeWithPreview = 0;
     QString m_openingCaption;
     int m_busyDepth = 0;
+    bool m_counted = false; // the frame counts its own steps this run
     QElapsedTimer m_runTimer;
     bool m_endDocWhileBusy = false;
 };

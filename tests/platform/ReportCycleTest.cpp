@@ -2,6 +2,7 @@
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/Paths.h"
+#include "platform/ReadOnlySelect.h"
 #include "platform/ReportComponent.h"
 #include "platform/DataDoubts.h"
 #include "platform/ReportCycle.h"
@@ -441,11 +442,18 @@ TEST_F(ReportCycleTest, TemplateProblemsAreReportedAndTemplatesCannotWrite)
          "<html><head><meta name=\"plan-table\" content=\"P2=SELECT GEN_ID(G, 1) FROM RDB$DATABASE\"></head>"
          "<body>x</body></html>",
          "запрос меняет генератор"},
+        // A SELECT from a procedure that writes passes the text check; the
+        // engine refuses the write in the read-only transaction.
+        {"procedure that writes", "proc",
+         "<html><head><meta name=\"plan-table\" content=\"P2=SELECT * FROM PLAN_T_WRITES\"></head><body>x</body></html>",
+         "read-only transaction"},
         {"select", "sel",
          "<html><head><meta name=\"plan-table\" content=\"P2=SELECT * FROM REPORT_T_P2 ORDER BY ID\"></head>"
          "<body>{{P2_rowcount}}</body></html>",
          nullptr},
     };
+    conn->execute("CREATE OR ALTER PROCEDURE PLAN_T_WRITES RETURNS (N INTEGER) AS BEGIN "
+                  "DELETE FROM REPORT_T_P2; N = 1; SUSPEND; END");
     conn->execute("DELETE FROM REPORT_T_P2");
     conn->execute("INSERT INTO REPORT_T_P2 (NAME) VALUES ('stays')");
     for (const Case& c : cases) {
@@ -488,4 +496,36 @@ TEST_F(ReportCycleTest, DoubtsLineUnderTheHeading)
     runSingleReport(host, *ds, Query, "placed", [](StagingWriter& w) { w.addRow({"a"}); });
     EXPECT_FALSE(host.rc.preparedHtml().value(0).contains("требуют проверки"));
     DataDoubts::begin();
+}
+
+// The further tables of a template are read through the client library in a
+// read-only transaction; each value must read as the same query read through
+// the driver does (text, whole and scaled numbers, dates, times, NULL, blobs).
+TEST_F(ReportCycleTest, ReadOnlySelectReadsAsTheDriverDoes)
+{
+    const QString sql = "SELECT CAST('Лопасть НВ' AS VARCHAR(20)) V, CAST('ab' AS CHAR(4)) C, "
+                        "CAST(-7 AS SMALLINT) S, 2147483647 I, CAST(9000000000 AS BIGINT) B, "
+                        "CAST(1.25 AS NUMERIC(9,2)) N2, CAST(-3.125 AS NUMERIC(18,3)) N3, CAST(0.5 AS DOUBLE PRECISION) D, "
+                        "CAST('2026-06-15' AS DATE) DT, CAST('2024-02-29 13:45:07' AS TIMESTAMP) TS, "
+                        "CAST('07:05:00' AS TIME) TM, CAST(NULL AS VARCHAR(5)) E, CAST('текст' AS BLOB SUB_TYPE TEXT) BL, "
+                        "TRUE BO FROM RDB$DATABASE";
+    const SelectRows native = readOnlySelect(conn.get(), sql);
+    Dataset ds(conn.get());
+    ds.setCommandText(sql);
+    ds.open();
+    ASSERT_EQ(native.columns, ds.fieldNames());
+    ASSERT_EQ(native.rows.size(), 1u);
+    for (int i = 0; i < native.columns.size(); ++i) {
+        SCOPED_TRACE(native.columns[i].toStdString());
+        const Field mine(native.rows[0][i], native.columns[i]);
+        const Field driver(ds.rows()[0][i], native.columns[i]);
+        EXPECT_EQ(mine.isNull(), driver.isNull());
+        EXPECT_EQ(mine.asString(), driver.asString());
+    }
+    EXPECT_EQ(native.rows[0][8].toDate(), QDate(2026, 6, 15));
+    EXPECT_EQ(native.rows[0][9].toDateTime(), QDateTime(QDate(2024, 2, 29), QTime(13, 45, 7)));
+
+    // Anything but a SELECT is refused by the engine's own word on the statement.
+    EXPECT_THROW(readOnlySelect(conn.get(), "UPDATE REPORT_T_P2 SET NAME = NAME"), DbError);
+    EXPECT_THROW(readOnlySelect(conn.get(), "SELECT NO_SUCH FROM RDB$DATABASE"), DbError);
 }

@@ -14,7 +14,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QThread>
 #include <QToolButton>
 #include <cstdio>
 #include <stdexcept>
@@ -335,6 +337,54 @@ TEST_P(BusyTest, CursorBarAndProgressAreRestored)
         << w->producedText().toStdString();
 }
 
+// A run that does not count its steps still moves the progress bar as its
+// queries go by; a run that counts them keeps its own position.
+TEST_F(ShellTest, ProgressBarMovesOnEveryRunAndKeepsCountedSteps)
+{
+    struct Case {
+        const char* name;
+        bool counted;
+    };
+    for (const Case c : {Case{"uncounted", false}, Case{"counted", true}}) {
+        SCOPED_TRACE(c.name);
+        THostWindow* w = open("frmPlanPrognoz");
+        ASSERT_NE(w->progressBar(), nullptr);
+        Dataset ds(&w->ADOConPdo);
+        int moves = 0, movesByQueries = -1, posAfterQueries = -1;
+        runSingleReport(*w, ds, QStringLiteral("Select * From REPORT_SHELL_T ORDER BY ID;"), QStringLiteral("rep01"),
+                        [&](StagingWriter& sw) {
+                            QObject::connect(w->progressBar(), &QProgressBar::valueChanged, [&moves] { ++moves; });
+                            if (c.counted) {
+                                w->progressStart(3);
+                                w->progressStep();
+                            }
+                            const int before = moves;
+                            for (int i = 0; i < 3; ++i) {
+                                Dataset q(&w->ADOConPdo);
+                                q.setCommandText(QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
+                                q.open();
+                                QThread::msleep(100);
+                            }
+                            movesByQueries = moves - before;
+                            posAfterQueries = w->progressBar()->value();
+                            sw.addRow({QStringLiteral("x")});
+                        });
+        if (c.counted) {
+            EXPECT_EQ(movesByQueries, 0);
+            EXPECT_EQ(posAfterQueries, 1);
+        } else {
+            EXPECT_GE(movesByQueries, 2);
+        }
+        EXPECT_EQ(w->progressBar()->value(), 0);
+        // Queries after the run move nothing.
+        const int idle = w->progressBar()->value();
+        Dataset q(&w->ADOConPdo);
+        q.setCommandText(QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
+        q.open();
+        EXPECT_EQ(w->progressBar()->value(), idle);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Busy, BusyTest,
                          ::testing::Values(BusyCase{"frmPlanPrognoz", false, true}, BusyCase{"frmPlanPrognoz", true, true},
                                            BusyCase{"frmPlanSpravka", false, true}, BusyCase{"frmPlanSpravka", true, true},
@@ -389,3 +439,52 @@ TEST_F(ShellTest, EnterActsAsTabOnlyInTheCertificateWindow)
 }
 
 } // namespace
+
+// The bar is walked from the keyboard: Up and Down between titles, Enter opens
+// the focused one, and Tab goes from an open item's title into its frame's
+// controls and from the last of them on to the next title.
+TEST_F(ShellTest, KeyboardWalksTheBarAndTabEntersTheOpenFrame)
+{
+    writeHome("reports.ini", "[PLAN_PROGNOZ]\nПрогноз на замену ЗЧУ=1\nПрогноз на замену двигателей=1\n");
+    THostWindow* w = open("frmPlanPrognoz");
+    TFrameBar* bar = w->bar();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    bar->titleButton(0)->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), bar->titleButton(0));
+    auto key = [](int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    };
+    key(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), bar->titleButton(1));
+    key(Qt::Key_Down); // stays on the last
+    EXPECT_EQ(QApplication::focusWidget(), bar->titleButton(1));
+    key(Qt::Key_Home);
+    EXPECT_EQ(QApplication::focusWidget(), bar->titleButton(0));
+    key(Qt::Key_Return);
+    ASSERT_EQ(bar->openIndex(), 0);
+    QWidget* frame = bar->frame(0);
+    ASSERT_NE(frame, nullptr);
+
+    auto nextTab = [](QWidget* from) {
+        for (QWidget* n = from->nextInFocusChain(); n && n != from; n = n->nextInFocusChain())
+            if (n->focusPolicy() & Qt::TabFocus) return n;
+        return static_cast<QWidget*>(nullptr);
+    };
+    QWidget* first = nextTab(bar->titleButton(0));
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(frame->isAncestorOf(first)) << first->objectName().toStdString();
+    // Through the frame's controls (the show button among them), then the next title.
+    QWidget* at = first;
+    bool showButtonPassed = false;
+    for (int guard = 0; at && frame->isAncestorOf(at) && guard < 200; ++guard) {
+        if (auto* b = qobject_cast<QPushButton*>(at); b && b->text() == QStringLiteral("Показать")) showButtonPassed = true;
+        at = nextTab(at);
+    }
+    EXPECT_TRUE(showButtonPassed);
+    EXPECT_EQ(at, bar->titleButton(1));
+    key(Qt::Key_Return); // Enter on the open item's title closes it
+    EXPECT_EQ(bar->openIndex(), -1);
+}
