@@ -1,8 +1,9 @@
 #pragma once
-// TfrPlanSprFormaG3, "Форма Г3 (ОСиЛ)" of frmPlanSpravka: the register of the operator's aircraft for the authority's
-// airworthiness department: per aircraft, by type, its identity, owner and
-// operator, certificates with their validity, totals since new and since
-// overhaul on the date, limits and what is left of them, base.
+// TfrPlanSprFormaG3, "Форма Г3 (ОСиЛ)" of frmPlanSpravka: the register of
+// the operator's aircraft for the authority's airworthiness department
+// (ОСиЛ): per aircraft, by type, its identity, owner and operator,
+// certificates with their validity, totals since new and since overhaul on
+// the date, limits and what is left of them, base.
 //
 // Reads:    EXPLUATANTY (cboExpl), what the form shows (OsilRegisters.h),
 //           MAIN/EXPL_G3.

@@ -1,8 +1,9 @@
 #pragma once
-// TfrPlanSprFormaG4, "Форма Г4 (ОСиЛ)" of frmPlanSpravka: the register
-// of the engines, main gearboxes and APUs installed on the operator's aircraft: per aircraft, each unit with its
-// model, serial number, date of manufacture, hours since new and since
-// overhaul on the date, overhauls, limits and what is left of them.
+// TfrPlanSprFormaG4, "Форма Г4 (ОСиЛ)" of frmPlanSpravka: the register of
+// the engines, main gearboxes and APUs installed on the operator's aircraft:
+// per aircraft, each unit with its model, serial number, date of
+// manufacture, hours since new and since overhaul on the date, overhauls,
+// limits and what is left of them.
 //
 // Reads:    EXPLUATANTY (cboExpl), what the form shows (OsilRegisters.h),
 //           MAIN/EXPL_G4.
