@@ -771,6 +771,11 @@ for t in ['DVIGATEL', 'REDUCTOR', 'LOPAST', 'VTULKA_NV', 'HVOSTOVOY_VINT', 'VOZD
     idx.append((t, 'GDE_STOIT'))
 for i, (t, c) in enumerate(idx):
     out.append('CREATE INDEX IX_%s_%d ON %s (%s);' % (t[:20], i, t, c))
+# Flights by date across the fleet: the later flights of every aircraft after a
+# report's date (ascending), and the latest flight on or before the date that
+# every page heading names (descending, so the engine reads one key).
+out.append('CREATE INDEX IX_SPRAVKA_DATE ON SPRAVKA (DATA_POLETA);')
+out.append('CREATE DESCENDING INDEX IX_SPRAVKA_DATE_DESC ON SPRAVKA (DATA_POLETA);')
 open(sys.argv[1], 'w').write('\n'.join(out) + '\n')
 
 # The catalogue: every table with its columns by position, what they hold and which frames read them by position.

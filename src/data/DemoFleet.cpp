@@ -1,5 +1,7 @@
 #include "data/DemoFleet.h"
 
+#include "platform/Dataset.h"
+
 #include <QSqlQuery>
 
 #include "data/Schema.h"
@@ -1127,6 +1129,16 @@ DemoFleet::Summary DemoFleet::create(const QString& path, const Options& options
         throw;
     }
     if (!db.commit()) throw DbError(QStringLiteral("Не удается сохранить демонстрационную базу «%1»").arg(path));
+    // The indexes were made on empty tables: their statistics are brought up
+    // to the rows, as a restore of a real database does, so that the engine
+    // picks an aircraft's flights by (board, date) and not by date alone.
+    Dataset names(&c);
+    names.setCommandText(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    names.open();
+    QStringList indexes;
+    for (; !names.eof(); names.next()) indexes << names.str(0);
+    names.close();
+    for (const QString& index : indexes) c.execute(QStringLiteral("SET STATISTICS INDEX ") + index);
     return s;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Dataset.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTreeWidgetItemIterator>
 #include <cmath>
@@ -40,6 +41,17 @@ AircraftGrid::AircraftGrid(QWidget* parent, bool withKeyColumns) : QTreeWidget(p
     connect(this, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem* item, int column) { GridSpravkaCheckBoxChange(item, column); });
     setScale(1.0);
+}
+
+void AircraftGrid::keyPressEvent(QKeyEvent* e)
+{
+    QTreeWidgetItem* item = currentItem();
+    if ((e->key() == Qt::Key_Space || e->key() == Qt::Key_Select) && item &&
+        (item->flags() & Qt::ItemIsUserCheckable)) {
+        item->setCheckState(kTickColumn, item->checkState(kTickColumn) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        return;
+    }
+    QTreeWidget::keyPressEvent(e);
 }
 
 void AircraftGrid::paintRow(QTreeWidgetItem* item, bool group)

@@ -73,6 +73,10 @@ public:
     int tickedCount() const { return static_cast<int>(tickedTexts().size()); }
     void setAllTicked(bool ticked);
 
+protected:
+    // Space ticks or clears the current row (a group row: all its rows).
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     void GridSpravkaCheckBoxChange(QTreeWidgetItem* item, int column);
     void paintRow(QTreeWidgetItem* item, bool group);

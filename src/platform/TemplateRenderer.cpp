@@ -10,8 +10,10 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFont>
 #include <QPainter>
@@ -568,8 +570,11 @@ PagedDocument::PagedDocument(const QString& html, const PageSetup& setup)
 
 void PagedDocument::layOut()
 {
+    QElapsedTimer t;
+    t.start();
     m_doc->setHtml(m_html);
     m_doc->setPageSize(m_body.size());
+    if (qEnvironmentVariableIntValue("PLAN_TRACE_LAYOUT")) std::fprintf(stderr, "layout %lld ms, %d pages\n", t.elapsed(), m_doc->pageCount());
 }
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QToolButton>
@@ -217,6 +219,13 @@ QWidget* TFrameBar::openItem(int index)
         m_items[i].title->setChecked(open);
     }
     m_open = index;
+    // The open item's title goes to the top of the bar, its frame below it.
+    // (Again once the scroll area has taken the new height of its content.)
+    m_inner->layout()->activate();
+    m_scroll->verticalScrollBar()->setValue(it.title->y());
+    QTimer::singleShot(0, this, [this, title = QPointer<QToolButton>(it.title)] {
+        if (title) m_scroll->verticalScrollBar()->setValue(title->y());
+    });
     emit itemOpened(index);
     return it.frame;
 }

@@ -18,6 +18,7 @@
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <memory>
 #include <stdexcept>
@@ -190,6 +191,9 @@ void THostWindow::FunBarVS()
     m_bar->clear();
     for (const QString& c : captions) m_bar->addItem(c);
     m_bar->endUpdate();
+    // The keyboard starts in the bar: its first title has the focus when the
+    // window is activated.
+    if (m_bar->count() > 0) m_bar->titleButton(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void THostWindow::FormClose()
@@ -231,9 +235,15 @@ QWidget* THostWindow::BarVSItemsCreateFrame(int index)
     // 4. The frame fills the bar below its titles.
     WaitCursor wait(m_traits.fitFrameHeight);
     if (m_traits.fitFrameHeight) {
-        const int titles = m_bar->count() * (m_bar->titleHeight() + 1);
+        // Below all the titles when they leave the frame at least half the
+        // bar; with many titles switched on, the bar's height less two titles
+        // and 6 pixels (the bar scrolls its open item's title to the top, so
+        // the frame shows whole between its title and the next one).
+        const int client = m_bar->clientHeight();
+        const int belowAll = client - m_bar->count() * (m_bar->titleHeight() + 1) - 6;
+        const int fill = belowAll >= client / 2 ? belowAll : client - 2 * (m_bar->titleHeight() + 1) - 6;
         // A window not yet laid out (no screen) has no height to give: never below 0.
-        frame->setFixedHeight(qMax(0, qMax(frame->minimumSizeHint().height(), m_bar->clientHeight() - titles - 6)));
+        frame->setFixedHeight(qMax(0, qMax(frame->minimumSizeHint().height(), fill)));
     }
     // 5. Its start.
     if (item->hasArgument) frame->start(item->argument);

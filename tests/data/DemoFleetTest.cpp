@@ -50,6 +50,10 @@ TEST_F(DemoFleetTest, SameSeedAndDayGiveTheSameFleet)
     // Creating over an existing file is refused and leaves it alone.
     EXPECT_ANY_THROW(DemoFleet::create(again, {12, 1, 7}));
     EXPECT_EQ(queryScalar(b.get(), "SELECT COUNT(*) FROM REESTR"), "12");
+    // The indexes know their rows: an aircraft's flights are found by board
+    // and date, not by a scan of every aircraft's flights in the date range.
+    EXPECT_NE(queryScalar(b.get(), "SELECT RDB$STATISTICS FROM RDB$INDICES WHERE RDB$INDEX_NAME = 'IX_SPRAVKA_0'").toDouble(),
+              0.0);
 }
 
 TEST_F(DemoFleetTest, ValuesAgreeWithEachOther)

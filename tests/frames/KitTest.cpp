@@ -1,6 +1,9 @@
 // The frame kit: periods, the type split, SQL text, the aircraft grid, the
 // code selectors and back-dating.
 #include "frames/AircraftGrid.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include "frames/AircraftTree.h"
 #include "frames/CodeSelector.h"
 #include "frames/LaterFlights.h"
@@ -112,6 +115,21 @@ TEST_F(KitDbTest, GridGroupsTickTheirRowsAndSplitAtTheLastBlank)
     EXPECT_EQ(grid.topLevelItem(0)->text(2), QStringLiteral("Выбрать все ВС"));
     EXPECT_EQ(grid.topLevelItem(0)->childCount(), 4);
     grid.topLevelItem(0)->setCheckState(1, Qt::Checked);
+    EXPECT_EQ(grid.tickedCount(), 4);
+
+    // From the keyboard: Space on a row ticks it, on the group row all of them.
+    grid.setAllTicked(false);
+    auto space = [&grid] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(&grid, &press);
+    };
+    grid.setCurrentItem(grid.topLevelItem(0)->child(1));
+    space();
+    EXPECT_EQ(grid.tickedCount(), 1);
+    space();
+    EXPECT_EQ(grid.tickedCount(), 0);
+    grid.setCurrentItem(grid.topLevelItem(0));
+    space();
     EXPECT_EQ(grid.tickedCount(), 4);
 }
 

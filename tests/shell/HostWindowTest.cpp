@@ -160,6 +160,25 @@ TEST_F(ShellTest, OpeningItemsCreatesTheirFrameOnceWithTheItemsArgument)
     EXPECT_GT(a->height(), w->bar()->clientHeight() - titles - 20);
     EXPECT_LE(a->height(), w->bar()->clientHeight() - titles);
     EXPECT_THROW(w->openItem(QStringLiteral("Форма 36-ГА (СВ)")), std::runtime_error);
+
+    // With every report switched on the titles alone overfill the bar: the
+    // frame still shows, the bar's height less two titles, under its title
+    // scrolled to the top.
+    QString every = "[PLAN_REPORT]\n";
+    for (const HostItem& item : hostTraits(QStringLiteral("frmPlanReport"))->items) every += item.key() + "=1\n";
+    writeHome("reports.ini", every);
+    THostWindow* all = open("frmPlanReport", &ds);
+    all->resize(1240, 730);
+    QApplication::processEvents();
+    ASSERT_GT(all->bar()->count() * all->bar()->titleHeight(), all->bar()->clientHeight());
+    TPlanFrame* late = all->openItem(QStringLiteral("Форма 8-ОАСУ"));
+    ASSERT_NE(late, nullptr);
+    const int client = all->bar()->clientHeight();
+    EXPECT_EQ(late->height(), client - 2 * (all->bar()->titleHeight() + 1) - 6);
+    QApplication::processEvents();
+    const QToolButton* title = all->bar()->titleButton(all->bar()->indexOf(QStringLiteral("Форма 8-ОАСУ")));
+    const QPoint top = title->mapTo(all->bar(), QPoint(0, 0));
+    EXPECT_LE(std::abs(top.y()), all->bar()->titleHeight());
 }
 
 TEST_F(ShellTest, FormG3OpensItsOwnFrame)
@@ -450,8 +469,8 @@ TEST_F(ShellTest, KeyboardWalksTheBarAndTabEntersTheOpenFrame)
     TFrameBar* bar = w->bar();
     w->activateWindow();
     QApplication::setActiveWindow(w);
-    bar->titleButton(0)->setFocus();
     QApplication::processEvents();
+    // The window opens with the keyboard in the bar.
     ASSERT_EQ(QApplication::focusWidget(), bar->titleButton(0));
     auto key = [](int k) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
