@@ -3,6 +3,7 @@
 #include "data/Positions.h"
 #include "frames/CodeSelector.h"
 #include "frames/LaterFlights.h"
+#include "frames/UnitAsOf.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
@@ -113,6 +114,11 @@ const KindTexts& textsOf(F37Kind k)
 
 QString utf8(const char* s) { return QString::fromUtf8(s); }
 
+frames::UnitKind unitKind(F37Kind k)
+{
+    return k == F37Kind::Apu ? frames::UnitKind::Apu : k == F37Kind::Gearbox ? frames::UnitKind::Gearbox : frames::UnitKind::Engine;
+}
+
 // The values of one column of a query, in order.
 QStringList column(Connection* c, const QString& sql, int pos)
 {
@@ -121,32 +127,6 @@ QStringList column(Connection* c, const QString& sql, int pos)
     for (; !ds->eof(); ds->next()) out << ds->str(pos);
     return out;
 }
-
-// The ground-running rule of engines or gearboxes of each type, read once per type.
-class F37Rules {
-public:
-    F37Rules(Connection* c, F37Kind kind) : m_c(c), m_kind(kind) {}
-    const rarozidi::GroundRule& of(const QString& type)
-    {
-        auto it = m_rules.find(type);
-        if (it != m_rules.end()) return *it;
-        rarozidi::GroundRule rule;
-        auto ds = openQuery(m_c, QStringLiteral("Select ZEMLIA_DVIGATEL, ZEMLIA_REDUCTOR, KOL_VO_ZEMLIA_DVIGATEL, "
-                                                "KOL_VO_ZEMLIA_REDUCTOR From TIPOVYE_DANNYE_VS Where TIP_VS=") +
-                                     frames::sqlText(type) + QStringLiteral(" Order By ID;"));
-        if (!ds->eof() && m_kind != F37Kind::Apu) {
-            const int flag = m_kind == F37Kind::Gearbox ? 1 : 0;
-            rule.counts = ds->str(flag).trimmed() == QLatin1String("1");
-            rule.share = ds->field(flag + 2).isNull() ? 0.0 : ds->field(flag + 2).asFloat();
-        }
-        return *m_rules.insert(type, rule);
-    }
-
-private:
-    Connection* m_c;
-    F37Kind m_kind;
-    QHash<QString, rarozidi::GroundRule> m_rules;
-};
 
 QString shortYear(const Field& f)
 {
@@ -185,8 +165,8 @@ F37Header readHeader(Connection* c, const QString& operatorCode)
 
 class F37Builder {
 public:
-    F37Builder(Connection* c, const F37Options& o) : m_c(c), m_o(o), m_texts(textsOf(o.kind)), m_rules(c, o.kind),
-        m_later(c, o.date)
+    F37Builder(Connection* c, const F37Options& o) : m_c(c), m_o(o), m_texts(textsOf(o.kind)), m_later(c, o.date),
+        m_asOf(c, unitKind(o.kind), m_later)
     {
     }
 
@@ -255,31 +235,6 @@ private:
                       pos::sobstvenniki::ID_NAME);
     }
 
-    // Minutes of an "H:MM" running time of the unit; a text of another form
-    // stops the report naming the unit, the column and the value.
-    long long minutesOf(const Dataset& u, int pos, const char* column) const
-    {
-        const QString v = u.str(pos);
-        try {
-            return rarozidi::parseRunningTime(v, QString::fromLatin1(column));
-        } catch (const ConversionError&) {
-            throw ConversionError(
-                QStringLiteral("%1 %2 (зав. № %3): наработка %4 «%5» не в виде «часы:минуты». Исправьте наработку "
-                               "в карточке агрегата и повторите отчет.")
-                    .arg(kindWord(), u.str(col::Name).trimmed(), u.str(col::Serial).trimmed(),
-                         QString::fromLatin1(column), v));
-        }
-    }
-
-    QString kindWord() const
-    {
-        switch (m_o.kind) {
-        case F37Kind::Apu: return QStringLiteral("ВСУ");
-        case F37Kind::Gearbox: return QStringLiteral("Редуктор");
-        default: return QStringLiteral("Двигатель");
-        }
-    }
-
     void addSection(StagedRows& out, const QString& query, bool installed)
     {
         auto ds = openQuery(m_c, query);
@@ -293,7 +248,7 @@ private:
 
     StagingRow row(const Dataset& u, bool installed, int written, QStringList& doubts)
     {
-        const bool ta14 = m_o.kind == F37Kind::Apu && rarozidi::isTa14Model(u.str(col::Name));
+        const bool ta14 = m_o.kind == F37Kind::Apu && frames::isSummedApu(u.str(col::Name));
         const int repairs = u.field(col::Repairs).asInteger();
         const bool overhauled = repairs > 0;
         const int newPos = ta14 ? col::ApuSumNew : col::SinceNew;
@@ -301,18 +256,18 @@ private:
         const char* newColumn = ta14 ? "SUMMA_SNE" : m_texts.sinceNewColumn;
         const char* overhaulColumn = ta14 ? "SUMMA_PPR" : m_texts.sinceOverhaulColumn;
         const QString board = u.str(col::Place).trimmed();
+        const frames::UnitRef unit{u.str(col::Type), board, u.str(col::Name), u.str(col::Serial),
+                                   m_o.kind == F37Kind::Engine ? u.str(col::EngineSelector) : QString()};
 
         // Hours on the date: the flights after it backed out (installed units only).
         auto hours = [&](int pos, const char* column) -> QString {
             if (u.str(pos).trimmed().isEmpty()) {
                 doubts << QStringLiteral("%1 %2 (зав. № %3): не указана наработка %4")
-                              .arg(kindWord(), u.str(col::Name).trimmed(), u.str(col::Serial).trimmed(),
+                              .arg(m_asOf.kindWord(), u.str(col::Name).trimmed(), u.str(col::Serial).trimmed(),
                                    QString::fromLatin1(column));
                 return {};
             }
-            const long long stored = minutesOf(u, pos, column);
-            if (!installed || m_later.of(board).empty()) return rarozidi::wholeHoursText(u.str(pos).trimmed());
-            return QString::number(std::max(0LL, (stored - backOut(u, board)) / 60));
+            return m_asOf.hoursOn(unit, u.str(pos), QString::fromLatin1(column), installed);
         };
 
         StagingRow r;
@@ -342,24 +297,6 @@ private:
         return r;
     }
 
-    // Counted minutes of the flights after the date that the unit ran.
-    long long backOut(const Dataset& u, const QString& board)
-    {
-        switch (m_o.kind) {
-        case F37Kind::Apu: return m_later.apuAfter(board, rarozidi::isTa14Model(u.str(col::Name)) ? frames::ApuMeasure::Summed
-                                                                                      : frames::ApuMeasure::Total);
-        case F37Kind::Gearbox:
-            return m_later.minutesAfter(board, rarozidi::FlightColumns::Gearbox, m_rules.of(u.str(col::Type)));
-        default: {
-            const QString selector = u.str(col::EngineSelector).trimmed();
-            const rarozidi::FlightColumns cols = selector == QLatin1String("1")   ? rarozidi::FlightColumns::Engine2
-                                                 : selector == QLatin1String("2") ? rarozidi::FlightColumns::Engine3
-                                                                                  : rarozidi::FlightColumns::Engine1;
-            return m_later.minutesAfter(board, cols, m_rules.of(u.str(col::Type)));
-        }
-        }
-    }
-
     // The life limit: to the first overhaul while never overhauled (between
     // overhauls when that is not given), else between overhauls.
     QString limit(const Dataset& u, bool ta14, bool overhauled) const
@@ -377,8 +314,8 @@ private:
     Connection* m_c;
     const F37Options& m_o;
     const KindTexts& m_texts;
-    F37Rules m_rules;
     frames::LaterFlights m_later;
+    frames::UnitAsOf m_asOf;
     F37Header m_header;
 };
 

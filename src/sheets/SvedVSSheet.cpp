@@ -762,7 +762,7 @@ SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& toda
         for (const char* key : {"Plane", "Dvigatel", "Reductor", "VSU", "LopastVV", "VozdVint", "LopastNV", "VtulkaNV",
                                 "LopastHV", "HvostovoyVint", "Lebedka"})
             addSection(s, *R, QString::fromLatin1(key), {}, false);
-        addSection(s, *R, QStringLiteral("Agregat"), QStringLiteral("NULL"), false);
+        if (!o.mainOnly) addSection(s, *R, QStringLiteral("Agregat"), QStringLiteral("NULL"), false);
     } else {
         // The sections in the order of the saved list; a section named twice comes twice.
         for (const frames::TuneDocRow& t : frames::readTuneDocs(c, o.tuneName)) addSection(s, *R, t.key, t.drawing, true);

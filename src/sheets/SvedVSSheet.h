@@ -55,6 +55,7 @@ struct SvedVSOptions {
     bool a4 = false;    // rbtA4: "rep01", else (rbtA5) "rep11"
     // The TUNE_DOCS name whose lines make the tuned sheet.
     QString tuneName = QString::fromUtf8(kSvedVSTuneName);
+    bool mainOnly = false; // the standard sheet without its units (AGREGAT): the main components only
 };
 
 // The template of the sheet size.

@@ -123,6 +123,8 @@ TEST_P(DriverRunTest, RunsTheFrameAsAskedAndWritesItsOutputs)
     writeHome("reports.ini", "[plan_udoshum]\n" + Item + "=1\n[PLAN_SPRAVKA]\nФорма Г3 (ОСиЛ)=1\n");
     writeHome("templates/frmPlanUdoShum/rep01.html", QString::fromUtf8(Template));
     FrameSwap swap("TfrPlanUdoShumIshodInfo", [] { return FrameRegistry::create("TfrShellEcho"); });
+    // Г3 taken out of the registry stands for an item whose frame is not built.
+    FrameSwap notBuilt("TfrPlanSprFormaG3", {});
 
     RunRequest r;
     QStringList args = c.args;

@@ -1,36 +1,14 @@
-#include "reports/FrameParts.h"
+#include "shell/StagedReport.h"
 
-#include "frames/Period.h"
+#include "frames/AirframeRegister.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
 #include "platform/ReportComponent.h"
 #include "platform/ReportCycle.h"
 #include "rarozidi/Func.h"
-#include "reports/AirframeRegister.h"
 #include "shell/PlanFrame.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-namespace plan::reports {
-
-void layOutOptions(QWidget* frame, QComboBox* cboExpl, const frames::ReportDateControl& date,
-                   std::initializer_list<QWidget*> more, QPushButton* cmdReport)
-{
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(4, 4, 4, 4);
-    auto* lblExpl = new QLabel(QStringLiteral("Эксплуатант:"), frame);
-    lblExpl->setObjectName(QStringLiteral("lblExpl"));
-    layout->addWidget(lblExpl);
-    layout->addWidget(cboExpl);
-    layout->addWidget(date.lblDate);
-    layout->addWidget(date.picDate);
-    int i = 0;
-    for (QWidget* w : more) layout->addWidget(w, ++i == static_cast<int>(more.size()) ? 1 : 0);
-    layout->addWidget(cmdReport);
-}
+namespace plan::shell {
 
 ReportValues headingValues(Connection* c, const QString& operatorCode, const QString& title, const QStringList& covers,
                            const QStringList& doubts)
@@ -44,13 +22,13 @@ ReportValues headingValues(Connection* c, const QString& operatorCode, const QSt
     return v;
 }
 
-void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+void runStagedReport(TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
                      const QString& title, const QDate& asOf, const QStringList& covers,
-                     const std::function<StagedRows()>& build)
+                     const std::function<frames::StagedRows()>& build)
 {
     runSingleReport(frame.reportHost(), *frame.reportDataset(1), query, code, [&](StagingWriter& w) {
         const ReadTransaction reads(frame.connection());
-        const StagedRows staged = build();
+        const frames::StagedRows staged = build();
         ReportValues v = headingValues(frame.connection(), operatorCode, title, covers, staged.doubts);
         if (asOf.isValid()) v.insert(QStringLiteral("as_of"), asOf);
         frame.reportComponent()->setValues(v);
@@ -58,7 +36,7 @@ void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QStri
     });
 }
 
-void runStagedTables(shell::TPlanFrame& frame, const QStringList& queries, const QString& code,
+void runStagedTables(TPlanFrame& frame, const QStringList& queries, const QString& code,
                      const QString& operatorCode, const QString& title, const QDate& asOf, const QStringList& covers,
                      const std::function<StagedTables()>& build)
 {
@@ -84,10 +62,10 @@ void runStagedTables(shell::TPlanFrame& frame, const QStringList& queries, const
     });
 }
 
-void runStagedReport(shell::TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
-                     const QString& title, const QStringList& covers, const std::function<StagedRows()>& build)
+void runStagedReport(TPlanFrame& frame, const QString& query, const QString& code, const QString& operatorCode,
+                     const QString& title, const QStringList& covers, const std::function<frames::StagedRows()>& build)
 {
     runStagedReport(frame, query, code, operatorCode, title, QDate(), covers, build);
 }
 
-} // namespace plan::reports
+} // namespace plan::shell

@@ -1,4 +1,4 @@
-#include "reports/AirframeRegister.h"
+#include "frames/AirframeRegister.h"
 
 #include "data/Positions.h"
 #include "frames/SqlText.h"
@@ -8,7 +8,7 @@
 
 #include <QRegularExpression>
 
-namespace plan::reports {
+namespace plan::frames {
 
 namespace R = pos::reestr;
 
@@ -18,7 +18,7 @@ const rarozidi::GroundRule& AirframeRules::of(const QString& type)
     if (it != m_rules.end()) return *it;
     Dataset ds(m_c);
     ds.setCommandText(QStringLiteral("Select UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER From TIPOVYE_DANNYE_VS Where TIP_VS=") +
-                      frames::sqlText(type) + QStringLiteral(" Order By ID;"));
+                      sqlText(type) + QStringLiteral(" Order By ID;"));
     ds.open();
     rarozidi::GroundRule rule;
     if (ds.eof()) {
@@ -90,13 +90,13 @@ long long registerMinutes(const Dataset& R, int pos, const char* column)
 }
 } // namespace
 
-AirframeAsOf airframeAsOf(const Dataset& R, frames::LaterFlights& later, const rarozidi::GroundRule& rule)
+AirframeAsOf airframeAsOf(const Dataset& R, LaterFlights& later, const rarozidi::GroundRule& rule)
 {
     AirframeAsOf a;
     const QString board = R.str(R::BORTOVOI_NOMER);
     const auto [sne, ppr] = later.correctMinutes(board, registerMinutes(R, R::MINUT_SNE, "MINUT_SNE"),
                                                  registerMinutes(R, R::MINUT_PPR, "MINUT_PPR"),
-                                                 frames::FlightColumns::Aircraft, rule);
+                                                 FlightColumns::Aircraft, rule);
     const auto [lsne, lppr] =
         later.correctCount(board, R.field(R::POSADKI_SNE).asInteger(), R.field(R::POSADKI_PPR).asInteger());
     a.minutesNew = sne;
@@ -143,4 +143,4 @@ QString wholeOr(const Dataset& R, int pos, const QString& empty)
     return QString::number(f.asInteger());
 }
 
-} // namespace plan::reports
+} // namespace plan::frames
