@@ -519,6 +519,9 @@ private:
 
 std::vector<StagingRow> buildZamenyKvartal(Connection* c, const ZamenyOptions& o, const std::function<void()>& step)
 {
+    // Continuously counted parts take their running time from the aircraft's
+    // flying: each aircraft's flight records are read once for all its parts.
+    const rarozidi::FlightCache flights;
     return Builder(c, o).build(step);
 }
 
