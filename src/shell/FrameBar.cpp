@@ -3,6 +3,8 @@
 #include "shell/ShellServices.h"
 
 #include <QKeyEvent>
+#include <QLayout>
+#include <algorithm>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -125,6 +127,10 @@ TFrameBar::TFrameBar(QWidget* parent) : QWidget(parent)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_inner = new QWidget;
+    // The bar's width decides the frames' width: a frame whose controls would
+    // like more is laid out to the bar rather than scrolled sideways (the
+    // bar has no horizontal scroll bar, so the left edge would be cut off).
+    m_inner->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_layout = new QVBoxLayout(m_inner);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(1);
@@ -267,6 +273,35 @@ void TFrameBar::chainFrame(int index)
     QList<QWidget*> controls;
     for (QWidget* w = f->nextInFocusChain(); w && w != f; w = w->nextInFocusChain())
         if (f->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !controls.contains(w)) controls << w;
+    // In the order a reader sees them (the order the controls were made in
+    // is the frame's own business): the order of the frame's layouts, top
+    // down; a frame placing its controls itself, by position.
+    QList<QWidget*> laidOut;
+    std::function<void(QLayout*)> walk = [&](QLayout* l) {
+        for (int i = 0; l && i < l->count(); ++i) {
+            QLayoutItem* item = l->itemAt(i);
+            if (QWidget* w = item->widget()) {
+                laidOut << w;
+                walk(w->layout());
+            } else if (item->layout()) {
+                walk(item->layout());
+            }
+        }
+    };
+    walk(f->layout());
+    auto rank = [&laidOut](QWidget* w) {
+        for (int i = 0; i < laidOut.size(); ++i)
+            if (laidOut[i] == w || laidOut[i]->isAncestorOf(w)) return i;
+        return static_cast<int>(laidOut.size());
+    };
+    auto at = [f](QWidget* w) { return w->mapTo(f, QPoint(0, 0)); };
+    std::stable_sort(controls.begin(), controls.end(), [&](QWidget* a, QWidget* b) {
+        const int ra = rank(a), rb = rank(b);
+        if (ra != rb) return ra < rb;
+        if (!laidOut.isEmpty()) return false;
+        const QPoint pa = at(a), pb = at(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
     QWidget* prev = it.title;
     for (QWidget* w : controls) {
         QWidget::setTabOrder(prev, w);

@@ -489,7 +489,7 @@ TEST_F(ShellTest, KeyboardWalksTheBarAndTabEntersTheOpenFrame)
 
     auto nextTab = [](QWidget* from) {
         for (QWidget* n = from->nextInFocusChain(); n && n != from; n = n->nextInFocusChain())
-            if (n->focusPolicy() & Qt::TabFocus) return n;
+            if ((n->focusPolicy() & Qt::TabFocus) && !n->isHidden()) return n;
         return static_cast<QWidget*>(nullptr);
     };
     QWidget* first = nextTab(bar->titleButton(0));
@@ -506,6 +506,19 @@ TEST_F(ShellTest, KeyboardWalksTheBarAndTabEntersTheOpenFrame)
     EXPECT_EQ(at, bar->titleButton(1));
     key(Qt::Key_Return); // Enter on the open item's title closes it
     EXPECT_EQ(bar->openIndex(), -1);
+
+    // Tab follows the controls as the frame lays them out, top down, whatever
+    // order the frame made them in (form 8-OASU makes its operator list last).
+    writeHome("reports.ini", "[PLAN_REPORT]\nФорма 8-ОАСУ=1\nФорма 36-ГА (СВ)=1\n");
+    THostWindow* rw = open("frmPlanReport");
+    TFrameBar* rbar = rw->bar();
+    rbar->openItem(0);
+    QWidget* rframe = rbar->frame(0);
+    ASSERT_NE(rframe, nullptr);
+    QStringList order;
+    for (QWidget* c = nextTab(rbar->titleButton(0)); c && rframe->isAncestorOf(c); c = nextTab(c)) order << c->objectName();
+    EXPECT_EQ(order.value(0), QStringLiteral("cboExpl")) << order.join(' ').toStdString();
+    EXPECT_EQ(order.value(order.size() - 1), QStringLiteral("cmdReport")) << order.join(' ').toStdString();
 }
 
 // No bar item of any window opens the placeholder: every frame class named
