@@ -177,12 +177,16 @@ void TfrPlanRepUZGA::FunReport()
     // The signatures are those of the owner's header row.
     const frames::OperatorHeader h = frames::OperatorHeader::ofOwner(ADOConPdo, o.ownerCode);
     const QString operatorCode = h.found() && !h.operatorCode().isEmpty() ? h.operatorCode() : QStringLiteral("-1");
+    // The heading's "as of" is the effective date the rows are back-dated to
+    // (the chosen date, or a later first-unit date): the cycle reads it after
+    // build() has set it.
+    QDate effective;
     runStagedReport(*this, QStringLiteral("SELECT * FROM REPORT_TV2_117_UZGA ORDER BY ID;"), QStringLiteral("rep11"),
-                    operatorCode, QStringLiteral("Сведения о наработке двигателей и редукторов для АО «УЗГА»"),
+                    operatorCode, QStringLiteral("Сведения о наработке двигателей и редукторов для АО «УЗГА»"), effective,
                     {QStringLiteral("Владелец: ") + (cboSobst ? cboSobst->currentText() : QString()),
                      QStringLiteral("Тип агрегата: ") + o.model},
                     [&] {
-                        return buildUzga(ADOConPdo, o, nullptr, [this](int n) {
+                        return buildUzga(ADOConPdo, o, &effective, [this](int n) {
                             if (n < 0) progressStep();
                             else progressStart(n);
                         });
