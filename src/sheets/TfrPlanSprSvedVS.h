@@ -11,44 +11,22 @@
 //           template rep01 (A4) or rep11 (A5); the three settings as the
 //           controls change.
 #include "frames/AircraftGrid.h"
-#include "shell/PlanFrame.h"
-
-class QCheckBox;
-class QRadioButton;
-
-namespace plan::frames {
-class AircraftTree;
-}
+#include "sheets/TunedSheetFrame.h"
 
 namespace plan::sheets {
 
-class TfrPlanSprSvedVS : public shell::TPlanFrame {
+class TfrPlanSprSvedVS : public TunedSheetFrame {
     Q_OBJECT
 public:
     TfrPlanSprSvedVS();
 
-    void FunStart() override;
     // The sheet of the aircraft picked: tuned when chkTune is ticked.
     void FunReport() override;
     void FunSvedVert() { runSheet(false); }
     void FunSvedVertTune() { runSheet(true); }
 
-    // True once an aircraft has been picked.
-    bool chosen() const { return m_chosen; }
-
 private:
-    void runSheet(bool tuned);
-    void chkTuneClick();
-    void rbtA4Click();
-    void rbtA5Click();
-    void fitHeight();
-
-    frames::AircraftTree* TreeView = nullptr;
-    QCheckBox* chkTune = nullptr;
-    QRadioButton* rbtA4 = nullptr;
-    QRadioButton* rbtA5 = nullptr;
-    frames::AircraftRef m_aircraft;
-    bool m_chosen = false;
+    void runSheet(bool tunedSheet);
 };
 
 } // namespace plan::sheets

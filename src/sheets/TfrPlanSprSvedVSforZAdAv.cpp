@@ -1,34 +1,19 @@
 #include "sheets/TfrPlanSprSvedVSforZAdAv.h"
 
-#include "frames/AircraftTree.h"
 #include "frames/TuneDocs.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/DbError.h"
-#include "platform/IniFile.h"
 #include "platform/ReportComponent.h"
 #include "rarozidi/Func.h"
 #include "sheets/SvedVSSheet.h"
 
-#include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHash>
-#include <QRadioButton>
-#include <cmath>
 
 namespace plan::sheets {
 
 PLAN_REGISTER_FRAME(TfrPlanSprSvedVSforZAdAv)
 
-namespace {
-const char* const kTuneSection = "TUNE_PLAN_SPRAVKA";
-const char* const kTuneKey = "SVEDENIA_O_VS_VU_Z_UZ";
-const char* const kSizeSection = "PARER_SIZE";
-const char* const kSizeKey = "A4_VU_Z_UZ";
-// Heights of the rows above the tree at scale 1: chkTune, the sheet sizes.
-constexpr int kRowHeights[2] = {20, 22};
-} // namespace
 
 QString svedVSZTemplate(const SvedVSZOptions& o) { return o.a4 ? QStringLiteral("rep12") : QStringLiteral("rep13"); }
 
@@ -141,82 +126,18 @@ SvedVSZSheet buildSvedVSforZAdAv(Connection* c, const SvedVSZOptions& o, const Q
     return out;
 }
 
-TfrPlanSprSvedVSforZAdAv::TfrPlanSprSvedVSforZAdAv() : TPlanFrame(QStringLiteral("frmPlanSpravka"))
+TfrPlanSprSvedVSforZAdAv::TfrPlanSprSvedVSforZAdAv()
+    : TunedSheetFrame({"TUNE_PLAN_SPRAVKA", "SVEDENIA_O_VS_VU_Z_UZ", true, "PARER_SIZE", "A4_VU_Z_UZ"})
 {
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->setVerticalSpacing(0);
-    chkTune = new QCheckBox(QStringLiteral("Индивидуальные настройки отчета"), this);
-    chkTune->setObjectName(QStringLiteral("chkTune"));
-    auto* sizes = new QWidget(this);
-    auto* row = new QHBoxLayout(sizes);
-    row->setContentsMargins(0, 0, 0, 0);
-    rbtA4 = new QRadioButton(QStringLiteral("Размер листа А4"), sizes);
-    rbtA4->setObjectName(QStringLiteral("rbtA4"));
-    rbtA5 = new QRadioButton(QStringLiteral("Размер листа А5"), sizes);
-    rbtA5->setObjectName(QStringLiteral("rbtA5"));
-    rbtA4->setChecked(true);
-    row->addWidget(rbtA4);
-    row->addWidget(rbtA5);
-    TreeView = new frames::AircraftTree(this);
-    grid->addWidget(chkTune, 0, 0);
-    grid->addWidget(sizes, 1, 0);
-    grid->addWidget(TreeView, 2, 0);
-
-    connect(TreeView, &frames::AircraftTree::picked, this, [this](const frames::AircraftRef& a) {
-        m_aircraft = a;
-        m_chosen = true;
-        guarded([this] { FunReport(); });
-    });
-    connect(chkTune, &QCheckBox::clicked, this, [this] {
-        guarded([this] { storeAndRemake(QLatin1String(kTuneSection), QLatin1String(kTuneKey), chkTune->isChecked()); });
-    });
-    connect(rbtA4, &QRadioButton::clicked, this, [this] {
-        if (rbtA4->isChecked()) guarded([this] { storeAndRemake(QLatin1String(kSizeSection), QLatin1String(kSizeKey), true); });
-    });
-    connect(rbtA5, &QRadioButton::clicked, this, [this] {
-        if (rbtA5->isChecked()) guarded([this] { storeAndRemake(QLatin1String(kSizeSection), QLatin1String(kSizeKey), false); });
-    });
-}
-
-void TfrPlanSprSvedVSforZAdAv::FunStart()
-{
-    const IniFile ini(settingsPath());
-    chkTune->setChecked(ini.readBool(QLatin1String(kTuneSection), QLatin1String(kTuneKey), true));
-    const bool a4 = ini.readBool(QLatin1String(kSizeSection), QLatin1String(kSizeKey), true);
-    rbtA4->setChecked(a4);
-    rbtA5->setChecked(!a4);
-    TreeView->fill(ADOConPdo);
-    fitHeight();
-}
-
-void TfrPlanSprSvedVSforZAdAv::fitHeight()
-{
-    const int treeHeight = static_cast<int>(std::trunc(TreeView->topLevelItemCount() * 16 * S));
-    TreeView->setFixedHeight(treeHeight);
-    auto* grid = static_cast<QGridLayout*>(layout());
-    double total = treeHeight + 8 * S;
-    for (int i = 0; i < 2; ++i) {
-        const double h = kRowHeights[i] * S;
-        grid->itemAtPosition(i, 0)->widget()->setFixedHeight(static_cast<int>(h));
-        total += h;
-    }
-    setFixedHeight(static_cast<int>(std::trunc(total)));
-}
-
-void TfrPlanSprSvedVSforZAdAv::storeAndRemake(const QString& section, const QString& key, bool value)
-{
-    IniFile(settingsPath()).writeBool(section, key, value);
-    if (m_chosen) FunReport();
 }
 
 void TfrPlanSprSvedVSforZAdAv::FunReport()
 {
-    if (!m_chosen || m_aircraft.board.isEmpty()) return;
+    if (!chosen() || aircraft().board.isEmpty()) return;
     SvedVSZOptions o;
-    o.aircraft = m_aircraft;
-    o.tuned = chkTune->isChecked();
-    o.a4 = rbtA4->isChecked();
+    o.aircraft = aircraft();
+    o.tuned = tuned();
+    o.a4 = a4();
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kSvedVSZQuery), svedVSZTemplate(o),
                     [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);

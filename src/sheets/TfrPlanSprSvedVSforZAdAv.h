@@ -18,7 +18,7 @@
 #include "frames/AircraftGrid.h"
 #include "platform/ReportCycle.h"
 #include "platform/TemplateRenderer.h"
-#include "shell/PlanFrame.h"
+#include "sheets/TunedSheetFrame.h"
 
 #include <QDate>
 #include <vector>
@@ -84,25 +84,12 @@ struct SvedVSZSheet {
 // components); the information sheet's own errors go on (DbError).
 SvedVSZSheet buildSvedVSforZAdAv(Connection* c, const SvedVSZOptions& o, const QDate& today);
 
-class TfrPlanSprSvedVSforZAdAv : public shell::TPlanFrame {
+class TfrPlanSprSvedVSforZAdAv : public TunedSheetFrame {
     Q_OBJECT
 public:
     TfrPlanSprSvedVSforZAdAv();
 
-    void FunStart() override;
     void FunReport() override;
-    bool chosen() const { return m_chosen; }
-
-private:
-    void storeAndRemake(const QString& section, const QString& key, bool value);
-    void fitHeight();
-
-    frames::AircraftTree* TreeView = nullptr;
-    QCheckBox* chkTune = nullptr;
-    QRadioButton* rbtA4 = nullptr;
-    QRadioButton* rbtA5 = nullptr;
-    frames::AircraftRef m_aircraft;
-    bool m_chosen = false;
 };
 
 } // namespace plan::sheets
