@@ -9,11 +9,13 @@
 #include "platform/TemplateRenderer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <cstdio>
 #include <stdexcept>
 
 namespace plan {
@@ -169,8 +171,13 @@ bool ReportComponent::prepareReport(bool clearPrevious)
         ReportValues values = d->values;
         const ReportValues asOf = asOfValues(conn);
         for (auto it = asOf.begin(); it != asOf.end(); ++it) values.insert(it.key(), it.value());
+        QElapsedTimer timer;
+        timer.start();
         const QString html =
             TemplateRenderer::render(d->templateText, rows, conn, values, QString(), DataDoubts::listText(), &error);
+        if (qEnvironmentVariableIntValue("PLAN_TRACE_LAYOUT"))
+            std::fprintf(stderr, "render %lld ms, %zu rows, %lld characters\n", timer.elapsed(), rows.rows.size(),
+                         static_cast<long long>(html.size()));
         if (!error.isEmpty())
             addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
         d->rows += static_cast<int>(rows.rows.size());
