@@ -1,6 +1,7 @@
 #include "rarozidi/Flying.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlRecord>
 
 #include "rarozidi/RunningTime.h"
@@ -9,17 +10,27 @@
 #include "platform/SqlQuote.h"
 
 #include <QTime>
+#include <algorithm>
+#include <memory>
 
 namespace rarozidi {
 
 QString sqlDate(const QDate& d) { return d.toString(QStringLiteral("M,d,yyyy")); }
 
-GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind kind)
+namespace {
+// The per-type data of a type (its first row is the one read).
+std::shared_ptr<plan::Dataset> typeData(plan::Connection& c, const QString& type)
 {
-    plan::Dataset ds(&c);
-    ds.setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + plan::sqlQuotesDoubled(type) +
-                      QStringLiteral("' Order By ID;"));
-    ds.open();
+    auto ds = std::make_shared<plan::Dataset>(&c);
+    ds->setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + plan::sqlQuotesDoubled(type) +
+                       QStringLiteral("' Order By ID;"));
+    ds->open();
+    return ds;
+}
+
+GroundRule groundRuleOf(plan::Dataset& ds, GroundKind kind)
+{
+    ds.first();
     GroundRule rule;
     if (ds.isEmpty()) return rule;
     auto flag = [&ds](const QString& name) {
@@ -35,6 +46,7 @@ GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind k
     }
     return rule;
 }
+} // namespace
 
 FlightColumns engineColumns(const QString& odinDva)
 {
@@ -68,9 +80,84 @@ int timeMinutes(const plan::Field& f)
 } // namespace
 
 namespace {
-std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& board, const QDate& from,
-                                           const QDate& to, FlightColumns cols);
+// "Select ID, DATA_POLETA, KOL_VO_POSADOK, <airborne>, <ground>[, APU counters]" of the columns.
+struct FlightSelect {
+    QString air, ground, sql;
+};
+
+FlightSelect flightSelect(plan::Connection& c, FlightColumns cols)
+{
+    FlightSelect f{QStringLiteral("V_VOZDUHE"), QStringLiteral("NA_ZEMLE"), {}};
+    switch (cols) {
+    case FlightColumns::Aircraft: break;
+    case FlightColumns::Engine1: f.air += QStringLiteral("_1"); f.ground += QStringLiteral("_1"); break;
+    case FlightColumns::Engine2: f.air += QStringLiteral("_2"); f.ground += QStringLiteral("_2"); break;
+    case FlightColumns::Engine3: f.air += QStringLiteral("_3"); f.ground += QStringLiteral("_3"); break;
+    case FlightColumns::Gearbox: f.air += QStringLiteral("_RED"); f.ground += QStringLiteral("_RED"); break;
+    }
+    // Only the columns counted: a flight record is wide, and a component's
+    // history can run to thousands of records.
+    static QHash<QString, bool> apuColumns; // by database: does SPRAVKA keep the APU counters
+    auto known = apuColumns.find(c.connectionString());
+    if (known == apuColumns.end())
+        known = apuColumns.insert(c.connectionString(),
+                                  c.database().record(QStringLiteral("SPRAVKA")).indexOf(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0);
+    f.sql = QStringLiteral("Select ID, DATA_POLETA, KOL_VO_POSADOK, ") + f.air + QStringLiteral(", ") + f.ground +
+            (*known ? QStringLiteral(", VSU_POLNOE_VREMYA, VSU_V_GENERATORNOM, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV")
+                    : QString());
+    return f;
 }
+
+// The entry of the current row of a query of flightSelect's columns.
+FlightEntry entryOf(const plan::Dataset& ds, const FlightSelect& f, bool hasApu)
+{
+    FlightEntry e;
+    e.date = ds.fieldByName(QStringLiteral("DATA_POLETA")).asDate();
+    e.airborneMinutes = timeMinutes(ds.fieldByName(f.air));
+    e.groundMinutes = timeMinutes(ds.fieldByName(f.ground));
+    e.landings = ds.fieldByName(QStringLiteral("KOL_VO_POSADOK")).asInteger();
+    if (hasApu) {
+        e.apuTotalMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_POLNOE_VREMYA")));
+        e.apuGeneratorMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_V_GENERATORNOM")));
+        e.apuStarts = ds.fieldByName(QStringLiteral("VSU_KOL_VO_ZAPUSKOV")).asInteger();
+        e.apuBleeds = ds.fieldByName(QStringLiteral("VSU_KOL_VO_OTBOROV")).asInteger();
+    }
+    return e;
+}
+
+std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& board, const QDate& from,
+                                           const QDate& to, FlightColumns cols)
+{
+    const FlightSelect f = flightSelect(c, cols);
+    QString sql = f.sql + QStringLiteral(" From SPRAVKA Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +
+                  QStringLiteral("'");
+    if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
+    if (to.isValid()) sql += QStringLiteral(" And DATA_POLETA<='") + sqlDate(to) + QStringLiteral("'");
+    sql += QStringLiteral(" Order By DATA_POLETA, ID;");
+    plan::Dataset ds(&c);
+    ds.setCommandText(sql);
+    ds.open();
+    const bool hasApu = ds.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0;
+    std::vector<FlightEntry> out;
+    out.reserve(ds.recordCount());
+    for (ds.first(); !ds.eof(); ds.next()) out.push_back(entryOf(ds, f, hasApu));
+    return out;
+}
+
+// A board as the database compares it: trailing blanks do not count.
+QString boardKey(const QString& board)
+{
+    qsizetype n = board.size();
+    while (n > 0 && board[n - 1] == QLatin1Char(' ')) --n;
+    return board.left(n);
+}
+
+QString cacheKey(plan::Connection& c, FlightColumns cols, const QString& board)
+{
+    return QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') + QString::number(static_cast<int>(cols)) +
+           QLatin1Char('/') + boardKey(board);
+}
+} // namespace
 
 struct FlightCache::Store {
     // By connection, columns and board: the records from a date on (all of
@@ -81,11 +168,18 @@ struct FlightCache::Store {
         std::vector<FlightEntry> flights;
     };
     QHash<QString, Read> reads;
+    // The per-type data, by connection and type.
+    QHash<QString, std::shared_ptr<plan::Dataset>> typeData;
 };
 
 namespace {
 FlightCache::Store* g_cache = nullptr;
+
+bool covers(const FlightCache::Store::Read& r, const QDate& from)
+{
+    return !r.from.isValid() || (from.isValid() && from >= r.from);
 }
+} // namespace
 
 FlightCache::FlightCache()
 {
@@ -99,69 +193,72 @@ FlightCache::~FlightCache()
     delete m_store;
 }
 
+void FlightCache::readBoards(plan::Connection& c, const QStringList& boards, const QDate& from, FlightColumns cols)
+{
+    if (!g_cache) return;
+    QStringList wanted;
+    QSet<QString> seen;
+    for (const QString& b : boards) {
+        const QString key = cacheKey(c, cols, b);
+        const auto it = g_cache->reads.constFind(key);
+        if ((it != g_cache->reads.constEnd() && covers(*it, from)) || seen.contains(key)) continue;
+        seen.insert(key);
+        wanted << b;
+    }
+    const FlightSelect f = flightSelect(c, cols);
+    constexpr int kPerQuery = 200; // boards in one In list
+    for (qsizetype first = 0; first < wanted.size(); first += kPerQuery) {
+        QStringList quoted;
+        for (const QString& b : wanted.mid(first, kPerQuery))
+            quoted << QLatin1Char('\'') + plan::sqlQuotesDoubled(b) + QLatin1Char('\'');
+        QString sql = f.sql + QStringLiteral(", BORTOVOI_NOMER From SPRAVKA Where BORTOVOI_NOMER In (") +
+                      quoted.join(QLatin1Char(',')) + QLatin1Char(')');
+        if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
+        // Unordered: the records are put in order of date and entry here,
+        // which costs the database a sort of every record read.
+        plan::Dataset ds(&c);
+        ds.setCommandText(sql + QLatin1Char(';'));
+        ds.open();
+        const bool hasApu = ds.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0;
+        const int idPos = ds.fieldIndex(QStringLiteral("ID")), boardPos = ds.fieldIndex(QStringLiteral("BORTOVOI_NOMER"));
+        QHash<QString, std::vector<std::pair<int, FlightEntry>>> byBoard;
+        for (ds.first(); !ds.eof(); ds.next())
+            byBoard[cacheKey(c, cols, ds.str(boardPos))].emplace_back(ds.field(idPos).asInteger(), entryOf(ds, f, hasApu));
+        for (const QString& b : wanted.mid(first, kPerQuery)) {
+            auto& read = byBoard[cacheKey(c, cols, b)];
+            std::sort(read.begin(), read.end(), [](const auto& x, const auto& y) {
+                return x.second.date != y.second.date ? x.second.date < y.second.date : x.first < y.first;
+            });
+            std::vector<FlightEntry> flights;
+            flights.reserve(read.size());
+            for (auto& e : read) flights.push_back(e.second);
+            g_cache->reads.insert(cacheKey(c, cols, b), {from, std::move(flights)});
+        }
+    }
+}
+
 std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, const QDate& from, const QDate& to,
                                      FlightColumns cols)
 {
     if (!g_cache) return readFlightsFromDb(c, board, from, to, cols);
-    const QString key = QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') +
-                        QString::number(static_cast<int>(cols)) + QLatin1Char('/') + board;
+    const QString key = cacheKey(c, cols, board);
     auto it = g_cache->reads.find(key);
-    const bool covered = it != g_cache->reads.end() && (!it->from.isValid() || (from.isValid() && from >= it->from));
-    if (!covered) it = g_cache->reads.insert(key, {from, readFlightsFromDb(c, board, from, {}, cols)});
+    if (it == g_cache->reads.end() || !covers(*it, from))
+        it = g_cache->reads.insert(key, {from, readFlightsFromDb(c, board, from, {}, cols)});
     std::vector<FlightEntry> out;
     for (const FlightEntry& e : it->flights)
         if ((!from.isValid() || e.date >= from) && (!to.isValid() || e.date <= to)) out.push_back(e);
     return out;
 }
 
-namespace {
-std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& board, const QDate& from,
-                                           const QDate& to, FlightColumns cols)
+GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind kind)
 {
-    QString air = QStringLiteral("V_VOZDUHE"), ground = QStringLiteral("NA_ZEMLE");
-    switch (cols) {
-    case FlightColumns::Aircraft: break;
-    case FlightColumns::Engine1: air += QStringLiteral("_1"); ground += QStringLiteral("_1"); break;
-    case FlightColumns::Engine2: air += QStringLiteral("_2"); ground += QStringLiteral("_2"); break;
-    case FlightColumns::Engine3: air += QStringLiteral("_3"); ground += QStringLiteral("_3"); break;
-    case FlightColumns::Gearbox: air += QStringLiteral("_RED"); ground += QStringLiteral("_RED"); break;
-    }
-    // Only the columns counted: a flight record is wide, and a component's
-    // history can run to thousands of records.
-    static QHash<QString, bool> apuColumns; // by database: does SPRAVKA keep the APU counters
-    auto known = apuColumns.find(c.connectionString());
-    if (known == apuColumns.end())
-        known = apuColumns.insert(c.connectionString(),
-                                  c.database().record(QStringLiteral("SPRAVKA")).indexOf(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0);
-    QString sql = QStringLiteral("Select ID, DATA_POLETA, KOL_VO_POSADOK, ") + air + QStringLiteral(", ") + ground +
-                  (*known ? QStringLiteral(", VSU_POLNOE_VREMYA, VSU_V_GENERATORNOM, VSU_KOL_VO_ZAPUSKOV, VSU_KOL_VO_OTBOROV")
-                          : QString()) +
-                  QStringLiteral(" From SPRAVKA Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) + QStringLiteral("'");
-    if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
-    if (to.isValid()) sql += QStringLiteral(" And DATA_POLETA<='") + sqlDate(to) + QStringLiteral("'");
-    sql += QStringLiteral(" Order By DATA_POLETA, ID;");
-    plan::Dataset ds(&c);
-    ds.setCommandText(sql);
-    ds.open();
-    const bool hasApu = ds.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0;
-    std::vector<FlightEntry> out;
-    for (ds.first(); !ds.eof(); ds.next()) {
-        FlightEntry e;
-        e.date = ds.fieldByName(QStringLiteral("DATA_POLETA")).asDate();
-        e.airborneMinutes = timeMinutes(ds.fieldByName(air));
-        e.groundMinutes = timeMinutes(ds.fieldByName(ground));
-        e.landings = ds.fieldByName(QStringLiteral("KOL_VO_POSADOK")).asInteger();
-        if (hasApu) {
-            e.apuTotalMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_POLNOE_VREMYA")));
-            e.apuGeneratorMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_V_GENERATORNOM")));
-            e.apuStarts = ds.fieldByName(QStringLiteral("VSU_KOL_VO_ZAPUSKOV")).asInteger();
-            e.apuBleeds = ds.fieldByName(QStringLiteral("VSU_KOL_VO_OTBOROV")).asInteger();
-        }
-        out.push_back(e);
-    }
-    return out;
+    if (!g_cache) return groundRuleOf(*typeData(c, type), kind);
+    const QString key = QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') + type;
+    auto it = g_cache->typeData.find(key);
+    if (it == g_cache->typeData.end()) it = g_cache->typeData.insert(key, typeData(c, type));
+    return groundRuleOf(**it, kind);
 }
-} // namespace
 
 long long countedMinutes(const std::vector<FlightEntry>& flights, const GroundRule& rule, const QDate& since)
 {

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace plan {
@@ -55,15 +56,23 @@ std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, 
 
 // While a FlightCache lives, readFlights reads each board's records (for one
 // set of columns) from the database once and serves every later call of that
-// board from memory. A report that reads the flying of many components of
-// the same aircraft opens one for its run; the flight records must not change
-// meanwhile. Caches do not nest: an inner one is the same as the outer.
+// board from memory, and readGroundRule reads each type's rule of a kind
+// once. A report that reads the flying of many components of the same
+// aircraft opens one for its run; the flight records and per-type data must
+// not change meanwhile. Caches do not nest: an inner one is the same as the
+// outer.
 class FlightCache {
 public:
     FlightCache();
     ~FlightCache();
     FlightCache(const FlightCache&) = delete;
     FlightCache& operator=(const FlightCache&) = delete;
+    // Reads the records from `from` on (all when not valid) of every board
+    // listed that is not read yet, a few hundred boards per query, for a
+    // report over many aircraft; readFlights then serves them from memory.
+    // Without a live cache it does nothing.
+    static void readBoards(plan::Connection& c, const QStringList& boards, const QDate& from,
+                           FlightColumns cols = FlightColumns::Aircraft);
     struct Store;
 
 private:

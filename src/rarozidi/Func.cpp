@@ -258,15 +258,22 @@ bool FunIsBN(const plan::Dataset& ds, int pos)
 
 // ---------------------------------------------------------------- continuous running
 
-QString continuousRunning(plan::Connection& c, const plan::Dataset& ds, int usedPos, GroundKind kind)
+ContinuousSpan continuousSpan(const plan::Dataset& ds)
 {
-    const long long stored = parseRunningTimeOrZero(ds.str(usedPos), columnLabel(ds, usedPos));
     const QString board = optionalString(ds, QStringLiteral("GDE_STOIT"));
-    if (board.isEmpty() || isStoreWord(board)) return formatRunningTime(stored);
+    if (board.isEmpty() || isStoreWord(board)) return {};
     QDate installed;
     if (ds.fieldIndex(QStringLiteral("DATA_USTANOVKI")) >= 0)
         installed = ds.fieldByName(QStringLiteral("DATA_USTANOVKI")).asDate();
-    if (!installed.isValid()) return formatRunningTime(stored);
+    if (!installed.isValid()) return {};
+    return {board, installed};
+}
+
+QString continuousRunning(plan::Connection& c, const plan::Dataset& ds, int usedPos, GroundKind kind)
+{
+    const long long stored = parseRunningTimeOrZero(ds.str(usedPos), columnLabel(ds, usedPos));
+    const auto [board, installed] = continuousSpan(ds);
+    if (board.isEmpty()) return formatRunningTime(stored);
     QString type = optionalString(ds, QStringLiteral("TIP_VS"));
     if (type.isEmpty())
         type = plan::queryScalar(&c, QStringLiteral("Select TIP_VS From REESTR Where BORTOVOI_NOMER='") + plan::sqlQuotesDoubled(board) +

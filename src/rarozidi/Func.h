@@ -141,6 +141,14 @@ QString FunNepNarHvostVint(plan::Connection& c, const plan::Dataset& ds, int use
 QString FunNepNarLebedka(plan::Connection& c, const plan::Dataset& ds, int usedPos);
 QString FunNepNarZCU(plan::Connection& c, const plan::Dataset& ds, int usedPos);
 QString FunNepNarShlang(plan::Connection& c, const plan::Dataset& ds);
+// The aircraft and the installation date from which the routines above count
+// a row's flying; an empty board when they count none and return the stored
+// value (a store word or no place, no installation date).
+struct ContinuousSpan {
+    QString board;
+    QDate installed;
+};
+ContinuousSpan continuousSpan(const plan::Dataset& ds);
 // The common routine, for a kind chosen by the caller.
 QString continuousRunning(plan::Connection& c, const plan::Dataset& ds, int usedPos, GroundKind kind);
 // Column of SHLANG holding a hose's running time (hours-counted hoses).

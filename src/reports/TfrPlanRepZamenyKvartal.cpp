@@ -22,6 +22,8 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace plan::reports {
 
@@ -95,8 +97,9 @@ enum class Caption { Fixed, Hub, Unit };
 // what the line says.
 struct Pass {
     const char* filter;      // the NAIMENOVANIE condition of the movement query
-    const char* lookupHead;  // "Select * From T Where SERIAL_COLUMN="
-    const char* lookupTail;  // what follows the serial number
+    const char* table;       // the component table
+    const char* serial;      // its serial number column
+    const char* rotor;       // the rotor condition of blades ("Upper(TIP_VINTA) Like ..."), or nullptr
     const char* caption;     // Caption::Fixed
     Caption captionKind;
     const char* group;       // "5" or "1"
@@ -114,44 +117,41 @@ const std::vector<Kind>& kinds()
 {
     static const std::vector<Kind> k{
         {"Dvigatel",
-         {{"((NAIMENOVANIE)='Dvigatel') ", "Select * From DVIGATEL Where ZAVODSKOI_NOMER=", " Order By ID;",
+         {{"((NAIMENOVANIE)='Dvigatel') ", "DVIGATEL", "ZAVODSKOI_NOMER", nullptr,
            "Двигатель", Caption::Fixed, "5", Running::Stored, &kEngine, false}}},
         {"Reductor",
-         {{"((NAIMENOVANIE)='Reductor') ", "Select * From REDUCTOR Where ZAVODSKOI_NOMER=", " Order By ID;",
+         {{"((NAIMENOVANIE)='Reductor') ", "REDUCTOR", "ZAVODSKOI_NOMER", nullptr,
            "Главный редуктор", Caption::Fixed, "5", Running::Stored, &kEngine, false}}},
         {"VSU",
-         {{"((NAIMENOVANIE)='VSU') ", "Select * From VSU Where ZAVODSKOY_NOMER=", " Order By ID;", "ВСУ",
+         {{"((NAIMENOVANIE)='VSU') ", "VSU", "ZAVODSKOY_NOMER", nullptr, "ВСУ",
            Caption::Fixed, "5", Running::Stored, &kApu, false}}},
         {"LopastHV",
-         {{"((NAIMENOVANIE)='HvostovoyVint') And ((ID_NAME)='1') ", "Select * From LOPAST Where ZAVODSKOY_NOMER=",
-           " And Upper(TIP_VINTA) Like Upper('Хвостовой') Order By ID;", "Лопасти РВ", Caption::Fixed, "1",
+         {{"((NAIMENOVANIE)='HvostovoyVint') And ((ID_NAME)='1') ", "LOPAST", "ZAVODSKOY_NOMER", "Upper(TIP_VINTA) Like Upper('Хвостовой')", "Лопасти РВ", Caption::Fixed, "1",
            Running::Lopast, &kBlade, false}}},
         {"HvostovoyVint",
          {{"((NAIMENOVANIE)='HvostovoyVint') And ((ID_NAME)='0') ",
-           "Select * From HVOSTOVOY_VINT Where ZAVODSKOY_NOMER_VTULKA=", " Order By ID;", "Втулка РВ",
+           "HVOSTOVOY_VINT", "ZAVODSKOY_NOMER_VTULKA", nullptr, "Втулка РВ",
            Caption::Fixed, "1", Running::HvostVint, &kTailHub, false}}},
         {"LopastNV",
-         {{"((NAIMENOVANIE)='LopastNV') ", "Select * From LOPAST Where ZAVODSKOY_NOMER=",
-           " And Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;", "Лопасть НВ", Caption::Fixed, "1",
+         {{"((NAIMENOVANIE)='LopastNV') ", "LOPAST", "ZAVODSKOY_NOMER", "Upper(TIP_VINTA) Like Upper('Несущий')", "Лопасть НВ", Caption::Fixed, "1",
            Running::Lopast, &kBlade, false}}},
         {"VtulkaNV",
-         {{"((NAIMENOVANIE)='VtulkaNV') ", "Select * From VTULKA_NV Where ZAVODSKOY_NOMER=", " Order By ID;", "",
+         {{"((NAIMENOVANIE)='VtulkaNV') ", "VTULKA_NV", "ZAVODSKOY_NOMER", nullptr, "",
            Caption::Hub, "1", Running::Agr, &kMainHub, false}}},
         {"LopastVV",
-         {{"((NAIMENOVANIE)='VozdushnyVint') And ((ID_NAME)='1') ", "Select * From LOPAST Where ZAVODSKOY_NOMER=",
-           " And Upper(TIP_VINTA) Like Upper('Воздушный') Order By ID;", "Лопасти ВВ", Caption::Fixed, "1",
+         {{"((NAIMENOVANIE)='VozdushnyVint') And ((ID_NAME)='1') ", "LOPAST", "ZAVODSKOY_NOMER", "Upper(TIP_VINTA) Like Upper('Воздушный')", "Лопасти ВВ", Caption::Fixed, "1",
            Running::Lopast, &kBlade, false}}},
         {"VozdVint",
          {{"((NAIMENOVANIE)='VozdushnyVint') And ((ID_NAME)='0') ",
-           "Select * From VOZDUSHNY_VINT Where ZAVODSKOY_NOMER=", " Order By ID;", "Втулка ВВ", Caption::Fixed, "1",
+           "VOZDUSHNY_VINT", "ZAVODSKOY_NOMER", nullptr, "Втулка ВВ", Caption::Fixed, "1",
            Running::Stored, &kPropeller, false}}},
         {"Agregat",
-         {{"((NAIMENOVANIE)='Agregat') And (", "Select * From AGREGAT Where ZAVODSKOY_NOMER=", " Order By ID;", "",
+         {{"((NAIMENOVANIE)='Agregat') And (", "AGREGAT", "ZAVODSKOY_NOMER", nullptr, "",
            Caption::Unit, "1", Running::Agr, &kUnit, true},
-          {"((NAIMENOVANIE)='AgrDvig') And (", "Select * From AGREGAT Where ZAVODSKOY_NOMER=", " Order By ID;", "",
+          {"((NAIMENOVANIE)='AgrDvig') And (", "AGREGAT", "ZAVODSKOY_NOMER", nullptr, "",
            Caption::Unit, "1", Running::Agr, &kUnit, true}}},
         {"Lebedka",
-         {{"((NAIMENOVANIE)='Lebedka') ", "Select * From LEBEDKA Where ZAVODSKOY_NOMER_LEBEDKA=", " Order By ID;",
+         {{"((NAIMENOVANIE)='Lebedka') ", "LEBEDKA", "ZAVODSKOY_NOMER_LEBEDKA", nullptr,
            "Электролебедка", Caption::Fixed, "1", Running::Lebedka, &kWinch, false}}},
     };
     return k;
@@ -202,16 +202,15 @@ Movement movementOf(const Dataset& m)
     return {m.str(M::OTKUDA), m.str(M::KUDA), m.str(M::NAIMENOVANIE), m.str(M::ID_NAME), m.str(M::ZAVODSKOY_NOMER)};
 }
 
-// Text equality as the database compares VARCHAR values: trailing blanks do not count.
-bool sqlEqual(const QString& a, const QString& b)
+// A text as the database compares VARCHAR values: trailing blanks do not count.
+QStringView comparedPart(const QString& t)
 {
-    auto cut = [](const QString& t) {
-        int n = static_cast<int>(t.size());
-        while (n > 0 && t[n - 1] == QLatin1Char(' ')) --n;
-        return QStringView(t).left(n);
-    };
-    return cut(a) == cut(b);
+    qsizetype n = t.size();
+    while (n > 0 && t[n - 1] == QLatin1Char(' ')) --n;
+    return QStringView(t).left(n);
 }
+
+bool sqlEqual(const QString& a, const QString& b) { return comparedPart(a) == comparedPart(b); }
 
 // ID_NAME against the unit identifiers as idCondition writes them: a number
 // compares as a number, any other identifier as text.
@@ -236,9 +235,174 @@ QString quoted(const char* filter, const QString& column)
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+// The column a component table keeps the aircraft a component stands on.
+QString placeColumn(const Pass& p)
+{
+    return QLatin1String(p.table) == QLatin1String("VSU") ? QStringLiteral("MESTO_USTANOVKI") : QStringLiteral("GDE_STOIT");
+}
+
+// The value of a column as an equality of the database sees it: a null
+// equals nothing (nullopt), trailing blanks do not count.
+std::optional<QString> comparable(const Dataset& ds, int pos)
+{
+    const Field f = ds.field(pos);
+    if (f.isNull()) return std::nullopt;
+    return comparedPart(f.asString()).toString();
+}
+
+// COLUMN='<value>' of the row at pos.
+bool columnEquals(const Dataset& ds, int pos, const QString& value)
+{
+    const auto v = comparable(ds, pos);
+    return v && *v == comparedPart(value);
+}
+
+// The values one In list of a query holds.
+constexpr int kValuesPerQuery = 200;
+
+// The component rows the report looks up: the one of a serial number and
+// those standing on an aircraft, optionally only units of the given
+// identifiers. A lookup sends its own query unless the rows were read in a
+// set beforehand, and are then searched in memory with the database's
+// comparisons (a null equals nothing, trailing blanks do not count, unit
+// identifiers compare as numbers): the rows of many values of one column
+// (readValues), or the whole table (with the rotor condition of blades,
+// readWhole). Every way gives the same rows in the same order (by ID).
+class ComponentRows {
+public:
+    // The rows found: a dataset and the records of it, in order.
+    struct Found {
+        std::shared_ptr<Dataset> ds;
+        std::vector<int> recs;
+    };
+
+    explicit ComponentRows(Connection* c) : m_c(c) {}
+
+    // Reads the rows of a pass's table whose column holds one of the values
+    // in a few queries ("Select * From AGREGAT Where ZAVODSKOY_NOMER In
+    // ('А1','А2') Order By ID;"), for the lookups by that column that follow.
+    void readValues(const Pass& p, const QString& column, const QStringList& wanted)
+    {
+        if (m_tables.contains(tableKey(p))) return;
+        Table& t = m_tables[tableKey(p)];
+        t.column = column;
+        QStringList values;
+        for (const QString& w : wanted) {
+            const QString v = comparedPart(w).toString();
+            if (t.covered.contains(v)) continue;
+            t.covered.insert(v);
+            values << w;
+        }
+        for (qsizetype first = 0; first < values.size(); first += kValuesPerQuery) {
+            QStringList quoted;
+            for (const QString& v : values.mid(first, kValuesPerQuery)) quoted << frames::sqlText(v);
+            t.parts.push_back(openQuery(m_c, QStringLiteral("Select * From ") + QString::fromLatin1(p.table) +
+                                                 QStringLiteral(" Where ") + t.column + QStringLiteral(" In (") +
+                                                 quoted.join(QLatin1Char(',')) + QLatin1Char(')') + rotorAnd(p) +
+                                                 QStringLiteral(" Order By ID;")));
+        }
+    }
+
+    // Reads a pass's table whole, for every lookup that follows.
+    void readWhole(const Pass& p)
+    {
+        Table& t = m_tables[tableKey(p)];
+        if (!t.parts.empty() && t.column.isEmpty()) return;
+        t = Table{{openQuery(m_c, tableKey(p))}, {}, {}, {}};
+    }
+
+    // The first row (lowest ID) of the serial number.
+    Found bySerial(const Pass& p, const QString& serial, const QStringList* units = nullptr)
+    {
+        Found f = find(p, QString::fromLatin1(p.serial), serial, units);
+        if (f.recs.size() > 1) f.recs.resize(1);
+        return f;
+    }
+
+    // Every row standing on the aircraft.
+    Found onAircraft(const Pass& p, const QString& board, const QStringList* units = nullptr)
+    {
+        return find(p, placeColumn(p), board, units);
+    }
+
+private:
+    struct Table {
+        // The whole table (column empty), or the rows of the values of one
+        // column read (each value's rows in one part, by ID).
+        std::vector<std::shared_ptr<Dataset>> parts;
+        QString column;
+        QSet<QString> covered;
+        // By column: the part and records of each value (trailing blanks cut).
+        QHash<QString, QHash<QString, std::pair<int, std::vector<int>>>> index;
+    };
+
+    static QString rotorAnd(const Pass& p)
+    {
+        return p.rotor ? QStringLiteral(" And ") + QString::fromUtf8(p.rotor) : QString();
+    }
+
+    // "Select * From LOPAST Where Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
+    static QString tableKey(const Pass& p)
+    {
+        return QStringLiteral("Select * From ") + QString::fromLatin1(p.table) +
+               (p.rotor ? QStringLiteral(" Where ") + QString::fromUtf8(p.rotor) : QString()) +
+               QStringLiteral(" Order By ID;");
+    }
+
+    Found find(const Pass& p, const QString& column, const QString& value, const QStringList* units)
+    {
+        const QString key = comparedPart(value).toString();
+        const auto read = m_tables.find(tableKey(p));
+        const bool inMemory = read != m_tables.end() && !read->parts.empty() &&
+                              (read->column.isEmpty() || (read->column == column && read->covered.contains(key)));
+        if (!inMemory) {
+            // "Select * From LOPAST Where ZAVODSKOY_NOMER='<serial>' And Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
+            const QString unitText = units ? QStringLiteral(" And (") +
+                                                 frames::idCondition(QStringLiteral("ID_NAME"), *units) + QLatin1Char(')')
+                                           : QString();
+            Found f{openQuery(m_c, QStringLiteral("Select * From ") + QString::fromLatin1(p.table) +
+                                       QStringLiteral(" Where ") + column + QLatin1Char('=') + frames::sqlText(value) +
+                                       unitText + rotorAnd(p) + QStringLiteral(" Order By ID;")),
+                    {}};
+            for (int i = 0; i < f.ds->recordCount(); ++i) f.recs.push_back(i);
+            return f;
+        }
+        Table& t = *read;
+        auto byValue = t.index.find(column);
+        if (byValue == t.index.end()) {
+            byValue = t.index.insert(column, {});
+            for (int part = 0; part < static_cast<int>(t.parts.size()); ++part) {
+                Dataset& ds = *t.parts[part];
+                const int pos = ds.fieldIndex(column);
+                for (int i = 0; i < ds.recordCount(); ++i) {
+                    ds.setRecNo(i);
+                    if (const auto v = comparable(ds, pos)) {
+                        auto& [where, recs] = (*byValue)[*v];
+                        where = part;
+                        recs.push_back(i);
+                    }
+                }
+            }
+        }
+        const auto rows = byValue->constFind(key);
+        if (rows == byValue->constEnd()) return {};
+        Found f{t.parts[rows->first], {}};
+        const int idName = units ? f.ds->fieldIndex(QStringLiteral("ID_NAME")) : -1;
+        for (int i : rows->second) {
+            f.ds->setRecNo(i);
+            if (units && !(comparable(*f.ds, idName) && idMatches(f.ds->str(idName), *units))) continue;
+            f.recs.push_back(i);
+        }
+        return f;
+    }
+
+    Connection* m_c;
+    QHash<QString, Table> m_tables; // by the query text of the whole table
+};
+
 class Builder {
 public:
-    Builder(Connection* c, const ZamenyOptions& o) : m_c(c), m_o(o) {}
+    Builder(Connection* c, const ZamenyOptions& o) : m_c(c), m_o(o), m_components(c) {}
 
     std::vector<StagingRow> build(const std::function<void()>& step)
     {
@@ -250,7 +414,7 @@ public:
             if (lines[i].key == QLatin1String("Agregat")) unitIds[i] = unitsOf(lines[i]);
         // The quarter's own movements, read once, in the order of the form's queries.
         std::vector<Movement> quarter;
-        if (!m_o.queryPerAircraft) {
+        if (!m_o.queryPerItem) {
             auto m = openQuery(m_c, QStringLiteral("Select * From DVIGENIE_V_EKSPLUATACII Where ((DATA_PEREVODA) Between ") +
                                         frames::sqlDate(m_o.quarter.first) + QStringLiteral(" And ") +
                                         frames::sqlDate(m_o.quarter.last) + QStringLiteral(") ") + own +
@@ -259,68 +423,146 @@ public:
         }
         // Every component on the aircraft at the quarter's end: the movements
         // after it, read once, tell which of today's were put on later and which
-        // were taken off later.
+        // were taken off later; each aircraft's are found by its board number.
         std::vector<Movement> later;
+        QHash<QString, std::vector<const Movement*>> laterByBoard;
         if (m_o.allInstalled) {
             auto m = openQuery(m_c, QStringLiteral("Select * From DVIGENIE_V_EKSPLUATACII Where DATA_PEREVODA > ") +
                                         frames::sqlDate(m_o.quarter.last) +
                                         QStringLiteral(" Order By DATA_PEREVODA, ID;"));
             for (; !m->eof(); m->next()) later.push_back(movementOf(*m));
+            laterByBoard = byBoard(later, true);
         }
+        const QHash<QString, std::vector<const Movement*>> quarterByBoard = byBoard(quarter, !m_o.installedOnly);
+        // The components on the aircraft: a selection that fits one In list
+        // is read by it, a larger one reads each table whole.
+        if (m_o.allInstalled && !m_o.queryPerItem) {
+            QStringList boards;
+            for (const frames::AircraftRef& a : m_o.aircraft) boards << a.board;
+            for (const frames::TuneDocRow& line : lines) {
+                const Kind* kind = kindOf(line.key);
+                if (!kind) continue;
+                const Pass& p = kind->passes.front();
+                if (boards.size() > kValuesPerQuery)
+                    m_components.readWhole(p);
+                else
+                    m_components.readValues(p, placeColumn(p), boards);
+            }
+        }
+        // The movements of each aircraft and pass, in order.
+        struct Moved {
+            const frames::AircraftRef* aircraft;
+            const Pass* pass;
+            Movement movement;
+            const frames::TuneDocRow* tuned;
+        };
+        std::vector<Moved> moved;
         for (const frames::AircraftRef& a : m_o.aircraft) {
+            const QString board = comparedPart(a.board).toString();
+            const std::vector<const Movement*> laterHere = laterByBoard.value(board), quarterHere = quarterByBoard.value(board);
             for (size_t i = 0; i < lines.size(); ++i) {
                 const Kind* kind = kindOf(lines[i].key);
                 if (!kind) continue; // a key of no kind of this report
                 if (m_o.allInstalled) {
-                    addInstalled(a, *kind, unitIds[i], lines[i], later);
+                    addInstalled(a, *kind, unitIds[i], lines[i], laterHere);
                     continue;
                 }
                 for (const Pass& p : kind->passes) {
                     std::vector<Movement> moves;
-                    if (m_o.queryPerAircraft) {
+                    if (m_o.queryPerItem) {
                         QString filter = QString::fromUtf8(p.filter);
                         if (p.unitReference)
                             filter += frames::idCondition(QStringLiteral("ID_NAME"), unitIds[i]) + QStringLiteral(") ");
                         moves = movementsOf(a, filter, own);
                     } else {
-                        moves = select(quarter, a, p, unitIds[i]);
+                        for (const Movement* m : quarterHere)
+                            if (concerns(*m, p, unitIds[i])) moves.push_back(*m);
                     }
-                    for (const Movement& mv : moves) add(a, p, mv, lines[i]);
+                    for (Movement& mv : moves) moved.push_back({&a, &p, std::move(mv), &lines[i]});
                 }
             }
             if (step) step();
         }
-        return std::move(m_rows);
+        // The moved components, their rows read by serial number a table at a time.
+        if (!m_o.queryPerItem) {
+            QHash<QByteArray, std::pair<const Pass*, QStringList>> serials; // by table and rotor condition
+            for (const Moved& m : moved) {
+                auto& [pass, list] = serials[QByteArray(m.pass->table) + '|' + (m.pass->rotor ? m.pass->rotor : "")];
+                pass = m.pass;
+                list << m.movement.serial;
+            }
+            for (const auto& [pass, list] : serials)
+                m_components.readValues(*pass, QString::fromLatin1(pass->serial), list);
+        }
+        for (const Moved& m : moved) add(*m.aircraft, *m.pass, m.movement, *m.tuned);
+        if (!m_o.queryPerItem) readFlightsOfLines();
+        std::vector<StagingRow> rows;
+        rows.reserve(m_lines.size());
+        for (const Line& l : m_lines) {
+            l.ds->setRecNo(l.rec);
+            StagingRow r = row(*l.ds, *l.pass, *l.aircraft, l.toAircraft, *l.tuned);
+            if (l.allInstalled) r.set(zk::Spare, QStringLiteral("1"));
+            rows.push_back(std::move(r));
+        }
+        return rows;
     }
 
 private:
     // "Select * From ETAAGREGAT Where NAZVANIE='<name>' And CHERT_NOMER='<drawing>' Order By ID;": the
     // ID_NAME of every row; the names shown by ID_NAME are kept for the captions.
+    // Read whole once ("Select * From ETAAGREGAT Order By ID;"), the rows of
+    // the name and drawing number are taken from memory.
     QStringList unitsOf(const frames::TuneDocRow& line)
     {
+        namespace E = pos::etaagregat;
         QStringList ids;
-        auto ds = openQuery(m_c, QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE=") + frames::sqlText(line.unitName) +
+        std::unique_ptr<Dataset> own;
+        Dataset* ds = nullptr;
+        if (m_o.queryPerItem) {
+            own = openQuery(m_c, QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE=") + frames::sqlText(line.unitName) +
                                      QStringLiteral(" And ") + QStringLiteral("CHERT_NOMER=") +
                                      frames::sqlText(line.drawing) + QStringLiteral(" Order By ID;"));
-        for (; !ds->eof(); ds->next()) {
-            const QString id = ds->str(pos::etaagregat::ID_NAME).trimmed();
+            ds = own.get();
+        } else {
+            if (!m_unitReference) m_unitReference = openQuery(m_c, QStringLiteral("Select * From ETAAGREGAT Order By ID;"));
+            ds = m_unitReference.get();
+        }
+        for (ds->first(); !ds->eof(); ds->next()) {
+            if (!m_o.queryPerItem &&
+                !(columnEquals(*ds, E::NAZVANIE, line.unitName) && columnEquals(*ds, E::CHERT_NOMER, line.drawing)))
+                continue;
+            const QString id = ds->str(E::ID_NAME).trimmed();
             ids << id;
-            if (!m_unitNames.contains(id)) m_unitNames.insert(id, ds->str(pos::etaagregat::NAME).trimmed());
+            if (!m_unitNames.contains(id)) m_unitNames.insert(id, ds->str(E::NAME).trimmed());
         }
         return ids;
     }
 
-    // The hub names of a type by ID_NAME, read once per type.
+    // The hub names of a type by ID_NAME (of rows with the same ID_NAME the
+    // last in ID_NAME order): once per type, or of every type from the whole
+    // list read once ("Select * From ETA_VTULKA_NV Order By ID_NAME, ID;").
     const QHash<QString, QString>& hubNames(const QString& type)
     {
-        auto it = m_hubNames.find(type);
-        if (it != m_hubNames.end()) return *it;
-        QHash<QString, QString> names;
-        auto ds = openQuery(m_c, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)=") + frames::sqlText(type) +
-                                     QStringLiteral(") Order By ID_NAME;"));
-        for (; !ds->eof(); ds->next())
-            names.insert(ds->str(pos::eta_vtulka_nv::ID_NAME).trimmed(), ds->str(pos::eta_vtulka_nv::NAME).trimmed());
-        return *m_hubNames.insert(type, names);
+        namespace E = pos::eta_vtulka_nv;
+        if (m_o.queryPerItem) {
+            auto it = m_hubNames.find(type);
+            if (it != m_hubNames.end()) return *it;
+            QHash<QString, QString> names;
+            auto ds = openQuery(m_c, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)=") +
+                                         frames::sqlText(type) + QStringLiteral(") Order By ID_NAME;"));
+            for (; !ds->eof(); ds->next()) names.insert(ds->str(E::ID_NAME).trimmed(), ds->str(E::NAME).trimmed());
+            return *m_hubNames.insert(type, names);
+        }
+        if (!m_allHubNames) {
+            auto ds = openQuery(m_c, QStringLiteral("Select * From ETA_VTULKA_NV Order By ID_NAME, ID;"));
+            for (; !ds->eof(); ds->next())
+                if (const auto t = comparable(*ds, E::TIP_VS))
+                    m_hubNames[*t].insert(ds->str(E::ID_NAME).trimmed(), ds->str(E::NAME).trimmed());
+            m_allHubNames = true;
+        }
+        static const QHash<QString, QString> none;
+        const auto it = m_hubNames.constFind(comparedPart(type).toString());
+        return it != m_hubNames.constEnd() ? *it : none;
     }
 
     // The form's own query of an aircraft and a pass.
@@ -340,14 +582,15 @@ private:
         return out;
     }
 
-    // The same rows taken from the quarter's movements read once.
-    std::vector<Movement> select(const std::vector<Movement>& quarter, const frames::AircraftRef& a, const Pass& p,
-                                 const QStringList& unitIds) const
+    // The movements of each board number (trailing blanks cut) to it, or to
+    // or from it, in their order.
+    static QHash<QString, std::vector<const Movement*>> byBoard(const std::vector<Movement>& moves, bool withFrom)
     {
-        std::vector<Movement> out;
-        for (const Movement& m : quarter) {
-            const bool aircraft = sqlEqual(m.to, a.board) || (!m_o.installedOnly && sqlEqual(m.from, a.board));
-            if (aircraft && concerns(m, p, unitIds)) out.push_back(m);
+        QHash<QString, std::vector<const Movement*>> out;
+        for (const Movement& m : moves) {
+            const QString to = comparedPart(m.to).toString(), from = comparedPart(m.from).toString();
+            out[to].push_back(&m);
+            if (withFrom && from != to) out[from].push_back(&m);
         }
         return out;
     }
@@ -372,12 +615,13 @@ private:
     // movements' lines are). The first movement of a serial number after the
     // quarter decides: to the aircraft - it was not there; from it - it was.
     void addInstalled(const frames::AircraftRef& a, const Kind& kind, const QStringList& unitIds,
-                      const frames::TuneDocRow& line, const std::vector<Movement>& later)
+                      const frames::TuneDocRow& line, const std::vector<const Movement*>& later)
     {
         const Pass& p = kind.passes.front();
         QHash<QString, bool> wasOn; // serial -> on the aircraft at the quarter's end
         std::vector<QString> takenOff;
-        for (const Movement& m : later) {
+        for (const Movement* mp : later) {
+            const Movement& m = *mp;
             const bool to = sqlEqual(m.to, a.board), from = sqlEqual(m.from, a.board);
             if (!(to || from)) continue;
             if (std::none_of(kind.passes.begin(), kind.passes.end(),
@@ -388,38 +632,63 @@ private:
             wasOn.insert(serial, !to);
             if (!to) takenOff.push_back(serial);
         }
-        const QString head = QString::fromUtf8(p.lookupHead);
-        const QString table = head.section(QLatin1Char(' '), 3, 3); // "Select * From T Where ..."
-        const QString place = table == QLatin1String("VSU") ? QStringLiteral("MESTO_USTANOVKI") : QStringLiteral("GDE_STOIT");
-        const QString units = p.unitReference
-                                  ? QStringLiteral(" And (") + frames::idCondition(QStringLiteral("ID_NAME"), unitIds) +
-                                        QLatin1Char(')')
-                                  : QString();
-        auto c = openQuery(m_c, QStringLiteral("Select * From ") + table + QStringLiteral(" Where ") + place +
-                                    QLatin1Char('=') + frames::sqlText(a.board) + units +
-                                    QString::fromUtf8(p.lookupTail));
+        const QStringList* units = p.unitReference ? &unitIds : nullptr;
+        const ComponentRows::Found on = m_components.onAircraft(p, a.board, units);
         QSet<QString> listed;
-        for (; !c->eof(); c->next()) {
-            const QString serial = text(*c, p.columns->serial);
+        for (int rec : on.recs) {
+            on.ds->setRecNo(rec);
+            const QString serial = text(*on.ds, p.columns->serial);
             listed.insert(serial);
             if (!wasOn.value(serial, true)) continue; // put on after the quarter
-            m_rows.push_back(onBoard(row(*c, p, a, true, line)));
+            m_lines.push_back({on.ds, rec, &p, &a, true, &line, true});
         }
         for (const QString& serial : takenOff) {
             if (listed.contains(serial)) continue; // taken off and put back on
-            auto off = openQuery(m_c, head + frames::sqlText(serial) + units + QString::fromUtf8(p.lookupTail));
-            if (!off->eof()) m_rows.push_back(onBoard(row(*off, p, a, true, line)));
+            const ComponentRows::Found off = m_components.bySerial(p, serial, units);
+            if (!off.recs.empty()) m_lines.push_back({off.ds, off.recs.front(), &p, &a, true, &line, true});
         }
     }
-
-    static StagingRow onBoard(StagingRow r) { return std::move(r.set(zk::Spare, QStringLiteral("1"))); }
 
     // The line of a movement whose component is found by its serial number.
     void add(const frames::AircraftRef& a, const Pass& p, const Movement& m, const frames::TuneDocRow& line)
     {
-        auto c = openQuery(m_c, QString::fromUtf8(p.lookupHead) + frames::sqlText(m.serial) + QString::fromUtf8(p.lookupTail));
-        if (c->eof()) return; // no component of that serial number
-        m_rows.push_back(row(*c, p, a, m.to.contains(a.board), line));
+        const ComponentRows::Found c = m_components.bySerial(p, m.serial);
+        if (c.recs.empty()) return; // no component of that serial number
+        m_lines.push_back({c.ds, c.recs.front(), &p, &a, m.to.contains(a.board), &line, false});
+    }
+
+    // Whether the running times of a row are counted from the aircraft's
+    // flying (a continuously counted part on an aircraft).
+    static bool countedContinuously(const Dataset& c, const Pass& p, const Columns& k)
+    {
+        return p.running != Running::Stored && k.continuous >= 0 && c.field(k.continuous).asInteger() == 1 &&
+               !rarozidi::isStoreWord(text(c, k.place));
+    }
+
+    // The flights of every aircraft that a continuously counted part of the
+    // lines stands on, from the earliest installation among them, read in a
+    // few queries instead of one per aircraft.
+    void readFlightsOfLines()
+    {
+        QStringList boards;
+        QSet<QString> seen;
+        QDate from;
+        for (const Line& l : m_lines) {
+            l.ds->setRecNo(l.rec);
+            try {
+                if (!countedContinuously(*l.ds, *l.pass, *l.pass->columns)) continue;
+            } catch (const ConversionError&) {
+                continue; // the line names the bad value when it is written
+            }
+            const rarozidi::ContinuousSpan span = rarozidi::continuousSpan(*l.ds);
+            if (span.board.isEmpty()) continue;
+            if (!seen.contains(span.board)) {
+                seen.insert(span.board);
+                boards << span.board;
+            }
+            if (!from.isValid() || span.installed < from) from = span.installed;
+        }
+        if (!boards.isEmpty()) rarozidi::FlightCache::readBoards(*m_c, boards, from);
     }
 
     QString captionOf(const Dataset& c, const Pass& p, const frames::AircraftRef& a, const frames::TuneDocRow& line)
@@ -446,10 +715,7 @@ private:
     {
         const QString stored = c.str(pos).trimmed();
         try {
-            const bool continuous = p.running != Running::Stored && k.continuous >= 0 &&
-                                    c.field(k.continuous).asInteger() == 1 &&
-                                    !rarozidi::isStoreWord(text(c, k.place));
-            if (continuous) {
+            if (countedContinuously(c, p, k)) {
                 switch (p.running) {
                 case Running::Lopast: return wholeHours(rarozidi::FunNepNarLopast(*m_c, c, pos));
                 case Running::HvostVint: return wholeHours(rarozidi::FunNepNarHvostVint(*m_c, c, pos));
@@ -510,9 +776,24 @@ private:
 
     Connection* m_c;
     const ZamenyOptions& m_o;
-    std::vector<StagingRow> m_rows;
+    // A line to write: the component row found and what the line says of it.
+    // The lines are gathered first and written once the flights their
+    // continuously counted parts need are read.
+    struct Line {
+        std::shared_ptr<Dataset> ds;
+        int rec;
+        const Pass* pass;
+        const frames::AircraftRef* aircraft;
+        bool toAircraft;
+        const frames::TuneDocRow* tuned;
+        bool allInstalled; // a line of the report of all components
+    };
+    std::vector<Line> m_lines;
     QHash<QString, QString> m_unitNames;
-    QHash<QString, QHash<QString, QString>> m_hubNames;
+    QHash<QString, QHash<QString, QString>> m_hubNames; // by type
+    bool m_allHubNames = false;
+    std::unique_ptr<Dataset> m_unitReference; // ETAAGREGAT, read whole
+    ComponentRows m_components;
 };
 
 } // namespace

@@ -79,10 +79,11 @@ struct ZamenyOptions {
     bool allInstalled = false;
     frames::Period quarter;
     std::vector<frames::AircraftRef> aircraft; // the ticked rows, in grid order
-    // The movements are read once per report and taken per aircraft and kind
-    // from memory; true sends the form's own query per aircraft and kind
-    // (the same rows, for comparison).
-    bool queryPerAircraft = false;
+    // The movements, the component tables and the reference lists are read
+    // once per report and searched in memory; true sends instead the form's
+    // own query per aircraft and kind, per moved component, per unit line
+    // and per type (the same rows in the same order).
+    bool queryPerItem = false;
 };
 
 // The rows of REPORT_ZAMENY_KVARTAL (no widgets): per aircraft, per tuned

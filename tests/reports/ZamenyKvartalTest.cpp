@@ -3,6 +3,7 @@
 // order from the tuned list, each kind's columns, the two variants; the
 // report of all components on the aircraft at the quarter's end.
 #include "reports/TfrPlanRepZamenyKvartal.h"
+#include "data/DemoFleet.h"
 #include "support/FrameFixture.h"
 
 namespace {
@@ -337,13 +338,73 @@ TEST_F(ZamenyKvartal, ReadingOnceGivesTheRowsOfTheQueriesPerAircraft)
             o.quarter = plan::frames::quarterOf(2026, quarter);
             o.aircraft = {{"Ми-8АМТ", "RA-22001"}, {"Ми-8АМТ", "RA-22002"}};
             const auto once = buildZamenyKvartal(conn.get(), o);
-            o.queryPerAircraft = true;
+            o.queryPerItem = true;
             const auto literal = buildZamenyKvartal(conn.get(), o);
             ASSERT_EQ(once.size(), literal.size()) << installedOnly << " " << quarter;
             for (size_t i = 0; i < once.size(); ++i)
                 EXPECT_EQ(once[i].texts(), literal[i].texts()) << installedOnly << " " << quarter << " row " << i;
             if (quarter == 1) EXPECT_GE(once.size(), installedOnly ? 7u : 9u);
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// On the demo fleet (every kind, units, hubs, continuously counted parts with
+// their aircraft's flying) the tables and lists read whole once and searched
+// in memory give the staging rows of the form's own queries per aircraft,
+// kind, moved component, unit line and type, row for row, in all three
+// variants over a year of quarters.
+TEST(ZamenyKvartalDemoFleet, ReadingInSetsGivesTheRowsOfTheQueriesPerItem)
+{
+    plan::Clock::setToday(QDate(2026, 6, 15));
+    const QString path = plantest::scratchDir() + QStringLiteral("/zameny-demo.fdb");
+    plan::DemoFleet::create(path, {12, 1, 3});
+    const auto conn = plantest::connect(path);
+    using namespace plan::reports;
+    std::vector<plan::frames::AircraftRef> aircraft;
+    for (auto r = plan::openQuery(conn.get(), QStringLiteral("Select TIP_VS, BORTOVOI_NOMER From REESTR Order By ID;"));
+         !r->eof(); r->next())
+        aircraft.push_back({r->str(0).trimmed(), r->str(1).trimmed()});
+    ASSERT_GE(aircraft.size(), 12u);
+    // A selection larger than one In list (the demo's aircraft ticked over
+    // and over) reads the component tables whole.
+    std::vector<plan::frames::AircraftRef> many;
+    while (many.size() <= 200) many.insert(many.end(), aircraft.begin(), aircraft.end());
+    // The four quarters of the demo fleet's year of flying and movements.
+    const std::vector<std::pair<int, int>> year = {{2025, 2}, {2025, 3}, {2026, 0}, {2026, 1}};
+    struct Case {
+        const char* name;
+        bool installedOnly, allInstalled;
+        const std::vector<plan::frames::AircraftRef>& aircraft;
+        std::vector<std::pair<int, int>> quarters;
+        size_t atLeast; // rows the demo fleet gives
+    } cases[] = {
+        {"removed and installed", false, false, aircraft, year, 12},
+        {"installed", true, false, aircraft, year, 8},
+        {"all", false, true, aircraft, year, 600},
+        {"all, whole tables", false, true, many, {{2025, 3}}, 3000},
+    };
+    for (const Case& c : cases) {
+        size_t rows = 0;
+        for (const auto& [year, quarter] : c.quarters) {
+            ZamenyOptions o;
+            o.installedOnly = c.installedOnly;
+            o.allInstalled = c.allInstalled;
+            o.quarter = plan::frames::quarterOf(year, quarter);
+            o.aircraft = c.aircraft;
+            const auto sets = buildZamenyKvartal(conn.get(), o);
+            o.queryPerItem = true;
+            const auto perItem = buildZamenyKvartal(conn.get(), o);
+            const std::string what = std::string(c.name) + " " + std::to_string(year) + "/" + std::to_string(quarter + 1);
+            ASSERT_EQ(sets.size(), perItem.size()) << what;
+            for (size_t i = 0; i < sets.size(); ++i)
+                EXPECT_EQ(sets[i].texts(), perItem[i].texts()) << what << ", row " << i;
+            rows += sets.size();
+        }
+        EXPECT_GE(rows, c.atLeast) << c.name;
     }
 }
 
