@@ -304,14 +304,29 @@ void Dataset::post()
                                               .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     // Inside a run of rows the statement's own atomicity keeps a failed row out.
     if (!m_inRows) d.transaction();
-    QSqlQuery q(d);
-    bool ok = q.prepare(sql);
+    const bool reuse = m_inRows && m_ownsRows;
+    std::unique_ptr<QSqlQuery> own;
+    bool ok = true;
+    if (!reuse || !m_insert || m_insertSql != sql) {
+        own = std::make_unique<QSqlQuery>(d);
+        ok = own->prepare(sql);
+        if (reuse) {
+            m_insert = std::move(own);
+            m_insertSql = ok ? sql : QString();
+        }
+    }
+    QSqlQuery& q = reuse ? *m_insert : *own;
     if (ok) {
-        for (const QVariant& v : values) q.addBindValue(v);
+        for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
+        Heartbeat::beat(Heartbeat::Sent::Write);
         ok = q.exec();
     }
     if (!ok) {
         const QString err = describeSqlError(q.lastError());
+        if (reuse) {
+            m_insert.reset();
+            m_insertSql.clear();
+        }
         if (!m_inRows) d.rollback();
         throw DbError(QStringLiteral("Не удается записать строку в таблицу %1: %2").arg(table, err));
     }
@@ -341,6 +356,8 @@ void Dataset::commitRows()
 {
     if (!m_inRows) return;
     m_inRows = false;
+    m_insert.reset();
+    m_insertSql.clear();
     if (!m_ownsRows) return;
     QSqlDatabase d = db();
     if (!d.commit())

@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class QSqlQuery;
+
 namespace plan {
 
 // One value of the current row. Conversions that fail raise ConversionError
@@ -123,6 +125,10 @@ private:
     bool m_ownsRows = false;
     std::vector<QVariant> m_newRow;
     std::vector<bool> m_newSet;
+    // Within a run of rows the INSERT is prepared once and bound per row
+    // (the statement lives in the run's transaction and goes with it).
+    std::unique_ptr<QSqlQuery> m_insert;
+    QString m_insertSql;
 };
 
 // Runs a query and returns the first column of the first row as text ("" when

@@ -384,7 +384,8 @@ RunResult runItem(const RunRequest& req)
         res.doubts = DataDoubts::texts();
         res.templateProblems = rc->problems();
         res.html = rc->preparedHtml();
-        res.pages = rc->preparedPages();
+        // Counting pages lays them out: only a run that writes pages asks.
+        if (!req.pdf.isEmpty() || !req.pngDir.isEmpty()) res.pages = rc->preparedPages();
         if (const Dataset* sd = rc->dataset())
             for (const StagedTable& t : res.staging)
                 if (t.query == sd->commandText()) res.rows = static_cast<int>(t.rows.size());

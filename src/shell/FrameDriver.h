@@ -101,7 +101,7 @@ struct RunResult {
     QStringList templateProblems; // a template missing, in error or refused
     QStringList notices;  // values left aside (see FrameDriver::notices)
     QStringList html;     // the rendered documents of the report, in order
-    int pages = 0;        // prepared pages
+    int pages = -1;       // prepared pages (-1: no pages were asked for, none laid out)
     int rows = -1;        // rows of the report's main staging table (-1: it wrote none)
 };
 
