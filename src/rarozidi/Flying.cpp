@@ -11,26 +11,17 @@
 
 #include <QTime>
 #include <algorithm>
-#include <memory>
 
 namespace rarozidi {
 
 QString sqlDate(const QDate& d) { return d.toString(QStringLiteral("M,d,yyyy")); }
 
-namespace {
-// The per-type data of a type (its first row is the one read).
-std::shared_ptr<plan::Dataset> typeData(plan::Connection& c, const QString& type)
+GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind kind)
 {
-    auto ds = std::make_shared<plan::Dataset>(&c);
-    ds->setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + plan::sqlQuotesDoubled(type) +
-                       QStringLiteral("' Order By ID;"));
-    ds->open();
-    return ds;
-}
-
-GroundRule groundRuleOf(plan::Dataset& ds, GroundKind kind)
-{
-    ds.first();
+    plan::Dataset ds(&c);
+    ds.setCommandText(QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where TIP_VS='") + plan::sqlQuotesDoubled(type) +
+                      QStringLiteral("' Order By ID;"));
+    ds.open();
     GroundRule rule;
     if (ds.isEmpty()) return rule;
     auto flag = [&ds](const QString& name) {
@@ -46,7 +37,6 @@ GroundRule groundRuleOf(plan::Dataset& ds, GroundKind kind)
     }
     return rule;
 }
-} // namespace
 
 FlightColumns engineColumns(const QString& odinDva)
 {
@@ -168,8 +158,6 @@ struct FlightCache::Store {
         std::vector<FlightEntry> flights;
     };
     QHash<QString, Read> reads;
-    // The per-type data, by connection and type.
-    QHash<QString, std::shared_ptr<plan::Dataset>> typeData;
 };
 
 namespace {
@@ -249,15 +237,6 @@ std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, 
     for (const FlightEntry& e : it->flights)
         if ((!from.isValid() || e.date >= from) && (!to.isValid() || e.date <= to)) out.push_back(e);
     return out;
-}
-
-GroundRule readGroundRule(plan::Connection& c, const QString& type, GroundKind kind)
-{
-    if (!g_cache) return groundRuleOf(*typeData(c, type), kind);
-    const QString key = QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') + type;
-    auto it = g_cache->typeData.find(key);
-    if (it == g_cache->typeData.end()) it = g_cache->typeData.insert(key, typeData(c, type));
-    return groundRuleOf(**it, kind);
 }
 
 long long countedMinutes(const std::vector<FlightEntry>& flights, const GroundRule& rule, const QDate& since)

@@ -56,11 +56,9 @@ std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, 
 
 // While a FlightCache lives, readFlights reads each board's records (for one
 // set of columns) from the database once and serves every later call of that
-// board from memory, and readGroundRule reads each type's rule of a kind
-// once. A report that reads the flying of many components of the same
-// aircraft opens one for its run; the flight records and per-type data must
-// not change meanwhile. Caches do not nest: an inner one is the same as the
-// outer.
+// board from memory. A report that reads the flying of many components of
+// the same aircraft opens one for its run; the flight records must not change
+// meanwhile. Caches do not nest: an inner one is the same as the outer.
 class FlightCache {
 public:
     FlightCache();

@@ -7,8 +7,8 @@
 // REPORT_ZAMENY_KVARTAL and rep23, variant "All").
 //
 // Reads:    as the quarterly report, and instead of the quarter's movements:
-//           each aircraft's components of every tuned kind today (one query
-//           per aircraft and kind) and the movements after the quarter
+//           each aircraft's components of every tuned kind today (each
+//           kind's table once, taken per aircraft) and the movements after the quarter
 //           (DVIGENIE_V_EKSPLUATACII, once), which tell the components put
 //           on later (left out) and taken off later (listed, found by serial).
 // Computes: the lines of the quarterly report, board and type always filled.

@@ -2,6 +2,7 @@
 
 #include "data/Positions.h"
 #include "frames/AircraftTree.h"
+#include "frames/BoardSets.h"
 #include "frames/CodeSelector.h"
 #include "frames/SqlText.h"
 #include "frames/TuneDocs.h"
@@ -23,7 +24,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 namespace plan::reports {
 
@@ -202,15 +202,8 @@ Movement movementOf(const Dataset& m)
     return {m.str(M::OTKUDA), m.str(M::KUDA), m.str(M::NAIMENOVANIE), m.str(M::ID_NAME), m.str(M::ZAVODSKOY_NOMER)};
 }
 
-// A text as the database compares VARCHAR values: trailing blanks do not count.
-QStringView comparedPart(const QString& t)
-{
-    qsizetype n = t.size();
-    while (n > 0 && t[n - 1] == QLatin1Char(' ')) --n;
-    return QStringView(t).left(n);
-}
-
-bool sqlEqual(const QString& a, const QString& b) { return comparedPart(a) == comparedPart(b); }
+// Text equality as the database compares VARCHAR values: trailing blanks do not count.
+bool sqlEqual(const QString& a, const QString& b) { return frames::comparedText(a) == frames::comparedText(b); }
 
 // ID_NAME against the unit identifiers as idCondition writes them: a number
 // compares as a number, any other identifier as text.
@@ -241,168 +234,53 @@ QString placeColumn(const Pass& p)
     return QLatin1String(p.table) == QLatin1String("VSU") ? QStringLiteral("MESTO_USTANOVKI") : QStringLiteral("GDE_STOIT");
 }
 
-// The value of a column as an equality of the database sees it: a null
-// equals nothing (nullopt), trailing blanks do not count.
-std::optional<QString> comparable(const Dataset& ds, int pos)
-{
-    const Field f = ds.field(pos);
-    if (f.isNull()) return std::nullopt;
-    return comparedPart(f.asString()).toString();
-}
-
-// COLUMN='<value>' of the row at pos.
-bool columnEquals(const Dataset& ds, int pos, const QString& value)
-{
-    const auto v = comparable(ds, pos);
-    return v && *v == comparedPart(value);
-}
-
-// The values one In list of a query holds.
-constexpr int kValuesPerQuery = 200;
-
-// The component rows the report looks up: the one of a serial number and
-// those standing on an aircraft, optionally only units of the given
-// identifiers. A lookup sends its own query unless the rows were read in a
-// set beforehand, and are then searched in memory with the database's
-// comparisons (a null equals nothing, trailing blanks do not count, unit
-// identifiers compare as numbers): the rows of many values of one column
-// (readValues), or the whole table (with the rotor condition of blades,
-// readWhole). Every way gives the same rows in the same order (by ID).
+// The component rows a pass looks up: the one of a serial number and those
+// standing on an aircraft, optionally only units of the given identifiers.
+// Each lookup is the pass's own query; read in sets, the rows come from one
+// read of the table with the same conditions but the aircraft's or serial
+// number's ("Select * From AGREGAT Where (ID_NAME=7 Or ID_NAME=9) Order By ID;").
 class ComponentRows {
 public:
-    // The rows found: a dataset and the records of it, in order.
-    struct Found {
-        std::shared_ptr<Dataset> ds;
-        std::vector<int> recs;
-    };
+    explicit ComponentRows(frames::BoardSets& sets) : m_sets(sets) {}
 
-    explicit ComponentRows(Connection* c) : m_c(c) {}
-
-    // Reads the rows of a pass's table whose column holds one of the values
-    // in a few queries ("Select * From AGREGAT Where ZAVODSKOY_NOMER In
-    // ('А1','А2') Order By ID;"), for the lookups by that column that follow.
-    void readValues(const Pass& p, const QString& column, const QStringList& wanted)
+    // The rows of the serial number (the first, lowest ID, is the one used).
+    std::shared_ptr<Dataset> bySerial(const Pass& p, const QString& serial, const QStringList* units = nullptr)
     {
-        if (m_tables.contains(tableKey(p))) return;
-        Table& t = m_tables[tableKey(p)];
-        t.column = column;
-        QStringList values;
-        for (const QString& w : wanted) {
-            const QString v = comparedPart(w).toString();
-            if (t.covered.contains(v)) continue;
-            t.covered.insert(v);
-            values << w;
-        }
-        for (qsizetype first = 0; first < values.size(); first += kValuesPerQuery) {
-            QStringList quoted;
-            for (const QString& v : values.mid(first, kValuesPerQuery)) quoted << frames::sqlText(v);
-            t.parts.push_back(openQuery(m_c, QStringLiteral("Select * From ") + QString::fromLatin1(p.table) +
-                                                 QStringLiteral(" Where ") + t.column + QStringLiteral(" In (") +
-                                                 quoted.join(QLatin1Char(',')) + QLatin1Char(')') + rotorAnd(p) +
-                                                 QStringLiteral(" Order By ID;")));
-        }
-    }
-
-    // Reads a pass's table whole, for every lookup that follows.
-    void readWhole(const Pass& p)
-    {
-        Table& t = m_tables[tableKey(p)];
-        if (!t.parts.empty() && t.column.isEmpty()) return;
-        t = Table{{openQuery(m_c, tableKey(p))}, {}, {}, {}};
-    }
-
-    // The first row (lowest ID) of the serial number.
-    Found bySerial(const Pass& p, const QString& serial, const QStringList* units = nullptr)
-    {
-        Found f = find(p, QString::fromLatin1(p.serial), serial, units);
-        if (f.recs.size() > 1) f.recs.resize(1);
-        return f;
+        return rows(p, QString::fromLatin1(p.serial), serial, units);
     }
 
     // Every row standing on the aircraft.
-    Found onAircraft(const Pass& p, const QString& board, const QStringList* units = nullptr)
+    std::shared_ptr<Dataset> onAircraft(const Pass& p, const QString& board, const QStringList* units = nullptr)
     {
-        return find(p, placeColumn(p), board, units);
+        return rows(p, placeColumn(p), board, units);
     }
 
 private:
-    struct Table {
-        // The whole table (column empty), or the rows of the values of one
-        // column read (each value's rows in one part, by ID).
-        std::vector<std::shared_ptr<Dataset>> parts;
-        QString column;
-        QSet<QString> covered;
-        // By column: the part and records of each value (trailing blanks cut).
-        QHash<QString, QHash<QString, std::pair<int, std::vector<int>>>> index;
-    };
-
-    static QString rotorAnd(const Pass& p)
+    std::shared_ptr<Dataset> rows(const Pass& p, const QString& column, const QString& value, const QStringList* units)
     {
-        return p.rotor ? QStringLiteral(" And ") + QString::fromUtf8(p.rotor) : QString();
+        const QString table = QString::fromLatin1(p.table);
+        QStringList conditions;
+        if (units) conditions << frames::idCondition(QStringLiteral("ID_NAME"), *units);
+        if (p.rotor) conditions << QString::fromUtf8(p.rotor);
+        // "Select * From LOPAST Where ZAVODSKOY_NOMER='<serial>' And Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
+        QString literal = QStringLiteral("Select * From ") + table + QStringLiteral(" Where ") + column +
+                          QLatin1Char('=') + frames::sqlText(value);
+        if (units) literal += QStringLiteral(" And (") + conditions.front() + QLatin1Char(')');
+        if (p.rotor) literal += QStringLiteral(" And ") + conditions.back();
+        const QString set = QStringLiteral("Select * From ") + table +
+                            (conditions.isEmpty() ? QString() : QStringLiteral(" Where ") + conditions.join(QStringLiteral(" And "))) +
+                            QStringLiteral(" Order By ID;");
+        auto ds = std::make_shared<Dataset>();
+        m_sets.open(*ds, literal + QStringLiteral(" Order By ID;"), set, {{column, value}});
+        return ds;
     }
 
-    // "Select * From LOPAST Where Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
-    static QString tableKey(const Pass& p)
-    {
-        return QStringLiteral("Select * From ") + QString::fromLatin1(p.table) +
-               (p.rotor ? QStringLiteral(" Where ") + QString::fromUtf8(p.rotor) : QString()) +
-               QStringLiteral(" Order By ID;");
-    }
-
-    Found find(const Pass& p, const QString& column, const QString& value, const QStringList* units)
-    {
-        const QString key = comparedPart(value).toString();
-        const auto read = m_tables.find(tableKey(p));
-        const bool inMemory = read != m_tables.end() && !read->parts.empty() &&
-                              (read->column.isEmpty() || (read->column == column && read->covered.contains(key)));
-        if (!inMemory) {
-            // "Select * From LOPAST Where ZAVODSKOY_NOMER='<serial>' And Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
-            const QString unitText = units ? QStringLiteral(" And (") +
-                                                 frames::idCondition(QStringLiteral("ID_NAME"), *units) + QLatin1Char(')')
-                                           : QString();
-            Found f{openQuery(m_c, QStringLiteral("Select * From ") + QString::fromLatin1(p.table) +
-                                       QStringLiteral(" Where ") + column + QLatin1Char('=') + frames::sqlText(value) +
-                                       unitText + rotorAnd(p) + QStringLiteral(" Order By ID;")),
-                    {}};
-            for (int i = 0; i < f.ds->recordCount(); ++i) f.recs.push_back(i);
-            return f;
-        }
-        Table& t = *read;
-        auto byValue = t.index.find(column);
-        if (byValue == t.index.end()) {
-            byValue = t.index.insert(column, {});
-            for (int part = 0; part < static_cast<int>(t.parts.size()); ++part) {
-                Dataset& ds = *t.parts[part];
-                const int pos = ds.fieldIndex(column);
-                for (int i = 0; i < ds.recordCount(); ++i) {
-                    ds.setRecNo(i);
-                    if (const auto v = comparable(ds, pos)) {
-                        auto& [where, recs] = (*byValue)[*v];
-                        where = part;
-                        recs.push_back(i);
-                    }
-                }
-            }
-        }
-        const auto rows = byValue->constFind(key);
-        if (rows == byValue->constEnd()) return {};
-        Found f{t.parts[rows->first], {}};
-        const int idName = units ? f.ds->fieldIndex(QStringLiteral("ID_NAME")) : -1;
-        for (int i : rows->second) {
-            f.ds->setRecNo(i);
-            if (units && !(comparable(*f.ds, idName) && idMatches(f.ds->str(idName), *units))) continue;
-            f.recs.push_back(i);
-        }
-        return f;
-    }
-
-    Connection* m_c;
-    QHash<QString, Table> m_tables; // by the query text of the whole table
+    frames::BoardSets& m_sets;
 };
 
 class Builder {
 public:
-    Builder(Connection* c, const ZamenyOptions& o) : m_c(c), m_o(o), m_components(c) {}
+    Builder(Connection* c, const ZamenyOptions& o) : m_c(c), m_o(o), m_sets(c, !o.queryPerItem), m_components(m_sets) {}
 
     std::vector<StagingRow> build(const std::function<void()>& step)
     {
@@ -434,21 +312,6 @@ public:
             laterByBoard = byBoard(later, true);
         }
         const QHash<QString, std::vector<const Movement*>> quarterByBoard = byBoard(quarter, !m_o.installedOnly);
-        // The components on the aircraft: a selection that fits one In list
-        // is read by it, a larger one reads each table whole.
-        if (m_o.allInstalled && !m_o.queryPerItem) {
-            QStringList boards;
-            for (const frames::AircraftRef& a : m_o.aircraft) boards << a.board;
-            for (const frames::TuneDocRow& line : lines) {
-                const Kind* kind = kindOf(line.key);
-                if (!kind) continue;
-                const Pass& p = kind->passes.front();
-                if (boards.size() > kValuesPerQuery)
-                    m_components.readWhole(p);
-                else
-                    m_components.readValues(p, placeColumn(p), boards);
-            }
-        }
         // The movements of each aircraft and pass, in order.
         struct Moved {
             const frames::AircraftRef* aircraft;
@@ -458,7 +321,7 @@ public:
         };
         std::vector<Moved> moved;
         for (const frames::AircraftRef& a : m_o.aircraft) {
-            const QString board = comparedPart(a.board).toString();
+            const QString board = frames::comparedText(a.board);
             const std::vector<const Movement*> laterHere = laterByBoard.value(board), quarterHere = quarterByBoard.value(board);
             for (size_t i = 0; i < lines.size(); ++i) {
                 const Kind* kind = kindOf(lines[i].key);
@@ -483,17 +346,6 @@ public:
             }
             if (step) step();
         }
-        // The moved components, their rows read by serial number a table at a time.
-        if (!m_o.queryPerItem) {
-            QHash<QByteArray, std::pair<const Pass*, QStringList>> serials; // by table and rotor condition
-            for (const Moved& m : moved) {
-                auto& [pass, list] = serials[QByteArray(m.pass->table) + '|' + (m.pass->rotor ? m.pass->rotor : "")];
-                pass = m.pass;
-                list << m.movement.serial;
-            }
-            for (const auto& [pass, list] : serials)
-                m_components.readValues(*pass, QString::fromLatin1(pass->serial), list);
-        }
         for (const Moved& m : moved) add(*m.aircraft, *m.pass, m.movement, *m.tuned);
         if (!m_o.queryPerItem) readFlightsOfLines();
         std::vector<StagingRow> rows;
@@ -510,59 +362,40 @@ public:
 private:
     // "Select * From ETAAGREGAT Where NAZVANIE='<name>' And CHERT_NOMER='<drawing>' Order By ID;": the
     // ID_NAME of every row; the names shown by ID_NAME are kept for the captions.
-    // Read whole once ("Select * From ETAAGREGAT Order By ID;"), the rows of
-    // the name and drawing number are taken from memory.
     QStringList unitsOf(const frames::TuneDocRow& line)
     {
         namespace E = pos::etaagregat;
         QStringList ids;
-        std::unique_ptr<Dataset> own;
-        Dataset* ds = nullptr;
-        if (m_o.queryPerItem) {
-            own = openQuery(m_c, QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE=") + frames::sqlText(line.unitName) +
-                                     QStringLiteral(" And ") + QStringLiteral("CHERT_NOMER=") +
-                                     frames::sqlText(line.drawing) + QStringLiteral(" Order By ID;"));
-            ds = own.get();
-        } else {
-            if (!m_unitReference) m_unitReference = openQuery(m_c, QStringLiteral("Select * From ETAAGREGAT Order By ID;"));
-            ds = m_unitReference.get();
-        }
-        for (ds->first(); !ds->eof(); ds->next()) {
-            if (!m_o.queryPerItem &&
-                !(columnEquals(*ds, E::NAZVANIE, line.unitName) && columnEquals(*ds, E::CHERT_NOMER, line.drawing)))
-                continue;
-            const QString id = ds->str(E::ID_NAME).trimmed();
+        Dataset ds;
+        m_sets.open(ds,
+                    QStringLiteral("Select * From ETAAGREGAT Where NAZVANIE=") + frames::sqlText(line.unitName) +
+                        QStringLiteral(" And ") + QStringLiteral("CHERT_NOMER=") + frames::sqlText(line.drawing) +
+                        QStringLiteral(" Order By ID;"),
+                    QStringLiteral("Select * From ETAAGREGAT Order By ID;"),
+                    {{QStringLiteral("NAZVANIE"), line.unitName}, {QStringLiteral("CHERT_NOMER"), line.drawing}});
+        for (; !ds.eof(); ds.next()) {
+            const QString id = ds.str(E::ID_NAME).trimmed();
             ids << id;
-            if (!m_unitNames.contains(id)) m_unitNames.insert(id, ds->str(E::NAME).trimmed());
+            if (!m_unitNames.contains(id)) m_unitNames.insert(id, ds.str(E::NAME).trimmed());
         }
         return ids;
     }
 
     // The hub names of a type by ID_NAME (of rows with the same ID_NAME the
-    // last in ID_NAME order): once per type, or of every type from the whole
-    // list read once ("Select * From ETA_VTULKA_NV Order By ID_NAME, ID;").
+    // last read), once per type.
     const QHash<QString, QString>& hubNames(const QString& type)
     {
         namespace E = pos::eta_vtulka_nv;
-        if (m_o.queryPerItem) {
-            auto it = m_hubNames.find(type);
-            if (it != m_hubNames.end()) return *it;
-            QHash<QString, QString> names;
-            auto ds = openQuery(m_c, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)=") +
-                                         frames::sqlText(type) + QStringLiteral(") Order By ID_NAME;"));
-            for (; !ds->eof(); ds->next()) names.insert(ds->str(E::ID_NAME).trimmed(), ds->str(E::NAME).trimmed());
-            return *m_hubNames.insert(type, names);
-        }
-        if (!m_allHubNames) {
-            auto ds = openQuery(m_c, QStringLiteral("Select * From ETA_VTULKA_NV Order By ID_NAME, ID;"));
-            for (; !ds->eof(); ds->next())
-                if (const auto t = comparable(*ds, E::TIP_VS))
-                    m_hubNames[*t].insert(ds->str(E::ID_NAME).trimmed(), ds->str(E::NAME).trimmed());
-            m_allHubNames = true;
-        }
-        static const QHash<QString, QString> none;
-        const auto it = m_hubNames.constFind(comparedPart(type).toString());
-        return it != m_hubNames.constEnd() ? *it : none;
+        auto it = m_hubNames.find(type);
+        if (it != m_hubNames.end()) return *it;
+        QHash<QString, QString> names;
+        Dataset ds;
+        m_sets.open(ds,
+                    QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)=") + frames::sqlText(type) +
+                        QStringLiteral(") Order By ID_NAME;"),
+                    QStringLiteral("Select * From ETA_VTULKA_NV Order By ID_NAME;"), {{QStringLiteral("TIP_VS"), type}});
+        for (; !ds.eof(); ds.next()) names.insert(ds.str(E::ID_NAME).trimmed(), ds.str(E::NAME).trimmed());
+        return *m_hubNames.insert(type, names);
     }
 
     // The form's own query of an aircraft and a pass.
@@ -588,7 +421,7 @@ private:
     {
         QHash<QString, std::vector<const Movement*>> out;
         for (const Movement& m : moves) {
-            const QString to = comparedPart(m.to).toString(), from = comparedPart(m.from).toString();
+            const QString to = frames::comparedText(m.to), from = frames::comparedText(m.from);
             out[to].push_back(&m);
             if (withFrom && from != to) out[from].push_back(&m);
         }
@@ -633,28 +466,27 @@ private:
             if (!to) takenOff.push_back(serial);
         }
         const QStringList* units = p.unitReference ? &unitIds : nullptr;
-        const ComponentRows::Found on = m_components.onAircraft(p, a.board, units);
+        const std::shared_ptr<Dataset> on = m_components.onAircraft(p, a.board, units);
         QSet<QString> listed;
-        for (int rec : on.recs) {
-            on.ds->setRecNo(rec);
-            const QString serial = text(*on.ds, p.columns->serial);
+        for (; !on->eof(); on->next()) {
+            const QString serial = text(*on, p.columns->serial);
             listed.insert(serial);
             if (!wasOn.value(serial, true)) continue; // put on after the quarter
-            m_lines.push_back({on.ds, rec, &p, &a, true, &line, true});
+            m_lines.push_back({on, on->recNo(), &p, &a, true, &line, true});
         }
         for (const QString& serial : takenOff) {
             if (listed.contains(serial)) continue; // taken off and put back on
-            const ComponentRows::Found off = m_components.bySerial(p, serial, units);
-            if (!off.recs.empty()) m_lines.push_back({off.ds, off.recs.front(), &p, &a, true, &line, true});
+            const std::shared_ptr<Dataset> off = m_components.bySerial(p, serial, units);
+            if (!off->eof()) m_lines.push_back({off, 0, &p, &a, true, &line, true});
         }
     }
 
     // The line of a movement whose component is found by its serial number.
     void add(const frames::AircraftRef& a, const Pass& p, const Movement& m, const frames::TuneDocRow& line)
     {
-        const ComponentRows::Found c = m_components.bySerial(p, m.serial);
-        if (c.recs.empty()) return; // no component of that serial number
-        m_lines.push_back({c.ds, c.recs.front(), &p, &a, m.to.contains(a.board), &line, false});
+        const std::shared_ptr<Dataset> c = m_components.bySerial(p, m.serial);
+        if (c->eof()) return; // no component of that serial number
+        m_lines.push_back({c, 0, &p, &a, m.to.contains(a.board), &line, false});
     }
 
     // Whether the running times of a row are counted from the aircraft's
@@ -791,8 +623,7 @@ private:
     std::vector<Line> m_lines;
     QHash<QString, QString> m_unitNames;
     QHash<QString, QHash<QString, QString>> m_hubNames; // by type
-    bool m_allHubNames = false;
-    std::unique_ptr<Dataset> m_unitReference; // ETAAGREGAT, read whole
+    frames::BoardSets m_sets;
     ComponentRows m_components;
 };
 
@@ -803,6 +634,8 @@ std::vector<StagingRow> buildZamenyKvartal(Connection* c, const ZamenyOptions& o
     // Continuously counted parts take their running time from the aircraft's
     // flying: each aircraft's flight records are read once for all its parts.
     const rarozidi::FlightCache flights;
+    // The per-type data (ground running) is read once per type.
+    const QueryMemo memo(c, {QStringLiteral("TIPOVYE_DANNYE_VS")});
     return Builder(c, o).build(step);
 }
 

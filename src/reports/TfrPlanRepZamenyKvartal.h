@@ -10,14 +10,15 @@
 // (TfrPlanRepAgrNaVSKvartal).
 //
 // Reads:    EXPLUATANTY (cboExpl), SPRAVKA (the first year of cboYear;
-//           flights of continuously counted parts), REESTR (the grid),
-//           TUNE_DOCS (the kinds, once), ETAAGREGAT (the units of each tuned
-//           unit line, once), ETA_VTULKA_NV (hub names, once per type),
-//           OBSHIE and SOBSTVENNIKI (own owners), DVIGENIE_V_EKSPLUATACII
-//           (the quarter's movements of own units, once), DVIGATEL,
-//           REDUCTOR, VSU, LOPAST, HVOSTOVOY_VINT, VTULKA_NV, VOZDUSHNY_VINT,
-//           AGREGAT, LEBEDKA (the moved component by its serial number),
-//           TIPOVYE_DANNYE_VS (ground running of continuously counted parts),
+//           flights of the aircraft of continuously counted parts, a few
+//           queries), REESTR (the grid), TUNE_DOCS (the kinds, once),
+//           ETAAGREGAT (the units of the tuned unit lines, once),
+//           ETA_VTULKA_NV (hub names, once), OBSHIE and SOBSTVENNIKI (own
+//           owners), DVIGENIE_V_EKSPLUATACII (the quarter's movements of own
+//           units, once), DVIGATEL, REDUCTOR, VSU, LOPAST, HVOSTOVOY_VINT,
+//           VTULKA_NV, VOZDUSHNY_VINT, AGREGAT, LEBEDKA (each once, the moved
+//           component found by its serial number), TIPOVYE_DANNYE_VS (ground
+//           running of continuously counted parts, once per type),
 //           MAIN/CBOEXPL.
 // Computes: per movement the component's row: whole hours since new and
 //           since overhaul (continuously counted parts from the aircraft's
