@@ -126,20 +126,23 @@ const std::vector<Kind>& kinds()
          {{"((NAIMENOVANIE)='VSU') ", "VSU", "ZAVODSKOY_NOMER", nullptr, "ВСУ",
            Caption::Fixed, "5", Running::Stored, &kApu, false}}},
         {"LopastHV",
-         {{"((NAIMENOVANIE)='HvostovoyVint') And ((ID_NAME)='1') ", "LOPAST", "ZAVODSKOY_NOMER", "Upper(TIP_VINTA) Like Upper('Хвостовой')", "Лопасти РВ", Caption::Fixed, "1",
+         {{"((NAIMENOVANIE)='HvostovoyVint') And ((ID_NAME)='1') ", "LOPAST", "ZAVODSKOY_NOMER",
+           "Upper(TIP_VINTA) Like Upper('Хвостовой')", "Лопасти РВ", Caption::Fixed, "1",
            Running::Lopast, &kBlade, false}}},
         {"HvostovoyVint",
          {{"((NAIMENOVANIE)='HvostovoyVint') And ((ID_NAME)='0') ",
            "HVOSTOVOY_VINT", "ZAVODSKOY_NOMER_VTULKA", nullptr, "Втулка РВ",
            Caption::Fixed, "1", Running::HvostVint, &kTailHub, false}}},
         {"LopastNV",
-         {{"((NAIMENOVANIE)='LopastNV') ", "LOPAST", "ZAVODSKOY_NOMER", "Upper(TIP_VINTA) Like Upper('Несущий')", "Лопасть НВ", Caption::Fixed, "1",
+         {{"((NAIMENOVANIE)='LopastNV') ", "LOPAST", "ZAVODSKOY_NOMER",
+           "Upper(TIP_VINTA) Like Upper('Несущий')", "Лопасть НВ", Caption::Fixed, "1",
            Running::Lopast, &kBlade, false}}},
         {"VtulkaNV",
          {{"((NAIMENOVANIE)='VtulkaNV') ", "VTULKA_NV", "ZAVODSKOY_NOMER", nullptr, "",
            Caption::Hub, "1", Running::Agr, &kMainHub, false}}},
         {"LopastVV",
-         {{"((NAIMENOVANIE)='VozdushnyVint') And ((ID_NAME)='1') ", "LOPAST", "ZAVODSKOY_NOMER", "Upper(TIP_VINTA) Like Upper('Воздушный')", "Лопасти ВВ", Caption::Fixed, "1",
+         {{"((NAIMENOVANIE)='VozdushnyVint') And ((ID_NAME)='1') ", "LOPAST", "ZAVODSKOY_NOMER",
+           "Upper(TIP_VINTA) Like Upper('Воздушный')", "Лопасти ВВ", Caption::Fixed, "1",
            Running::Lopast, &kBlade, false}}},
         {"VozdVint",
          {{"((NAIMENOVANIE)='VozdushnyVint') And ((ID_NAME)='0') ",
@@ -258,20 +261,19 @@ public:
 private:
     std::shared_ptr<Dataset> rows(const Pass& p, const QString& column, const QString& value, const QStringList* units)
     {
-        const QString table = QString::fromLatin1(p.table);
-        QStringList conditions;
-        if (units) conditions << frames::idCondition(QStringLiteral("ID_NAME"), *units);
-        if (p.rotor) conditions << QString::fromUtf8(p.rotor);
+        const QString head = QStringLiteral("Select * From ") + QString::fromLatin1(p.table);
+        // The pass's other condition: the units of the tuned line or the rotor of blades.
+        const QString other = units ? QLatin1Char('(') + frames::idCondition(QStringLiteral("ID_NAME"), *units) + QLatin1Char(')')
+                              : p.rotor ? QString::fromUtf8(p.rotor)
+                                        : QString();
+        const QString tail = QStringLiteral(" Order By ID;");
         // "Select * From LOPAST Where ZAVODSKOY_NOMER='<serial>' And Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
-        QString literal = QStringLiteral("Select * From ") + table + QStringLiteral(" Where ") + column +
-                          QLatin1Char('=') + frames::sqlText(value);
-        if (units) literal += QStringLiteral(" And (") + conditions.front() + QLatin1Char(')');
-        if (p.rotor) literal += QStringLiteral(" And ") + conditions.back();
-        const QString set = QStringLiteral("Select * From ") + table +
-                            (conditions.isEmpty() ? QString() : QStringLiteral(" Where ") + conditions.join(QStringLiteral(" And "))) +
-                            QStringLiteral(" Order By ID;");
+        const QString literal = head + QStringLiteral(" Where ") + column + QLatin1Char('=') + frames::sqlText(value) +
+                                (other.isEmpty() ? QString() : QStringLiteral(" And ") + other) + tail;
+        // "Select * From LOPAST Where Upper(TIP_VINTA) Like Upper('Несущий') Order By ID;"
+        const QString set = head + (other.isEmpty() ? QString() : QStringLiteral(" Where ") + other) + tail;
         auto ds = std::make_shared<Dataset>();
-        m_sets.open(*ds, literal + QStringLiteral(" Order By ID;"), set, {{column, value}});
+        m_sets.open(*ds, literal, set, {{column, value}});
         return ds;
     }
 
@@ -312,17 +314,10 @@ public:
             laterByBoard = byBoard(later, true);
         }
         const QHash<QString, std::vector<const Movement*>> quarterByBoard = byBoard(quarter, !m_o.installedOnly);
-        // The movements of each aircraft and pass, in order.
-        struct Moved {
-            const frames::AircraftRef* aircraft;
-            const Pass* pass;
-            Movement movement;
-            const frames::TuneDocRow* tuned;
-        };
-        std::vector<Moved> moved;
         for (const frames::AircraftRef& a : m_o.aircraft) {
             const QString board = frames::comparedText(a.board);
-            const std::vector<const Movement*> laterHere = laterByBoard.value(board), quarterHere = quarterByBoard.value(board);
+            const std::vector<const Movement*> laterHere = laterByBoard.value(board);
+            const std::vector<const Movement*> quarterHere = quarterByBoard.value(board);
             for (size_t i = 0; i < lines.size(); ++i) {
                 const Kind* kind = kindOf(lines[i].key);
                 if (!kind) continue; // a key of no kind of this report
@@ -341,12 +336,11 @@ public:
                         for (const Movement* m : quarterHere)
                             if (concerns(*m, p, unitIds[i])) moves.push_back(*m);
                     }
-                    for (Movement& mv : moves) moved.push_back({&a, &p, std::move(mv), &lines[i]});
+                    for (const Movement& mv : moves) add(a, p, mv, lines[i]);
                 }
             }
             if (step) step();
         }
-        for (const Moved& m : moved) add(*m.aircraft, *m.pass, m.movement, *m.tuned);
         if (!m_o.queryPerItem) readFlightsOfLines();
         std::vector<StagingRow> rows;
         rows.reserve(m_lines.size());
