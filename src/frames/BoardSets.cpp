@@ -20,25 +20,29 @@ QString comparedText(const QVariant& v)
     return s;
 }
 
-BoardSets::Set& BoardSets::read(const QString& setQuery, const QString& keyColumn)
+BoardSets::Set& BoardSets::read(const QString& setQuery)
 {
-    const QString key = setQuery + QLatin1Char('\n') + keyColumn;
-    auto it = m_read.find(key);
+    auto it = m_read.find(setQuery);
     if (it != m_read.end()) return it->second;
     Dataset ds(m_connection);
     ds.setCommandText(setQuery);
     ds.open();
-    Set set;
-    set.columns = ds.fieldNames();
-    set.keyColumn = ds.fieldIndex(keyColumn);
-    if (set.keyColumn < 0)
-        throw DbError(QStringLiteral("В запросе «%1» нет столбца %2").arg(setQuery, keyColumn));
-    set.rows = ds.rows();
-    for (int i = 0; i < static_cast<int>(set.rows.size()); ++i) {
-        const QVariant& v = set.rows[i][set.keyColumn];
-        if (!v.isNull()) set.byKey[comparedText(v)].push_back(i);
+    return m_read.emplace(setQuery, Set{ds.fieldNames(), ds.rows(), {}}).first->second;
+}
+
+const QHash<QString, std::vector<int>>& BoardSets::index(Set& s, const QString& keyColumn, const QString& setQuery)
+{
+    const QString column = keyColumn.toUpper();
+    auto index = s.byKey.find(column);
+    if (index != s.byKey.end()) return *index;
+    const int pos = s.columns.indexOf(column);
+    if (pos < 0) throw DbError(QStringLiteral("В запросе «%1» нет столбца %2").arg(setQuery, keyColumn));
+    index = s.byKey.insert(column, {});
+    for (int i = 0; i < static_cast<int>(s.rows.size()); ++i) {
+        const QVariant& v = s.rows[i][pos];
+        if (!v.isNull()) (*index)[comparedText(v)].push_back(i);
     }
-    return m_read.emplace(key, std::move(set)).first->second;
+    return *index;
 }
 
 void BoardSets::open(Dataset& ds, const QString& literal, const QString& setQuery, const Keys& keys)
@@ -49,7 +53,8 @@ void BoardSets::open(Dataset& ds, const QString& literal, const QString& setQuer
         ds.open();
         return;
     }
-    const Set& set = read(setQuery, keys.front().first);
+    Set& set = read(setQuery);
+    const QHash<QString, std::vector<int>>& byKey = index(set, keys.front().first, setQuery);
     std::vector<std::pair<int, QString>> more;
     for (std::size_t k = 1; k < keys.size(); ++k) {
         const int column = set.columns.indexOf(keys[k].first.toUpper());
@@ -57,8 +62,8 @@ void BoardSets::open(Dataset& ds, const QString& literal, const QString& setQuer
         more.emplace_back(column, comparedText(keys[k].second));
     }
     std::vector<std::vector<QVariant>> rows;
-    const auto found = set.byKey.constFind(comparedText(keys.front().second));
-    if (found != set.byKey.constEnd())
+    const auto found = byKey.constFind(comparedText(keys.front().second));
+    if (found != byKey.constEnd())
         for (int i : *found) {
             const auto& row = set.rows[i];
             bool keep = true;

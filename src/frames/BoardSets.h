@@ -44,14 +44,17 @@ private:
     struct Set {
         QStringList columns;
         std::vector<std::vector<QVariant>> rows;
-        int keyColumn = -1;
-        QHash<QString, std::vector<int>> byKey; // row numbers in the order read
+        // By key column: the row numbers of each value, in the order read.
+        QHash<QString, QHash<QString, std::vector<int>>> byKey;
     };
-    Set& read(const QString& setQuery, const QString& keyColumn);
+    // The rows of the set query, read once.
+    Set& read(const QString& setQuery);
+    // Its rows by the values of a key column (indexed once per column).
+    static const QHash<QString, std::vector<int>>& index(Set& set, const QString& keyColumn, const QString& setQuery);
 
     Connection* m_connection;
     bool m_sets;
-    std::map<QString, Set> m_read; // by set query and key column
+    std::map<QString, Set> m_read; // by set query
 };
 
 // A text as the engine compares it: blanks at the end left out.
