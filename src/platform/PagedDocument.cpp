@@ -379,6 +379,96 @@ private:
     double m_scale;
 };
 
+// Where the final pages of a piece end: the unit the next piece starts with.
+struct Break {
+    int stop = 0;
+    const char* why = "end";
+    bool forced = false; // a row moved to the next page, rather than the last page carried over
+};
+
+Break pieceEnd(const Units& cut, const std::vector<Place>& places, int from, int to, double pageHeight)
+{
+    const int n = static_cast<int>(cut.units.size());
+    auto at = [&](int i) -> const Place& { return places[static_cast<size_t>(i - from)]; };
+    auto unit = [&](int i) -> const Unit& { return cut.units[static_cast<size_t>(i)]; };
+    Break end{to};
+    if (to < n) {
+        // The first unit on the last page, which the next piece may fill further.
+        int lastSeen = -1;
+        for (int i = from; i < to; ++i)
+            if (!at(i).blank) lastSeen = i;
+        end = {from, "last page"};
+        if (lastSeen >= 0)
+            while (end.stop < to && (at(end.stop).blank || at(end.stop).firstPage < at(lastSeen).firstPage)) ++end.stop;
+    }
+    auto breakAt = [&](int i, const char* why) {
+        if (i > from && i < end.stop) end = {i, why, true};
+    };
+    for (int i = from; i < to; ++i) {
+        const Place& p = at(i);
+        if (p.blank) continue;
+        if (unit(i).table >= 0 && p.lastPage > p.firstPage && p.height < pageHeight) breakAt(i, "split row");
+        int next = i + 1;
+        while (next < to && at(next).blank) ++next;
+        if (unit(i).keep && next < to && at(next).firstPage > p.lastPage) breakAt(i, "keep-with-next");
+        if (unit(i).signatures) {
+            // The last body row before the block, of another table, and up
+            // to two rows of its table before it go along with the block.
+            int row = i - 1;
+            while (row >= from && (unit(row).table < 0 || unit(row).table == unit(i).table)) --row;
+            int blockPage = p.lastPage;
+            for (int j = i + 1; j < to && unit(i).table >= 0 && unit(j).table == unit(i).table; ++j)
+                blockPage = std::max(blockPage, at(j).lastPage);
+            if (row >= from && at(row).lastPage < blockPage) {
+                int first = row;
+                while (first > row - 2 && first - 1 >= from && unit(first - 1).table == unit(row).table) --first;
+                breakAt(first, "signatures");
+            }
+        }
+    }
+    // A row kept with the next goes along with it.
+    if (end.stop < to)
+        while (end.stop - 1 > from && unit(end.stop - 1).keep) --end.stop;
+    return end;
+}
+
+// How many body rows the next piece takes. Rows laid out past the end of a
+// piece's final pages are laid out again in the next piece, so a piece ends
+// a little past a page: as many whole pages as PieceRows rows fill, or, after
+// a row had to be moved to the next page, just past as many pages as the
+// last piece gave (where rows are split often, pieces stay short).
+class PieceSize {
+public:
+    int rows() const
+    {
+        if (m_rowsPerPage < 1) return PagedDocument::PieceRows;
+        return static_cast<int>(std::ceil(std::min(m_pages, maxPages()) * m_rowsPerPage)) + 2;
+    }
+
+    void learn(const Units& cut, const std::vector<Place>& places, int from, const Break& end, int lastPage)
+    {
+        // Rows per page, from the pages the piece filled (its last final
+        // page may have been cut short).
+        int rows = 0, firstPage = std::numeric_limits<int>::max();
+        for (int i = from; i < end.stop; ++i) {
+            const Place& p = places[static_cast<size_t>(i - from)];
+            if (p.blank) continue;
+            firstPage = std::min(firstPage, p.firstPage);
+            if (p.firstPage < lastPage) rows += std::max(1, cut.units[static_cast<size_t>(i)].rows);
+        }
+        const int pages = lastPage - firstPage + 1;
+        if (pages >= 2) m_rowsPerPage = static_cast<double>(rows) / (pages - 1);
+        if (m_rowsPerPage < 1) return;
+        m_pages = end.forced ? pages + 0.1 : std::floor(m_pages) * 2 + 0.1;
+    }
+
+private:
+    double maxPages() const { return std::max(1.0, std::floor(PagedDocument::PieceRows / m_rowsPerPage)) + 0.1; }
+
+    double m_rowsPerPage = 0;
+    double m_pages = std::numeric_limits<double>::max();
+};
+
 } // namespace
 
 // ------------------------------------------------------------ pages
@@ -446,17 +536,11 @@ const PagedDocument::Pages& PagedDocument::pages() const
     const Units cut = cutUnits(m_html);
     const int n = static_cast<int>(cut.units.size());
     std::vector<Place> places;
-    // The rows a page took in the last piece that ended at its last page: the
-    // next piece ends just past as many whole pages, so that little of it is
-    // laid out again in the piece after it.
-    double rowsPerPage = 0;
+    PieceSize size;
     for (int from = 0, grow = 1; from < n;) {
-        // The units of the piece: about `rows` body rows, or all that are
-        // left when less than half as many would be left over.
-        int rows = grow * PieceRows;
-        if (grow == 1 && rowsPerPage >= 1)
-            rows = static_cast<int>(std::max(1.0, std::floor(rows / rowsPerPage)) * rowsPerPage) +
-                   std::max(2, static_cast<int>(rowsPerPage / 10));
+        // The units of the piece, or all that are left when less than half
+        // as many would be left over.
+        const int rows = size.rows() * grow;
         int to = from;
         for (int count = 0; to < n && count < rows; ++to) count += std::max(1, cut.units[static_cast<size_t>(to)].rows);
         int rest = 0;
@@ -476,78 +560,29 @@ const PagedDocument::Pages& PagedDocument::pages() const
             addPages(std::move(piece), 0, count - 1);
             break;
         }
-        auto at = [&](int i) -> const Place& { return places[static_cast<size_t>(i - from)]; };
-        auto unit = [&](int i) -> const Unit& { return cut.units[static_cast<size_t>(i)]; };
-        auto nextSeen = [&](int i) {
-            for (++i; i < to && at(i).blank; ++i) {}
-            return i;
-        };
-
-        // Where the next piece starts.
-        int lastSeen = -1;
-        for (int i = from; i < to; ++i)
-            if (!at(i).blank) lastSeen = i;
-        int stop = to;
-        const char* why = "end";
-        if (to < n) {
-            stop = from;
-            why = "last page";
-            if (lastSeen >= 0)
-                while (stop < to && (at(stop).blank || at(stop).firstPage < at(lastSeen).firstPage)) ++stop;
-        }
-        auto breakAt = [&](int i, const char* reason) {
-            if (i > from && i < stop) {
-                stop = i;
-                why = reason;
-            }
-        };
-        for (int i = from; i < to; ++i) {
-            const Place& p = at(i);
-            if (p.blank) continue;
-            if (unit(i).table >= 0 && p.lastPage > p.firstPage && p.height < h) breakAt(i, "split row");
-            const int next = nextSeen(i);
-            if (unit(i).keep && next < to && at(next).firstPage > p.lastPage) breakAt(i, "keep-with-next");
-            if (unit(i).signatures) {
-                // The last body row before the block, of another table.
-                int row = i - 1;
-                while (row >= from && (unit(row).table < 0 || unit(row).table == unit(i).table)) --row;
-                int blockPage = p.lastPage;
-                for (int j = i + 1; j < to && unit(j).table == unit(i).table && unit(i).table >= 0; ++j)
-                    blockPage = std::max(blockPage, at(j).lastPage);
-                if (row >= from && at(row).lastPage < blockPage) {
-                    int first = row;
-                    while (first > row - 2 && first - 1 >= from && unit(first - 1).table == unit(row).table) --first;
-                    breakAt(first, "signatures");
-                }
-            }
-        }
-        // A row kept with the next goes along with it.
-        if (stop < to)
-            while (stop - 1 > from && unit(stop - 1).keep) --stop;
-
-        if (stop <= from && to < n) {
+        const Break end = pieceEnd(cut, places, from, to, h);
+        if (end.stop <= from) {
             // The piece does not fill more than its first page: take more rows.
             if (tracing()) std::fprintf(stderr, "layout %lld ms, units %d-%d fill one page, taking more\n", t.elapsed(), from, to);
             grow *= 2;
             continue;
         }
         int firstPage = std::numeric_limits<int>::max(), lastPage = -1;
-        for (int i = from; i < stop; ++i)
-            if (!at(i).blank) {
-                firstPage = std::min(firstPage, at(i).firstPage);
-                lastPage = std::max(lastPage, at(i).lastPage);
-            }
-        if (stop < to) piece.clip = at(stop).top;
-        if (tracing())
-            std::fprintf(stderr, "layout %lld ms, units %d-%d, final up to %d (%s), %d pages\n", t.elapsed(), from, to, stop, why,
-                         lastPage < 0 ? 0 : lastPage - firstPage + 1);
-        if (lastPage >= 0) addPages(std::move(piece), firstPage, lastPage);
-        if (stop < to && std::string_view(why) == "last page" && lastPage >= firstPage) {
-            int done = 0;
-            for (int i = from; i < stop; ++i) done += std::max(1, cut.units[static_cast<size_t>(i)].rows);
-            rowsPerPage = static_cast<double>(done) / (lastPage - firstPage + 1);
+        for (int i = from; i < end.stop; ++i) {
+            const Place& p = places[static_cast<size_t>(i - from)];
+            if (p.blank) continue;
+            firstPage = std::min(firstPage, p.firstPage);
+            lastPage = std::max(lastPage, p.lastPage);
         }
-        from = stop;
+        if (end.stop < to) piece.clip = places[static_cast<size_t>(end.stop - from)].top;
+        if (tracing())
+            std::fprintf(stderr, "layout %lld ms, units %d-%d, final up to %d (%s), %d pages\n", t.elapsed(), from, to, end.stop,
+                         end.why, lastPage < 0 ? 0 : lastPage - firstPage + 1);
+        if (lastPage >= 0) {
+            addPages(std::move(piece), firstPage, lastPage);
+            size.learn(cut, places, from, end, lastPage);
+        }
+        from = end.stop;
         grow = 1;
     }
     if (out.pages.empty()) {
