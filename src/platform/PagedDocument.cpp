@@ -12,8 +12,8 @@
 //     with the rows of the next piece), unless the piece ends the document;
 //   - a row that is split over two pages although it is shorter than a page;
 //   - a row marked keep-with-next that is the last of its page;
-//   - the last three rows before the signature block, when the block stands
-//     on a later page than they do.
+//   - the last three rows before the signature block (the last one in the
+//     document), when the block stands on a later page than they do.
 // The last final page of a piece is painted down to the top of the break
 // unit only, so that no row is painted twice.
 #include "platform/TemplateRenderer.h"
@@ -63,7 +63,7 @@ struct Unit {
     int wholeTables = 0;  // tables laid out whole inside content between tables
     bool firstOfTable = false;
     bool keep = false;       // holds the keep-with-next anchor
-    bool signatures = false; // holds the signatures anchor
+    bool signatures = false; // holds the last signatures anchor of the document
 };
 
 struct Units {
@@ -201,10 +201,12 @@ Units cutUnits(const QString& html)
 
     static const QRegularExpression keep = anchorPattern(PagedDocument::KeepWithNext);
     static const QRegularExpression sign = anchorPattern(PagedDocument::Signatures);
-    for (Unit& u : out.units) {
-        const QStringView text = QStringView(html).mid(u.from, u.to - u.from);
-        u.keep = keep.match(text).hasMatch();
-        u.signatures = sign.match(text).hasMatch();
+    bool signatures = false; // the block that closes the document: the last one
+    for (auto u = out.units.rbegin(); u != out.units.rend(); ++u) {
+        const QStringView text = QStringView(html).mid(u->from, u->to - u->from);
+        u->keep = keep.match(text).hasMatch();
+        u->signatures = !signatures && sign.match(text).hasMatch();
+        signatures = signatures || u->signatures;
     }
     return out;
 }
@@ -306,6 +308,9 @@ public:
                 addToContent(places[static_cast<size_t>(u - from)], std::max(r.top(), after), first, last, !seen);
             }
         }
+        // Every table of the piece was met (the content after the last may
+        // have left nothing).
+        if (u < to && !(isContent(u) && u + 1 == to)) return false;
         // Units that left nothing in the layout stand where the next one does.
         double next = m_doc->documentLayout()->documentSize().height();
         for (int i = to - 1; i >= from; --i) {

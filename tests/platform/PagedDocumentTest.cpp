@@ -34,7 +34,8 @@ QString form(int rows, const std::map<int, QString>& special = {}, bool signatur
                    houseStyle() +
                    QStringLiteral("</head><body><p><b>Формуляр воздушного судна</b></p>"
                                   "<table class=\"grid\" width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
-                                  "<thead><tr><th width=\"10%\">№</th><th width=\"90%\">Агрегат</th></tr></thead>\n");
+                                  "<thead><tr><th width=\"10%\" bgcolor=\"#3060c0\">№</th><th width=\"90%\" bgcolor=\"#3060c0\">Агрегат</th>"
+                                  "</tr></thead>\n");
     for (int i = 1; i <= rows; ++i) {
         const auto it = special.find(i);
         html += it != special.end() ? it->second
@@ -129,8 +130,10 @@ int pageWith(const QStringList& pages, const QString& line)
 
 QStringList pagesOf(const QString& html) { return PagedDocument(html, TemplateRenderer::pageSetup(html)).pageTexts(); }
 
-// Does the page show the grey of the table head in the top tenth of its body?
-bool headOnTop(const PagedDocument& doc, int index)
+// Does the painted page show the colour (at the middle of its width) between
+// the fractions `from` and `to` of its height? Colours that the edges of
+// grey lines and white cannot blend into: the head of the form is HeadBlue.
+bool colourOnPage(const PagedDocument& doc, int index, QRgb colour, double from = 0, double to = 1)
 {
     const double dpi = 40;
     const QSizeF pt = doc.pageSizePt();
@@ -140,12 +143,11 @@ bool headOnTop(const PagedDocument& doc, int index)
     p.scale(dpi / PagedDocument::LayoutDpi, dpi / PagedDocument::LayoutDpi);
     doc.paintPage(&p, index, index + 1, doc.pageCount());
     p.end();
-    const QColor head(0xe0, 0xe0, 0xe0);
-    const int top = qRound(10 / 25.4 * dpi); // the top margin
-    for (int y = top; y < top + img.height() / 10; ++y)
-        if (QColor(img.pixel(img.width() / 2, y)) == head) return true;
+    for (int y = qRound(from * img.height()); y < qRound(to * img.height()); ++y)
+        if ((img.pixel(img.width() / 2, y) & 0xffffff) == (colour & 0xffffff)) return true;
     return false;
 }
+constexpr QRgb HeadBlue = 0x3060c0, SectionRed = 0xc03030;
 
 } // namespace
 
@@ -169,7 +171,8 @@ TEST(PagedDocument, LongTableInPiecesHasThePagesOfOneLayout)
     EXPECT_EQ(pageWith(pages, QStringLiteral("Формуляр воздушного судна")), 0);
     EXPECT_EQ(pages.join(QString()).count(QStringLiteral("Формуляр воздушного судна")), 1);
     EXPECT_EQ(pages.join(QString()).count(QStringLiteral("Агрегат")), 1) << "the head counts on its first page only";
-    for (int p = 0; p < pages.size(); ++p) EXPECT_TRUE(headOnTop(doc, p)) << "page " << p + 1;
+    // The head within the top tenth of every page (below the top margin).
+    for (int p = 0; p < pages.size(); ++p) EXPECT_TRUE(colourOnPage(doc, p, HeadBlue, 0, 0.1)) << "page " << p + 1;
 
     ASSERT_GE(byPage.back().size(), 3u);
     EXPECT_LE(byPage.back().front(), rows - 2) << pages.last().toStdString();
@@ -254,11 +257,16 @@ TEST(PagedDocument, KeepWithNextRowsStartTheNextPage)
         const int last = plain[p].back();
         if (p % 3 != 2 && p != 6) continue;
         ++tried;
-        const QString kept = QStringLiteral("<tr><td colspan=\"2\"><a name=\"keep-with-next\"></a>%1</td></tr>\n").arg(section);
+        const QString kept =
+            QStringLiteral("<tr><td bgcolor=\"#c03030\" colspan=\"2\"><a name=\"keep-with-next\"></a>%1</td></tr>\n").arg(section);
         const QString html = form(rows, {{last, kept}});
-        const QStringList pages = pagesOf(html);
+        const PagedDocument doc(html, TemplateRenderer::pageSetup(html));
+        const QStringList pages = doc.pageTexts();
         const int at = pageWith(pages, section);
-        ASSERT_GE(at, 0) << "row " << last;
+        ASSERT_GE(at, 1) << "row " << last;
+        // Painted once, on its new page only.
+        EXPECT_FALSE(colourOnPage(doc, at - 1, SectionRed)) << "row " << last;
+        EXPECT_TRUE(colourOnPage(doc, at, SectionRed)) << "row " << last;
         EXPECT_NE(linesOf(pages[at]).last(), section) << "row " << last;
         EXPECT_EQ(rowsByPage(pages)[static_cast<size_t>(at)].front(), last + 1) << "row " << last;
         EXPECT_EQ(linesOf(pages[at]).first(), section) << "row " << last;
