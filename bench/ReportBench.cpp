@@ -1,11 +1,15 @@
 // Benchmark of the reports: builds (once, and keeps) demo fleets of the
 // sizes asked for and times every report listed in bench/reports/*.txt over
 // each fleet, next to one plain pass over the rows the report reads (its
-// baseline queries, every row fetched), measured in the same run. Prints
-// seconds, baseline seconds and their ratio, and writes them to a CSV file.
-// The figures go into the notes of the work that changes them.
+// baseline queries, every row fetched), measured in the same run. Each
+// report runs twice: once asking for the rows only (nothing is laid out in
+// pages) and once writing a PDF. Prints the seconds of both, the pages,
+// the baseline seconds, the ratio of the rows-only run to the baseline, the
+// queries sent (reads + staging writes) and the peak memory of the PDF run,
+// and writes them to a CSV file. The figures go into the notes of the work
+// that changes them.
 //
-//   bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE] [--rows]
+//   bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE] [--no-pdf] [--rows]
 //
 // With --rows it is a test of the demo fleet instead: every report runs once
 // (no timing) and must end with status 0 and at least one staging row, and
@@ -29,6 +33,7 @@
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
+#include "platform/Heartbeat.h"
 #include "platform/IniFile.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
@@ -50,6 +55,23 @@
 using namespace plan;
 
 namespace {
+
+// The peak resident memory is reset before a run and read after it
+// (Linux: /proc/self/clear_refs and VmHWM).
+void resetPeakMemory()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly)) f.write("5");
+}
+
+double peakMemoryMib()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
 
 void say(const QString& s) { std::printf("%s\n", s.toUtf8().constData()); std::fflush(stdout); }
 
@@ -143,7 +165,7 @@ int main(int argc, char** argv)
     QStringList fleets, only;
     QString dir = QDir::current().filePath(QStringLiteral("bench-data"));
     QString csvPath;
-    bool rowsOnly = false;
+    bool rowsOnly = false, noPdf = false;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--fleet") && i + 1 < args.size()) fleets << args[++i];
@@ -151,8 +173,9 @@ int main(int argc, char** argv)
         else if (args[i] == QLatin1String("--dir") && i + 1 < args.size()) dir = args[++i];
         else if (args[i] == QLatin1String("--csv") && i + 1 < args.size()) csvPath = args[++i];
         else if (args[i] == QLatin1String("--rows")) rowsOnly = true;
+        else if (args[i] == QLatin1String("--no-pdf")) noPdf = true;
         else {
-            say(QStringLiteral("usage: bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE] [--rows]"));
+            say(QStringLiteral("usage: bench_reports [--fleet AIRCRAFT:YEARS]... [--only TEXT]... [--dir DIR] [--csv FILE] [--no-pdf] [--rows]"));
             return 2;
         }
     }
@@ -201,7 +224,7 @@ int main(int argc, char** argv)
     QFile csv(csvPath);
     QTextStream csvOut(&csv);
     if (!csvPath.isEmpty() && csv.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        csvOut << "fleet,report,seconds,baseline_seconds,ratio,status\n";
+        csvOut << "fleet,report,seconds,pdf_seconds,pages,baseline_seconds,ratio,reads,writes,peak_mib,status\n";
 
     for (const QString& fleet : fleets) {
         const QStringList p = fleet.split(QLatin1Char(':'));
@@ -245,13 +268,20 @@ int main(int argc, char** argv)
             const double s = t.elapsed() / 1000.0;
             say(QStringLiteral("  fleet data check: %1 s, %2 s per aircraft, %3 records to check")
                     .arg(s, 0, 'f', 2).arg(n ? s / n : 0.0, 0, 'f', 4).arg(found));
-            if (csv.isOpen()) csvOut << fleet << ",fleet data check," << s << ",,,\"" << found << " records\"\n";
+            if (csv.isOpen()) csvOut << fleet << ",fleet data check," << s << ",,,,,,,,\"" << found << " records\"\n";
         }
         if (rowsOnly)
             say(QStringLiteral("  %1 %2").arg(QStringLiteral("report"), -60).arg(QStringLiteral("rows"), 6));
         else
-            say(QStringLiteral("  %1 %2 %3 %4").arg(QStringLiteral("report"), -60).arg(QStringLiteral("s"), 8)
-                    .arg(QStringLiteral("base s"), 8).arg(QStringLiteral("ratio"), 6));
+            say(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8")
+                    .arg(QStringLiteral("report"), -50)
+                    .arg(QStringLiteral("rows s"), 8)
+                    .arg(QStringLiteral("pdf s"), 8)
+                    .arg(QStringLiteral("pages"), 6)
+                    .arg(QStringLiteral("base s"), 8)
+                    .arg(QStringLiteral("ratio"), 6)
+                    .arg(QStringLiteral("queries"), 14)
+                    .arg(QStringLiteral("MiB"), 6));
         for (const BenchReport& rep : reports) {
             QStringList runArgs{rep.window, rep.item};
             runArgs << expand(rep.args, types, type, board, aircraft);
@@ -276,20 +306,42 @@ int main(int argc, char** argv)
             }
             const double base = baselineSeconds(rep.baseline, types, type, board);
             MessageService::clear();
+            const long long reads0 = Heartbeat::sent(Heartbeat::Sent::Read);
+            const long long writes0 = Heartbeat::sent(Heartbeat::Sent::Write);
             QElapsedTimer t;
             t.start();
             const shell::RunResult res = shell::runItem(r);
             const double s = t.elapsed() / 1000.0;
+            const long long reads = Heartbeat::sent(Heartbeat::Sent::Read) - reads0;
+            const long long writes = Heartbeat::sent(Heartbeat::Sent::Write) - writes0;
+            double pdfSeconds = 0;
+            int pages = 0;
+            double peak = 0;
+            if (!noPdf && res.status == 0) {
+                r.pdf = dir + QStringLiteral("/bench.pdf");
+                MessageService::clear();
+                resetPeakMemory();
+                t.start();
+                const shell::RunResult withPdf = shell::runItem(r);
+                pdfSeconds = t.elapsed() / 1000.0;
+                pages = withPdf.pages;
+                peak = peakMemoryMib();
+            }
             const double ratio = base > 0 ? s / base : 0.0;
             const QString status = res.status == 0 ? QStringLiteral("ok") : res.errors.join(QStringLiteral("; "));
-            say(QStringLiteral("  %1 %2 %3 %4%5")
-                    .arg(rep.name, -60)
+            say(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8%9")
+                    .arg(rep.name, -50)
                     .arg(s, 8, 'f', 2)
+                    .arg(pdfSeconds, 8, 'f', 2)
+                    .arg(pages, 6)
                     .arg(base, 8, 'f', 2)
                     .arg(ratio, 6, 'f', 1)
+                    .arg(QStringLiteral("%1+%2").arg(reads).arg(writes), 14)
+                    .arg(peak, 6, 'f', 0)
                     .arg(res.status == 0 ? QString() : QStringLiteral("  (failed: %1)").arg(status)));
             if (csv.isOpen())
-                csvOut << fleet << ',' << rep.name << ',' << s << ',' << base << ',' << ratio << ",\""
+                csvOut << fleet << ',' << rep.name << ',' << s << ',' << pdfSeconds << ',' << pages << ',' << base << ','
+                       << ratio << ',' << reads << ',' << writes << ',' << peak << ",\""
                        << QString(status).replace(QLatin1Char('"'), QStringLiteral("\"\"")) << "\"\n";
         }
     }

@@ -1,6 +1,7 @@
 #include "forecast/TfrPlanPrognVS.h"
 
 #include "frames/AircraftGrid.h"
+#include "frames/BoardSets.h"
 #include "frames/AircraftTree.h"
 #include "frames/SqlText.h"
 
@@ -64,7 +65,16 @@ struct TfrPlanPrognVS::Run {
     TypeGroundRules rules; // of the aircraft being written
     std::vector<TuneRow> tuneRows;
     bool tuned = false;
+    std::unique_ptr<frames::BoardSets> sets;
 };
+
+namespace {
+// The tables a forecast only reads for reference: a type's rows are read
+// once per report.
+const QStringList kReferenceTables{QStringLiteral("TIPOVYE_DANNYE_VS"), QStringLiteral("ETA_VTULKA_NV"),
+                                   QStringLiteral("ETAAGREGAT"), QStringLiteral("ETA_ZCU")};
+const QString kOnBoard = QStringLiteral("GDE_STOIT");
+} // namespace
 
 TfrPlanPrognVS::TfrPlanPrognVS() : TPlanFrame(QStringLiteral("frmPlanPrognoz"))
 {
@@ -170,6 +180,8 @@ void TfrPlanPrognVS::runReport(bool tuned)
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
                     QStringLiteral("rep01"), [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
+                        const QueryMemo memo(ADOConPdo, kReferenceTables);
+                        m_run->sets = std::make_unique<frames::BoardSets>(ADOConPdo, frames::BoardSets::wanted(boards.size()));
                         m_run->writer = &w;
                         const QString title = QStringLiteral("Комплексный прогноз на замену агрегатов") +
                                               (tuned ? QStringLiteral(" по индивидуальным настройкам") : QString());
@@ -196,8 +208,8 @@ void TfrPlanPrognVS::writeAircraft(const QString& board)
 {
     Run& r = run();
     Dataset R(ADOConPdo);
-    R.setCommandText(QStringLiteral("SELECT * FROM REESTR WHERE BORTOVOI_NOMER = '") + frames::sqlEscape(board) + QStringLiteral("';"));
-    R.open();
+    r.sets->open(R, QStringLiteral("SELECT * FROM REESTR WHERE BORTOVOI_NOMER = '") + frames::sqlEscape(board) + QStringLiteral("';"),
+                 QStringLiteral("SELECT * FROM REESTR;"), {{QStringLiteral("BORTOVOI_NOMER"), board}});
     if (R.eof()) return; // gone from the register since the grid was filled
     const QString aircraft = R.str(1) + QLatin1Char(' ') + R.str(3);
     try {
@@ -258,12 +270,12 @@ void TfrPlanPrognVS::writeSection(const ForecastMember& m, Dataset& rows, Datase
     rows.first(); // the register row serves the members after the airframe
 }
 
-void TfrPlanPrognVS::writeSection(MemberKind kind, const QString& query, const QString& board, int countGround,
-                                  double groundShare)
+void TfrPlanPrognVS::writeSection(MemberKind kind, const QString& query, const QString& setQuery,
+                                  const std::vector<std::pair<QString, QString>>& keys, const QString& board,
+                                  int countGround, double groundShare)
 {
     Dataset rows(ADOConPdo);
-    rows.setCommandText(query);
-    rows.open();
+    run().sets->open(rows, query, setQuery, keys);
     writeSection(member(kind), rows, nullptr, board, countGround, groundShare);
 }
 
@@ -277,14 +289,14 @@ void TfrPlanPrognVS::FunAddDvigatel(const QString& board, int countGround, doubl
     writeSection(MemberKind::Dvigatel,
                  QStringLiteral("SELECT * FROM DVIGATEL WHERE GDE_STOIT = '") + frames::sqlEscape(board) +
                      QStringLiteral("'Order By ODIN_DVA, ID;"),
-                 board, countGround, groundShare);
+                 QStringLiteral("SELECT * FROM DVIGATEL Order By ODIN_DVA, ID;"), {{kOnBoard, board}}, board, countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddReductor(const QString& board, int countGround, double groundShare)
 {
     writeSection(MemberKind::Reductor,
                  QStringLiteral("SELECT * FROM REDUCTOR WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' Order By ID;"),
-                 board, countGround, groundShare);
+                 QStringLiteral("SELECT * FROM REDUCTOR Order By ID;"), {{kOnBoard, board}}, board, countGround, groundShare);
 }
 
 namespace {
@@ -294,21 +306,30 @@ QString bladesQuery(const QString& board, const char* rotor)
            QStringLiteral("And TIP_VINTA='") + QString::fromUtf8(rotor) +
            QStringLiteral("' Order By TIP_VINTA, ZAVODSKOY_NOMER, ID;");
 }
+// The blades of a rotor on every aircraft, in the order of bladesQuery.
+QString bladesSetQuery(const char* rotor)
+{
+    return QStringLiteral("SELECT * FROM LOPAST WHERE TIP_VINTA='") + QString::fromUtf8(rotor) +
+           QStringLiteral("' Order By TIP_VINTA, ZAVODSKOY_NOMER, ID;");
+}
 } // namespace
 
 void TfrPlanPrognVS::FunAddLNV(const QString& board, int countGround, double groundShare)
 {
-    writeSection(MemberKind::LopastNV, bladesQuery(board, "Несущий"), board, countGround, groundShare);
+    writeSection(MemberKind::LopastNV, bladesQuery(board, "Несущий"), bladesSetQuery("Несущий"), {{kOnBoard, board}}, board,
+                 countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddLHV(const QString& board, int countGround, double groundShare)
 {
-    writeSection(MemberKind::LopastHV, bladesQuery(board, "Хвостовой"), board, countGround, groundShare);
+    writeSection(MemberKind::LopastHV, bladesQuery(board, "Хвостовой"), bladesSetQuery("Хвостовой"), {{kOnBoard, board}}, board,
+                 countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddLVV(const QString& board, int countGround, double groundShare)
 {
-    writeSection(MemberKind::LopastVV, bladesQuery(board, "Воздушный"), board, countGround, groundShare);
+    writeSection(MemberKind::LopastVV, bladesQuery(board, "Воздушный"), bladesSetQuery("Воздушный"), {{kOnBoard, board}}, board,
+                 countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddVtHV(const QString& board, int countGround, double groundShare)
@@ -317,7 +338,8 @@ void TfrPlanPrognVS::FunAddVtHV(const QString& board, int countGround, double gr
                  QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' And ") +
                      QStringLiteral("Not ZAVODSKOY_NOMER_VTULKA Is Null ") +
                      QStringLiteral("Order By ZAVODSKOY_NOMER_VTULKA, ID;"),
-                 board, countGround, groundShare);
+                 QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE Not ZAVODSKOY_NOMER_VTULKA Is Null Order By ZAVODSKOY_NOMER_VTULKA, ID;"),
+                 {{kOnBoard, board}}, board, countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddVtVV(const QString& board, int countGround, double groundShare)
@@ -325,7 +347,8 @@ void TfrPlanPrognVS::FunAddVtVV(const QString& board, int countGround, double gr
     writeSection(MemberKind::VintVV,
                  QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE GDE_STOIT = '") + frames::sqlEscape(board) + QStringLiteral("' And ") +
                      QStringLiteral("Not ZAVODSKOY_NOMER Is Null ") + QStringLiteral("Order By ZAVODSKOY_NOMER, ID;"),
-                 board, countGround, groundShare);
+                 QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE Not ZAVODSKOY_NOMER Is Null Order By ZAVODSKOY_NOMER, ID;"),
+                 {{kOnBoard, board}}, board, countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddLebedka(const QString& board, int countGround, double groundShare)
@@ -333,7 +356,7 @@ void TfrPlanPrognVS::FunAddLebedka(const QString& board, int countGround, double
     writeSection(MemberKind::Lebedka,
                  QStringLiteral("SELECT * FROM LEBEDKA WHERE GDE_STOIT = '") + frames::sqlEscape(board) +
                      QStringLiteral("' Order By ZAVODSKOY_NOMER_LEBEDKA, ID;"),
-                 board, countGround, groundShare);
+                 QStringLiteral("SELECT * FROM LEBEDKA Order By ZAVODSKOY_NOMER_LEBEDKA, ID;"), {{kOnBoard, board}}, board, countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddVtNV(Dataset& R, const QString& board, int countGround, double groundShare)
@@ -341,10 +364,14 @@ void TfrPlanPrognVS::FunAddVtNV(Dataset& R, const QString& board, int countGroun
     const QString type = R.str(1);
     auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)='") + frames::sqlEscape(type) +
                                               QStringLiteral("') Order By ID_NAME;"));
-    auto hubs = openQuery(ADOConPdo, QStringLiteral("Select * From VTULKA_NV Where (((TIP_VS)= '") + frames::sqlEscape(type) +
-                                         QStringLiteral("') And ((GDE_STOIT)='") + frames::sqlEscape(board) + QStringLiteral("')) ") +
-                                         QStringLiteral("Order By SMAZKA Desc, NAZVANIE, CHERT_NOMER, MESTO_USTANOVKI;"));
-    writeSection(member(MemberKind::VtulkaNV), *hubs, reference.get(), board, countGround, groundShare);
+    Dataset hubs(ADOConPdo);
+    run().sets->open(hubs,
+                     QStringLiteral("Select * From VTULKA_NV Where (((TIP_VS)= '") + frames::sqlEscape(type) +
+                         QStringLiteral("') And ((GDE_STOIT)='") + frames::sqlEscape(board) + QStringLiteral("')) ") +
+                         QStringLiteral("Order By SMAZKA Desc, NAZVANIE, CHERT_NOMER, MESTO_USTANOVKI;"),
+                     QStringLiteral("Select * From VTULKA_NV Order By SMAZKA Desc, NAZVANIE, CHERT_NOMER, MESTO_USTANOVKI;"),
+                     {{kOnBoard, board}, {QStringLiteral("TIP_VS"), type}});
+    writeSection(member(MemberKind::VtulkaNV), hubs, reference.get(), board, countGround, groundShare);
 }
 
 void TfrPlanPrognVS::FunAddZCU(Dataset& R, const QString& board, int countGround, double groundShare)
@@ -352,10 +379,13 @@ void TfrPlanPrognVS::FunAddZCU(Dataset& R, const QString& board, int countGround
     const QString type = R.str(1);
     auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETA_ZCU Where ((TIP_VS)= '") + frames::sqlEscape(type) +
                                               QStringLiteral("') Order By ID_NAME, ID;"));
-    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From ZCU Where (((TIP_VS)= '") + frames::sqlEscape(type) +
-                                          QStringLiteral("') And ") + QStringLiteral("((GDE_STOIT)='") + frames::sqlEscape(board) +
-                                          QStringLiteral("')) Order By ID_NAME, ID;"));
-    writeSection(member(MemberKind::Zcu), *units, reference.get(), board, countGround, groundShare);
+    Dataset units(ADOConPdo);
+    run().sets->open(units,
+                     QStringLiteral("Select * From ZCU Where (((TIP_VS)= '") + frames::sqlEscape(type) + QStringLiteral("') And ") +
+                         QStringLiteral("((GDE_STOIT)='") + frames::sqlEscape(board) + QStringLiteral("')) Order By ID_NAME, ID;"),
+                     QStringLiteral("Select * From ZCU Order By ID_NAME, ID;"),
+                     {{kOnBoard, board}, {QStringLiteral("TIP_VS"), type}});
+    writeSection(member(MemberKind::Zcu), units, reference.get(), board, countGround, groundShare);
 }
 
 QString TfrPlanPrognVS::drawingCondition(const QStringList& idNames)
@@ -378,12 +408,18 @@ void TfrPlanPrognVS::FunAddAgregat(Dataset& R, const QString& board, const QStri
     }
     auto reference = openQuery(ADOConPdo, QStringLiteral("Select * From ETAAGREGAT Where ((TIP_VS)='") + frames::sqlEscape(type) +
                                               QStringLiteral("') Order By ID_NAME;"));
-    auto units = openQuery(ADOConPdo, QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + frames::sqlEscape(type) +
-                                          QStringLiteral("' And ") + QStringLiteral("GDE_STOIT='") + frames::sqlEscape(board) +
-                                          QStringLiteral("') And ") + condition +
-                                          QStringLiteral("(ED_IZMERENIA='0') And ") +
-                                          QStringLiteral("(PLAN_DVIG_VSU='0') Order By TIP_OBORUDOVANIA Desc, ID_NAME, ID;"));
-    writeSection(member(MemberKind::Agregat), *units, reference.get(), board, countGround, groundShare);
+    Dataset units(ADOConPdo);
+    // Units chosen by drawing number (the tuned sections) are read per aircraft.
+    const frames::BoardSets::Keys keys;
+    run().sets->open(units,
+                     QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + frames::sqlEscape(type) + QStringLiteral("' And ") +
+                         QStringLiteral("GDE_STOIT='") + frames::sqlEscape(board) + QStringLiteral("') And ") + condition +
+                         QStringLiteral("(ED_IZMERENIA='0') And ") +
+                         QStringLiteral("(PLAN_DVIG_VSU='0') Order By TIP_OBORUDOVANIA Desc, ID_NAME, ID;"),
+                     QStringLiteral("Select * From AGREGAT Where (ED_IZMERENIA='0') And (PLAN_DVIG_VSU='0') ") +
+                         QStringLiteral("Order By TIP_OBORUDOVANIA Desc, ID_NAME, ID;"),
+                     filterByDrawing != 0 ? keys : frames::BoardSets::Keys{{kOnBoard, board}, {QStringLiteral("TIP_VS"), type}});
+    writeSection(member(MemberKind::Agregat), units, reference.get(), board, countGround, groundShare);
 }
 
 } // namespace plan::forecast

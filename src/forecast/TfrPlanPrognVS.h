@@ -82,7 +82,11 @@ private:
     void writeAircraft(const QString& board);
     void writeSection(const ForecastMember& m, Dataset& rows, Dataset* reference, const QString& board,
                       int countGround, double groundShare);
-    void writeSection(MemberKind kind, const QString& query, const QString& board, int countGround,
+    // The section of the rows of `query`, the aircraft's own query; with a
+    // large selection they come from one read of `setQuery` (the same rows
+    // of every aircraft, see frames::BoardSets) by the keys.
+    void writeSection(MemberKind kind, const QString& query, const QString& setQuery,
+                      const std::vector<std::pair<QString, QString>>& keys, const QString& board, int countGround,
                       double groundShare);
     Run& run() const;
 

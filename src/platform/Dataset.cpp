@@ -151,6 +151,16 @@ void Dataset::open()
     // PLAN_TRACE_SQL=1 lists every query sent, for finding what a slow report asks.
     static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
     if (trace) std::fprintf(stderr, "SQL %s\n", m_command.toUtf8().constData());
+    QueryMemo* memo = QueryMemo::on(m_connection);
+    if (memo) {
+        if (const QueryMemo::Result* r = memo->find(m_command)) {
+            m_columns = r->columns;
+            m_rows = r->rows;
+            m_pos = 0;
+            m_active = true;
+            return;
+        }
+    }
     QSqlQuery q(db());
     q.setForwardOnly(true);
     if (!q.exec(m_command))
@@ -167,6 +177,72 @@ void Dataset::open()
     m_pos = 0;
     m_active = true;
     Heartbeat::beat();
+    if (memo) memo->keep(m_command, m_columns, m_rows);
+}
+
+void Dataset::assign(const QStringList& columns, std::vector<std::vector<QVariant>> rows)
+{
+    close();
+    m_columns = columns;
+    m_rows = std::move(rows);
+    m_pos = 0;
+    m_active = true;
+}
+
+namespace {
+std::map<const Connection*, QueryMemo*>& memos()
+{
+    static std::map<const Connection*, QueryMemo*> m;
+    return m;
+}
+} // namespace
+
+QueryMemo::QueryMemo(Connection* c, const QStringList& tables) : m_connection(c), m_outer(on(c))
+{
+    for (const QString& t : tables) m_tables << t.toUpper();
+    memos()[c] = this;
+}
+
+QueryMemo::~QueryMemo()
+{
+    if (m_outer) memos()[m_connection] = m_outer;
+    else memos().erase(m_connection);
+}
+
+QueryMemo* QueryMemo::on(const Connection* c)
+{
+    const auto it = memos().find(c);
+    return it == memos().end() ? nullptr : it->second;
+}
+
+bool QueryMemo::serves(const QString& sql) const
+{
+    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+([A-Za-z0-9_$]+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression other(QStringLiteral("\\b(join|select|union)\\b|,\\s*[A-Za-z0-9_$]+\\s+where\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (!select.match(sql).hasMatch()) return false;
+    auto froms = from.globalMatch(sql);
+    if (!froms.hasNext()) return false;
+    const QString table = froms.next().captured(1).toUpper();
+    if (froms.hasNext()) return false; // a second FROM: a nested select
+    // One SELECT word only, no join or union.
+    if (other.globalMatch(sql.mid(select.match(sql).capturedEnd())).hasNext()) return false;
+    return m_tables.contains(table);
+}
+
+const QueryMemo::Result* QueryMemo::find(const QString& sql) const
+{
+    const auto it = m_results.find(sql);
+    if (it == m_results.end()) return nullptr;
+    ++m_hits;
+    return &it->second;
+}
+
+void QueryMemo::keep(const QString& sql, const QStringList& columns, const std::vector<std::vector<QVariant>>& rows)
+{
+    if (serves(sql)) m_results[sql] = Result{columns, rows};
 }
 
 void Dataset::close()
@@ -304,14 +380,29 @@ void Dataset::post()
                                               .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     // Inside a run of rows the statement's own atomicity keeps a failed row out.
     if (!m_inRows) d.transaction();
-    QSqlQuery q(d);
-    bool ok = q.prepare(sql);
+    const bool reuse = m_inRows && m_ownsRows;
+    std::unique_ptr<QSqlQuery> own;
+    bool ok = true;
+    if (!reuse || !m_insert || m_insertSql != sql) {
+        own = std::make_unique<QSqlQuery>(d);
+        ok = own->prepare(sql);
+        if (reuse) {
+            m_insert = std::move(own);
+            m_insertSql = ok ? sql : QString();
+        }
+    }
+    QSqlQuery& q = reuse ? *m_insert : *own;
     if (ok) {
-        for (const QVariant& v : values) q.addBindValue(v);
+        for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
+        Heartbeat::beat(Heartbeat::Sent::Write);
         ok = q.exec();
     }
     if (!ok) {
         const QString err = describeSqlError(q.lastError());
+        if (reuse) {
+            m_insert.reset();
+            m_insertSql.clear();
+        }
         if (!m_inRows) d.rollback();
         throw DbError(QStringLiteral("Не удается записать строку в таблицу %1: %2").arg(table, err));
     }
@@ -341,6 +432,8 @@ void Dataset::commitRows()
 {
     if (!m_inRows) return;
     m_inRows = false;
+    m_insert.reset();
+    m_insertSql.clear();
     if (!m_ownsRows) return;
     QSqlDatabase d = db();
     if (!d.commit())

@@ -10,8 +10,11 @@
 #include <QStringList>
 #include <QTime>
 #include <QVariant>
+#include <map>
 #include <memory>
 #include <vector>
+
+class QSqlQuery;
 
 namespace plan {
 
@@ -105,6 +108,9 @@ public:
 
     // The whole result, for exports.
     const std::vector<std::vector<QVariant>>& rows() const { return m_rows; }
+    // Makes the dataset hold the given rows as if its command had returned
+    // them (rows read once for many datasets); the cursor on the first.
+    void assign(const QStringList& columns, std::vector<std::vector<QVariant>> rows);
 
 private:
     void requireActive() const;
@@ -123,6 +129,44 @@ private:
     bool m_ownsRows = false;
     std::vector<QVariant> m_newRow;
     std::vector<bool> m_newSet;
+    // Within a run of rows the INSERT is prepared once and bound per row
+    // (the statement lives in the run's transaction and goes with it).
+    std::unique_ptr<QSqlQuery> m_insert;
+    QString m_insertSql;
+};
+
+// The reads of tables that do not change while a report is made (type
+// data, reference lists): while a memo lives on a connection, a SELECT from
+// one of its tables (one table, no join, no nested select) sent again with
+// the same text is answered with the rows of the first time, so that a
+// report reads a type's rows once, not once per aircraft or component.
+class QueryMemo {
+public:
+    QueryMemo(Connection* c, const QStringList& tables);
+    ~QueryMemo();
+    QueryMemo(const QueryMemo&) = delete;
+    QueryMemo& operator=(const QueryMemo&) = delete;
+
+    // The memo alive on the connection (the innermost), or none.
+    static QueryMemo* on(const Connection* c);
+    // Whether the text reads one of the memo's tables only.
+    bool serves(const QString& sql) const;
+    struct Result {
+        QStringList columns;
+        std::vector<std::vector<QVariant>> rows;
+    };
+    const Result* find(const QString& sql) const;
+    void keep(const QString& sql, const QStringList& columns, const std::vector<std::vector<QVariant>>& rows);
+    // Texts answered from the memo so far.
+    int hits() const { return m_hits; }
+
+private:
+    friend class Dataset;
+    const Connection* m_connection;
+    QueryMemo* m_outer;
+    QStringList m_tables;
+    std::map<QString, Result> m_results;
+    mutable int m_hits = 0;
 };
 
 // Runs a query and returns the first column of the first row as text ("" when

@@ -8,6 +8,7 @@ struct State {
     std::function<void()> listener;
     QElapsedTimer since;
     int intervalMs = 80;
+    long long sent[2] = {0, 0};
 };
 State& state()
 {
@@ -24,9 +25,12 @@ void Heartbeat::listen(std::function<void()> listener, int intervalMs)
     s.since.invalidate();
 }
 
-void Heartbeat::beat()
+long long Heartbeat::sent(Sent kind) { return state().sent[kind == Sent::Write ? 1 : 0]; }
+
+void Heartbeat::beat(Sent kind)
 {
     State& s = state();
+    ++s.sent[kind == Sent::Write ? 1 : 0];
     if (!s.listener) return;
     if (s.since.isValid() && s.since.elapsed() < s.intervalMs) return;
     s.since.start();

@@ -10,11 +10,15 @@ namespace plan {
 
 class Heartbeat {
 public:
+    enum class Sent { Read, Write };
     // Sets the listener (an empty function removes it). The first beat after
     // setting reaches it at once, later ones no more often than every
     // intervalMs milliseconds.
     static void listen(std::function<void()> listener, int intervalMs = 80);
-    static void beat();
+    static void beat(Sent kind = Sent::Read);
+    // Queries sent since the process started, of each kind (the benchmark
+    // prints the difference over a report).
+    static long long sent(Sent kind);
 };
 
 } // namespace plan

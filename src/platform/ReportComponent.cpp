@@ -9,11 +9,13 @@
 #include "platform/TemplateRenderer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <cstdio>
 #include <stdexcept>
 
 namespace plan {
@@ -27,9 +29,23 @@ struct ReportComponent::Impl {
     ReportValues values;
     bool loaded = false;
     QStringList problems;
-    std::vector<std::unique_ptr<PagedDocument>> docs;
+    // A prepared document is laid out in pages only when its pages are
+    // asked for (shown, printed, exported as pages): a run that wants only
+    // the rows or the tables lays out nothing.
+    struct Prepared {
+        QString html;
+        PageSetup setup;
+        mutable std::unique_ptr<PagedDocument> paged;
+        const PagedDocument& doc() const
+        {
+            if (!paged) paged = std::make_unique<PagedDocument>(html, setup);
+            return *paged;
+        }
+    };
+    std::vector<Prepared> docs;
     struct PageRef { int doc; int page; };
-    std::vector<PageRef> pages;
+    mutable std::vector<PageRef> pages;
+    mutable bool paged = true; // pages lists the pages of every document
     int rows = 0;
     QPointer<ReportPreview> preview;
     bool previewOpen = false;
@@ -39,8 +55,20 @@ struct ReportComponent::Impl {
     bool flightsRead = false; // false: the database has no flight records to ask
 
 
+    const std::vector<PageRef>& allPages() const
+    {
+        if (!paged) {
+            pages.clear();
+            for (int i = 0; i < static_cast<int>(docs.size()); ++i)
+                for (int p = 0, n = docs[i].doc().pageCount(); p < n; ++p) pages.push_back({i, p});
+            paged = true;
+        }
+        return pages;
+    }
+
     const PageRef& ref(int index) const
     {
+        allPages();
         if (index < 0 || index >= static_cast<int>(pages.size()))
             throw std::out_of_range("report page " + std::to_string(index + 1) + " is not prepared");
         return pages[index];
@@ -119,6 +147,7 @@ bool ReportComponent::prepareReport(bool clearPrevious)
     if (clearPrevious) {
         d->docs.clear();
         d->pages.clear();
+        d->paged = true;
         d->rows = 0;
     }
     bool rendered = false;
@@ -142,15 +171,18 @@ bool ReportComponent::prepareReport(bool clearPrevious)
         ReportValues values = d->values;
         const ReportValues asOf = asOfValues(conn);
         for (auto it = asOf.begin(); it != asOf.end(); ++it) values.insert(it.key(), it.value());
+        QElapsedTimer timer;
+        timer.start();
         const QString html =
             TemplateRenderer::render(d->templateText, rows, conn, values, QString(), DataDoubts::listText(), &error);
+        if (qEnvironmentVariableIntValue("PLAN_TRACE_LAYOUT"))
+            std::fprintf(stderr, "render %lld ms, %zu rows, %lld characters\n", timer.elapsed(), rows.rows.size(),
+                         static_cast<long long>(html.size()));
         if (!error.isEmpty())
             addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
         d->rows += static_cast<int>(rows.rows.size());
-        auto doc = std::make_unique<PagedDocument>(html, TemplateRenderer::pageSetup(html));
-        const int docIndex = static_cast<int>(d->docs.size());
-        for (int i = 0; i < doc->pageCount(); ++i) d->pages.push_back({docIndex, i});
-        d->docs.push_back(std::move(doc));
+        d->docs.push_back({html, TemplateRenderer::pageSetup(html), nullptr});
+        d->paged = false;
         rendered = true;
     }
     emit endDoc();
@@ -166,7 +198,8 @@ void ReportComponent::addProblem(const QString& text)
 
 void ReportComponent::clearProblems() { d->problems.clear(); }
 
-int ReportComponent::preparedPages() const { return static_cast<int>(d->pages.size()); }
+int ReportComponent::preparedPages() const { return static_cast<int>(d->allPages().size()); }
+int ReportComponent::preparedDocuments() const { return static_cast<int>(d->docs.size()); }
 int ReportComponent::preparedRows() const { return d->rows; }
 
 void ReportComponent::showPreparedReport()
@@ -202,7 +235,7 @@ bool ReportComponent::previewOpen() const { return d->previewOpen; }
 QStringList ReportComponent::preparedHtml() const
 {
     QStringList out;
-    for (const auto& doc : d->docs) out << doc->html();
+    for (const auto& doc : d->docs) out << doc.html;
     return out;
 }
 
@@ -230,13 +263,13 @@ void ReportComponent::exportTableCsv(const QString& path) const
 QSizeF ReportComponent::pageSizePt(int index) const
 {
     const auto& r = d->ref(index);
-    return d->docs[r.doc]->pageSizePt();
+    return d->docs[r.doc].doc().pageSizePt();
 }
 
 QImage ReportComponent::renderPage(int index, double dpi) const
 {
     const auto& r = d->ref(index);
-    const PagedDocument& doc = *d->docs[r.doc];
+    const PagedDocument& doc = d->docs[r.doc].doc();
     const QSizeF pt = doc.pageSizePt();
     QImage img(qMax(1, qRound(pt.width() / 72.0 * dpi)), qMax(1, qRound(pt.height() / 72.0 * dpi)),
                QImage::Format_RGB32);
@@ -267,7 +300,7 @@ void ReportComponent::paintPages(QPagedPaintDevice* device, int fromPage, int to
     }
     for (int n = from; n <= to; ++n) {
         const auto& r = d->ref(n - 1);
-        const PagedDocument& doc = *d->docs[r.doc];
+        const PagedDocument& doc = d->docs[r.doc].doc();
         device->setPageLayout(doc.setup().layout());
         if (n == from) {
             if (!p.begin(device)) throw std::runtime_error("не удается начать вывод страниц отчета");

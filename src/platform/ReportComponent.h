@@ -59,7 +59,10 @@ public:
     // Renders the loaded template from the current rows. clearPrevious=false
     // appends the pages to those already prepared. Emits endDoc().
     bool prepareReport(bool clearPrevious = true);
+    // The pages of the prepared documents: asking lays them out.
     int preparedPages() const;
+    // The prepared documents (each is at least one page), without laying them out.
+    int preparedDocuments() const;
     // The rows of the main table the prepared documents were rendered from.
     int preparedRows() const;
     // Shows the prepared pages in the preview (emits preview() first, so the

@@ -205,7 +205,7 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const std::vector<StagedDo
         rc.prepareReport(i == 0);
         host.progressStep();
     }
-    if (count == 0 || rc.preparedPages() == 0) {
+    if (count == 0 || rc.preparedDocuments() == 0) {
         // Nothing to show: an empty report, not the pages of an earlier one.
         rc.loadFromFile(QString());
         rc.prepareReport(true);

@@ -98,7 +98,7 @@ ReportPreview::ReportPreview(ReportComponent* component, QWidget* parent) : QWid
     connect(close, &QToolButton::clicked, this, [this] {
         if (m_component) m_component->closePreview();
     });
-    updatePage();
+    refresh();
 }
 
 ReportPreview::~ReportPreview() = default;
@@ -106,7 +106,17 @@ ReportPreview::~ReportPreview() = default;
 void ReportPreview::refresh()
 {
     m_page = 0;
-    updatePage();
+    // A hidden preview shows the page when it is shown, and a run without a
+    // screen (plan run) when a page is asked for: laying the pages out is not
+    // needed before.
+    m_stale = !isVisible() || MessageService::headless();
+    if (!m_stale) updatePage();
+}
+
+void ReportPreview::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (m_stale) updatePage();
 }
 
 void ReportPreview::detach()
@@ -162,6 +172,7 @@ double ReportPreview::fitWidthZoom() const
 
 void ReportPreview::updatePage()
 {
+    m_stale = false;
     const int n = pageCount();
     if (n == 0) {
         m_image->setPixmap(QPixmap());
@@ -239,7 +250,9 @@ void ReportPreview::exportCsv()
 void ReportPreview::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    if (m_fitWidth) updatePage();
+    if (!m_fitWidth) return;
+    if (isVisible()) updatePage();
+    else m_stale = true;
 }
 
 void ReportPreview::keyPressEvent(QKeyEvent* e)

@@ -54,6 +54,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -79,6 +80,7 @@ private:
     int m_page = 0;
     double m_zoom = 1.0;
     bool m_fitWidth = true;
+    bool m_stale = true; // the shown page is not the current one yet
 };
 
 } // namespace plan

@@ -17,6 +17,7 @@
 #include <QSqlQuery>
 #include <kainjow/mustache.hpp>
 #include <map>
+#include <set>
 
 namespace plan {
 namespace {
@@ -69,10 +70,59 @@ QString stripMarks(QString s)
 
 QString cellText(const QVariant& v, const QString& column) { return Field(v, column).asString(); }
 
-// The rows of one table as a Mustache list.
-mu::data rowList(const TableRows& t)
+// The names the tags of a template and its parts use ({{name}}, {{#name}},
+// {{^name}}, {{/name}}, {{{name}}}, {{&name}}): a row value that no tag names
+// is not made, since a long report has tens of thousands of cells.
+struct TagNames {
+    std::set<std::string> names;
+    bool all = false; // build every value (a tag the scan cannot read)
+    bool has(const std::string& n) const { return all || names.count(n) > 0; }
+    // Any name that starts with the prefix ("c4_is_").
+    bool hasPrefix(const std::string& prefix) const
+    {
+        if (all) return true;
+        const auto it = names.lower_bound(prefix);
+        return it != names.end() && it->compare(0, prefix.size(), prefix) == 0;
+    }
+    void scan(const QString& text)
+    {
+        static const QRegularExpression tag(QStringLiteral("\\{\\{\\{?\\s*[#^/&]?\\s*([^{}\\s]+)\\s*\\}?\\}\\}"));
+        for (auto it = tag.globalMatch(text); it.hasNext();) {
+            const QString name = it.next().captured(1);
+            if (name.startsWith(QLatin1Char('='))) all = true; // changed delimiters: names unknown
+            names.insert(utf8(name));
+        }
+        // Changed delimiters anywhere leave the names to chance: build all.
+        if (text.contains(QLatin1String("{{="))) all = true;
+    }
+};
+
+// The rows of one table as a Mustache list, with the values the tags name.
+mu::data rowList(const TableRows& t, const TagNames& used)
 {
     mu::data list{mu::data::type::list};
+    // What each column needs, found once for the table.
+    struct Column {
+        std::string c, upper;
+        bool plain, upperName, is, dash, filled, blank, bang, negative, part1, part2;
+    };
+    std::vector<Column> columns;
+    for (int i = 0; i < static_cast<int>(t.columns.size()); ++i) {
+        Column col;
+        col.c = "c" + std::to_string(i);
+        col.upper = utf8(t.columns[i].toUpper());
+        col.plain = used.has(col.c);
+        col.upperName = used.has(col.upper);
+        col.is = used.hasPrefix(col.c + "_is_");
+        col.dash = used.has(col.c + "_dash");
+        col.filled = used.has(col.c + "_filled");
+        col.blank = used.has(col.c + "_blank");
+        col.bang = used.has(col.c + "_bang");
+        col.negative = used.has(col.c + "_negative");
+        col.part1 = used.has(col.c + "_part1");
+        col.part2 = used.has(col.c + "_part2");
+        columns.push_back(std::move(col));
+    }
     int index = 0;
     for (const auto& row : t.rows) {
         mu::data obj;
@@ -83,39 +133,44 @@ mu::data rowList(const TableRows& t)
         const int last = std::min(static_cast<int>(row.size()), static_cast<int>(t.columns.size()));
         const int markColumn = last > 2 && cellText(row[1], t.columns[1]).isEmpty() ? 2 : 1;
         for (int i = 0; i < last; ++i) {
+            const Column& col = columns[i];
             QString text = cellText(row[i], t.columns[i]);
             if (i == markColumn) {
                 if (text.startsWith(QLatin1Char('!'))) title = true;
                 else if (text.startsWith(QLatin1Char('|'))) section = true;
                 if (title || section) text.remove(0, 1);
             }
+            const std::string& c = col.c;
             // An empty column is false, so that {{^c8}}-{{/c8}} can print a
             // dash for it and {{#c8}}...{{/c8}} leaves its words out.
-            const std::string v = utf8(text);
-            const mu::data cell = text.isEmpty() ? mu::data(false) : mu::data(v);
-            obj.set("c" + std::to_string(i), cell);
-            obj.set(utf8(t.columns[i].toUpper()), cell);
-            // A short code in a column can choose a text: {{#c4_is_1}}...{{/c4_is_1}}.
-            static const QRegularExpression code(QStringLiteral("^[A-Za-z0-9]{1,12}$"));
-            const std::string c = "c" + std::to_string(i);
-            if (code.match(text).hasMatch()) obj.set(c + "_is_" + v, true);
+            if (col.plain || col.upperName || col.is) {
+                const std::string v = utf8(text);
+                const mu::data cell = text.isEmpty() ? mu::data(false) : mu::data(v);
+                if (col.plain) obj.set(c, cell);
+                if (col.upperName) obj.set(col.upper, cell);
+                // A short code in a column can choose a text: {{#c4_is_1}}...{{/c4_is_1}}.
+                static const QRegularExpression code(QStringLiteral("^[A-Za-z0-9]{1,12}$"));
+                if (col.is && code.match(text).hasMatch()) obj.set(c + "_is_" + v, true);
+            }
             // A dash stands for "not applicable"; a negative number (marks
             // aside) for a life already used up.
-            obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
+            if (col.dash) obj.set(c + "_dash", text.trimmed() == QLatin1String("-"));
             // A section on the value itself is true also for an empty text;
             // {{#cN_filled}} is true only when the column holds something.
-            obj.set(c + "_filled", !text.trimmed().isEmpty());
+            if (col.filled) obj.set(c + "_filled", !text.trimmed().isEmpty());
             // An empty value, and the "!" that stands for "no value" in a
             // column (an empty section is still shown: test these instead).
-            obj.set(c + "_blank", stripMarks(text).trimmed().isEmpty());
-            obj.set(c + "_bang", text.trimmed() == QLatin1String("!"));
+            if (col.blank) obj.set(c + "_blank", stripMarks(text).trimmed().isEmpty());
+            if (col.bang) obj.set(c + "_bang", text.trimmed() == QLatin1String("!"));
             static const QRegularExpression negative(QStringLiteral("^\\s*-\\s*\\d"));
-            obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
+            if (col.negative) obj.set(c + "_negative", negative.match(stripMarks(text)).hasMatch());
             // A two-line value keeps its lines apart with "!" (limits ! remainders,
             // title ! its second line): {{cN_part1}} before the first "!", {{cN_part2}} after it.
-            const int bang = text.indexOf(QLatin1Char('!'));
-            obj.set(c + "_part1", utf8(bang < 0 ? text : text.left(bang)));
-            obj.set(c + "_part2", utf8(bang < 0 ? QString() : text.mid(bang + 1)));
+            if (col.part1 || col.part2) {
+                const int bang = text.indexOf(QLatin1Char('!'));
+                if (col.part1) obj.set(c + "_part1", utf8(bang < 0 ? text : text.left(bang)));
+                if (col.part2) obj.set(c + "_part2", utf8(bang < 0 ? QString() : text.mid(bang + 1)));
+            }
         }
         obj.set("title", title);
         obj.set("section", section);
@@ -123,7 +178,7 @@ mu::data rowList(const TableRows& t)
         obj.set("index", std::to_string(++index));
         obj.set("first", index == 1);
         obj.set("last", index == static_cast<int>(t.rows.size()));
-        list.push_back(obj);
+        list.push_back(std::move(obj));
     }
     return list;
 }
@@ -494,7 +549,10 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
         if (it.value().typeId() == QMetaType::QString && it.value().toString().isEmpty()) continue;
         data.set(utf8(it.key()), valueData(it.value()));
     }
-    data.set("rows", rowList(rows));
+    TagNames used;
+    used.scan(templateText);
+    for (const auto& [name, text] : parts) used.scan(text);
+    data.set("rows", rowList(rows, used));
     data.set("rowcount", std::to_string(rows.rows.size()));
     data.set("hasrows", !rows.rows.empty());
     data.set("today", utf8(Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
@@ -511,7 +569,7 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
                     errors << QStringLiteral("запрос plan-table «%1» не выполнен: %2").arg(name, e.message());
                 }
             }
-            data.set(utf8(name), rowList(t));
+            data.set(utf8(name), rowList(t, used));
             data.set(utf8(name + QStringLiteral("_rowcount")), std::to_string(t.rows.size()));
         }
     }

@@ -27,6 +27,8 @@ QString overdueLegend()
 void fillOtvodGrid(frames::AircraftGrid* grid, Connection* c, double scale)
 {
     grid->fillTypesWithAircraft(c, QString::fromUtf8(frames::kRegisterTypesQuery), true, &otvodAircraftQuery);
+    // Every aircraft of the plan is ticked at start; the user clears those left out.
+    grid->setAllTicked(true);
     grid->setScale(scale);
 }
 

@@ -22,7 +22,8 @@ namespace plan::sheets {
 QString otvodAircraftQuery(const QString& type);
 // The legend line of the mark of an overdue form.
 QString overdueLegend();
-// Fills GridSpravka: the types of the register that have such aircraft.
+// Fills GridSpravka: the types of the register that have such aircraft,
+// every row ticked.
 void fillOtvodGrid(frames::AircraftGrid* grid, Connection* c, double scale);
 OtvodOperator otvodOperator(const frames::OperatorSelector* cboExpl);
 

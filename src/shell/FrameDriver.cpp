@@ -57,11 +57,11 @@ QTreeWidgetItem* findTreeItem(QWidget* root, const QString& text, QTreeWidget** 
     return nullptr;
 }
 
-void tickTreeItem(QTreeWidgetItem* item)
+void tickTreeItem(QTreeWidgetItem* item, Qt::CheckState state)
 {
     const int c = firstCheckableColumn(item);
-    if (c >= 0 && item->checkState(c) != Qt::Checked) item->setCheckState(c, Qt::Checked);
-    for (int i = 0; i < item->childCount(); ++i) tickTreeItem(item->child(i));
+    if (c >= 0 && item->checkState(c) != state) item->setCheckState(c, state);
+    for (int i = 0; i < item->childCount(); ++i) tickTreeItem(item->child(i), state);
 }
 
 QString templateCopyName(const QString& path)
@@ -161,13 +161,14 @@ void FrameDriver::set(const QString& name, const QString& value)
     fail(QStringLiteral("%1 — элемент %2, его нельзя заполнить через --set").arg(name, QString::fromLatin1(w->metaObject()->className())));
 }
 
-void FrameDriver::tick(const QString& text)
+void FrameDriver::tick(const QString& text, bool ticked)
 {
+    const Qt::CheckState state = ticked ? Qt::Checked : Qt::Unchecked;
     QTreeWidget* tree = nullptr;
     int column = -1;
     if (QTreeWidgetItem* item = findTreeItem(m_root, text, &tree, &column)) {
         if (firstCheckableColumn(item) < 0) fail(QStringLiteral("у строки «%1» нет флажка").arg(text));
-        tickTreeItem(item);
+        tickTreeItem(item, state);
         return;
     }
     for (QTableWidget* table : m_root->findChildren<QTableWidget*>()) {
@@ -180,7 +181,7 @@ void FrameDriver::tick(const QString& text)
             for (int c = 0; c < table->columnCount(); ++c) {
                 QTableWidgetItem* cell = table->item(r, c);
                 if (cell && cell->data(Qt::CheckStateRole).isValid()) {
-                    if (cell->checkState() != Qt::Checked) cell->setCheckState(Qt::Checked);
+                    if (cell->checkState() != state) cell->setCheckState(state);
                     return;
                 }
             }
@@ -243,6 +244,7 @@ QString parseRunArguments(const QStringList& args, RunRequest* out)
                 if (eq <= 0) return QStringLiteral("--set принимает ИМЯ=ЗНАЧЕНИЕ (NAME=VALUE), а не «%1»").arg(v);
                 r.steps.push_back({RunStep::Set, v.left(eq), v.mid(eq + 1)});
             } else if (a == QLatin1String("--tick")) r.steps.push_back({RunStep::Tick, v, {}});
+            else if (a == QLatin1String("--untick")) r.steps.push_back({RunStep::Untick, v, {}});
             else if (a == QLatin1String("--select")) r.steps.push_back({RunStep::Select, v, {}});
             else if (a == QLatin1String("--press")) r.steps.push_back({RunStep::Press, v, {}});
             else if (a == QLatin1String("--pdf")) r.pdf = v;
@@ -359,6 +361,7 @@ RunResult runItem(const RunRequest& req)
             switch (s.kind) {
             case RunStep::Set: driver.set(s.name, s.value); break;
             case RunStep::Tick: driver.tick(s.name); break;
+            case RunStep::Untick: driver.tick(s.name, false); break;
             case RunStep::Select: driver.select(s.name); break;
             case RunStep::Press: driver.press(s.name); pressed = true; break;
             }
@@ -381,7 +384,8 @@ RunResult runItem(const RunRequest& req)
         res.doubts = DataDoubts::texts();
         res.templateProblems = rc->problems();
         res.html = rc->preparedHtml();
-        res.pages = rc->preparedPages();
+        // Counting pages lays them out: only a run that writes pages asks.
+        if (!req.pdf.isEmpty() || !req.pngDir.isEmpty()) res.pages = rc->preparedPages();
         if (const Dataset* sd = rc->dataset())
             for (const StagedTable& t : res.staging)
                 if (t.query == sd->commandText()) res.rows = static_cast<int>(t.rows.size());

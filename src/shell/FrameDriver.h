@@ -29,7 +29,8 @@ public:
     void set(const QString& name, const QString& value);
     // Ticks the row of a tree or table whose visible text is `text` (the
     // first checkable column of that row). A row with children ticks them too.
-    void tick(const QString& text);
+    // ticked false clears the row (and its children) instead.
+    void tick(const QString& text, bool ticked = true);
     // Makes the row of that text the current one, as a click on it does.
     void select(const QString& text);
     // Clicks a button by object name; a hidden or disabled button is an error.
@@ -48,8 +49,8 @@ private:
 
 // One `plan run`: a host window, a bar item, steps on its frame, outputs.
 struct RunStep {
-    enum Kind { Set, Tick, Select, Press } kind;
-    QString name;  // Set/Press: object name; Tick/Select: the row's text
+    enum Kind { Set, Tick, Untick, Select, Press } kind;
+    QString name;  // Set/Press: object name; Tick/Untick/Select: the row's text
     QString value; // Set: the value
 };
 
@@ -72,7 +73,7 @@ struct RunRequest {
     bool strict = false; // --strict: doubtful data ends the run with status 3
 };
 
-// Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--select TEXT]
+// Reads "WINDOW ITEM [--set NAME=VALUE] [--tick TEXT] [--untick TEXT] [--select TEXT]
 // [--press NAME] [--pdf FILE] [--xlsx FILE] [--csv FILE] [--png-dir DIR] [--staging FILE] [--staging-dir DIR]
 // [--template-dir DIR]".
 // Returns the error text, empty when the arguments are good.
@@ -100,7 +101,7 @@ struct RunResult {
     QStringList templateProblems; // a template missing, in error or refused
     QStringList notices;  // values left aside (see FrameDriver::notices)
     QStringList html;     // the rendered documents of the report, in order
-    int pages = 0;        // prepared pages
+    int pages = -1;       // prepared pages (-1: no pages were asked for, none laid out)
     int rows = -1;        // rows of the report's main staging table (-1: it wrote none)
 };
 

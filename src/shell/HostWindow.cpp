@@ -1,5 +1,6 @@
 #include "shell/HostWindow.h"
 
+#include "platform/MessageService.h"
 #include "platform/Heartbeat.h"
 
 #include "platform/DataDoubts.h"
@@ -370,8 +371,13 @@ void THostWindow::endBusy()
     Heartbeat::listen({});
     progressReset();
     QApplication::restoreOverrideCursor();
+    // Counting pages lays them out: a run without a screen, which may want
+    // only the rows, does not count them here.
+    const QString pages = frxReport->preparedDocuments() == 0 || !MessageService::headless()
+                              ? QString::number(frxReport->preparedPages())
+                              : QStringLiteral("—");
     m_panel2->setText(m_endDocWhileBusy ? QStringLiteral("Страниц: %1, строк: %2, %3 с")
-                                              .arg(frxReport->preparedPages())
+                                              .arg(pages)
                                               .arg(frxReport->preparedRows())
                                               .arg(QString::number(m_runTimer.elapsed() / 1000.0, 'f', 1)
                                                        .replace(QLatin1Char('.'), QLatin1Char(',')))

@@ -94,7 +94,8 @@ std::vector<BatchOutcome> runBatch(const std::vector<BatchEntry>& entries,
                                  .arg(total)
                                  .arg(e.request.window, e.request.item, e.name);
         if (o.status == 0) {
-            QString done = head + QStringLiteral("готово, страниц %1").arg(o.pages);
+            QString done = head + QStringLiteral("готово");
+            if (o.pages >= 0) done += QStringLiteral(", страниц %1").arg(o.pages);
             if (o.rows >= 0) done += QStringLiteral(", строк %1").arg(o.rows);
             progress(done + QStringLiteral(", %1 с").arg(seconds(o.seconds)));
         } else {

@@ -30,7 +30,7 @@ struct BatchOutcome {
     const BatchEntry* entry = nullptr;
     int status = 0;
     QStringList errors;
-    int pages = 0;
+    int pages = -1; // -1: the run wrote no pages
     int rows = -1;
     double seconds = 0;
 };

@@ -6,7 +6,9 @@
 #include "data/DemoFleet.h"
 #include "data/FleetCheck.h"
 #include "forecast/ForecastFixture.h"
+#include "frames/BoardSets.h"
 #include "platform/DataDoubts.h"
+#include "platform/Heartbeat.h"
 
 #include <QFile>
 #include <QProcess>
@@ -272,4 +274,42 @@ TEST_F(DoubtfulDataTest, PlannedFlyingThatIsNotANumberIsNamed)
     EXPECT_EQ(res.status, 1);
     EXPECT_TRUE(res.errors.join(QLatin1Char(' ')).contains(QStringLiteral("«двадцать»")));
     EXPECT_TRUE(res.errors.join(QLatin1Char(' ')).contains(QStringLiteral("txtNalet")));
+}
+
+// A large selection reads each component table once and takes every
+// aircraft's rows from that read: the rows, their order and every figure
+// are those of the aircraft's own queries, also for a unit recorded on its
+// aircraft with a blank after the board (the engine compares texts without
+// trailing blanks) and a unit on a board written in other letters (found
+// by neither way), and the reference lists of a type are read once.
+TEST_F(DoubtfulDataTest, ComplexForecastReadInSetsGivesTheRowsOfTheOwnQueries)
+{
+    fleet->execute(QStringLiteral("UPDATE AGREGAT SET GDE_STOIT=GDE_STOIT || ' ' WHERE ID=(Select Min(ID) From AGREGAT Where GDE_STOIT='") +
+                   board + QStringLiteral("' And ED_IZMERENIA='0' And PLAN_DVIG_VSU='0')"));
+    fleet->execute(QStringLiteral("UPDATE LOPAST SET GDE_STOIT=LOWER(GDE_STOIT) WHERE ID=(Select Min(ID) From LOPAST Where GDE_STOIT='") +
+                   board + QStringLiteral("')"));
+    std::vector<plan::shell::RunStep> all;
+    auto types = plan::openQuery(fleet, QStringLiteral("Select Distinct TIP_VS From REESTR Where Not Upper(TIP_VS) Like '%HIDE%'"));
+    for (; !types->eof(); types->next()) all.push_back({plan::shell::RunStep::Tick, types->str(0).trimmed(), {}});
+    ASSERT_GE(all.size(), 2u);
+
+    struct Way { const char* name; int threshold; QStringList rows; long long reads = 0; };
+    Way ways[] = {{"each aircraft's own queries", 1000000, {}}, {"one read per table", 1, {}}};
+    for (Way& w : ways) {
+        plan::frames::BoardSets::setThreshold(w.threshold);
+        const long long before = plan::Heartbeat::sent(plan::Heartbeat::Sent::Read);
+        const auto res = runForecast(QStringLiteral("Комплексный прогноз для выбранных ВС"), all);
+        w.reads = plan::Heartbeat::sent(plan::Heartbeat::Sent::Read) - before;
+        plan::frames::BoardSets::setThreshold(20);
+        ASSERT_EQ(res.status, 0) << w.name << ": " << res.errors.join(QLatin1Char('\n')).toStdString();
+        w.rows = stagingRows();
+    }
+    ASSERT_GT(ways[0].rows.size(), 50);
+    EXPECT_EQ(ways[1].rows, ways[0].rows);
+    // The set way spares at least five queries per aircraft (its component
+    // tables and its type's reference lists).
+    const auto aircraft = std::count_if(ways[0].rows.begin(), ways[0].rows.end(),
+                                        [](const QString& r) { return r.startsWith(QLatin1Char('!')); });
+    ASSERT_GE(aircraft, 3);
+    EXPECT_LE(ways[1].reads + 5 * aircraft, ways[0].reads) << ways[1].reads << " against " << ways[0].reads;
 }

@@ -149,6 +149,8 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
     write(QStringLiteral("head"), QStringLiteral("<meta name=\"plan-page\" content=\"A4 landscape\">[{{> inner}}]"));
     write(QStringLiteral("inner"), QStringLiteral("{{report_title}}|{{operator}}|{{#covers}}{{#first}}:{{/first}}{{text}}{{^last}},{{/last}}{{/covers}}"
                                                   "{{#signatures}}<{{post}}={{name}}>{{/signatures}}{{^signatures}}-{{/signatures}}"));
+    // Row values named only in a part, with blanks inside the braces.
+    write(QStringLiteral("row"), QStringLiteral("{{ c1 }}{{#c1_is_b}}d{{/c1_is_b}}{{{ C3 }}}{{#c4_bang}}!{{/c4_bang}}"));
     TableRows t;
     t.columns = QStringList{"ID", "C1", "C2", "C3", "C4"};
     t.rows = {{1, QStringLiteral("a"), QStringLiteral("-"), QStringLiteral("<i>-12:30</i>"), QStringLiteral("!")},
@@ -181,6 +183,10 @@ TEST(TemplateRenderer, SharedPartsValuesAndColumnFlags)
         // An empty column is false: a dash in its place, its words left out.
         {"empty columns", QStringLiteral("{{#rows}}{{^c2}}E{{/c2}}{{#c2}}[{{c2}}]{{/c2}}{{C2}};{{/rows}}"), {},
          QStringLiteral("[-]-;[--]--;E;")},
+        // Only the values that some tag names are made for the rows: the
+        // names in a part count as well as those of the template.
+        {"row values named in a part", QStringLiteral("{{#rows}}[{{> row}}]{{/rows}}"), {},
+         QStringLiteral("[a<i>-12:30</i>!][bd12:30][c<b> - 1</b>]")},
         // A value named as a part does not hide the part.
         {"a value of a part's name", QStringLiteral("{{> inner}}"), shadow,
          QStringLiteral("Прогноз <b>x</b>|ЮТэйр &amp; Ко|:один,два<Начальник ИАС=Иванов>")},

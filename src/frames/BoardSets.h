@@ -1,0 +1,60 @@
+#pragma once
+// Rows of per-aircraft queries read once per report. A report that walks
+// many aircraft sends, for each, a query of the kind
+//   SELECT * FROM DVIGATEL WHERE GDE_STOIT = '<board>' Order By ODIN_DVA, ID;
+// With a large selection the same rows come from one read of the table
+//   SELECT * FROM DVIGATEL Order By ODIN_DVA, ID;
+// kept in memory and taken per aircraft in the order read: the rows of one
+// aircraft, in the same order, as its own query returns them. The set
+// query carries every condition that does not name the aircraft; the ones
+// that do are given as keys (column = value, compared as the engine
+// compares texts: blanks at the end do not count; a null equals nothing).
+#include "platform/Dataset.h"
+
+#include <QHash>
+#include <QString>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace plan::frames {
+
+class BoardSets {
+public:
+    // `sets`: read whole tables (a large selection) or send each
+    // aircraft's own query.
+    BoardSets(Connection* c, bool sets) : m_connection(c), m_sets(sets) {}
+    bool sets() const { return m_sets; }
+    // Whether a selection of this many aircraft is read in sets: from 20 on
+    // (setThreshold changes it, for tests that compare both ways).
+    static bool wanted(std::size_t aircraft);
+    static void setThreshold(int aircraft);
+
+    using Keys = std::vector<std::pair<QString, QString>>;
+    // Fills ds with the rows of `literal`: by sending it, or, in the set
+    // mode, from the one read of `setQuery` (sent once per report), keeping
+    // the rows whose key columns equal the key values. The first key is the
+    // one the rows are indexed by (the aircraft's board).
+    void open(Dataset& ds, const QString& literal, const QString& setQuery, const Keys& keys);
+
+    // The number of set queries sent (for tests).
+    int setReads() const { return static_cast<int>(m_read.size()); }
+
+private:
+    struct Set {
+        QStringList columns;
+        std::vector<std::vector<QVariant>> rows;
+        int keyColumn = -1;
+        QHash<QString, std::vector<int>> byKey; // row numbers in the order read
+    };
+    Set& read(const QString& setQuery, const QString& keyColumn);
+
+    Connection* m_connection;
+    bool m_sets;
+    std::map<QString, Set> m_read; // by set query and key column
+};
+
+// A text as the engine compares it: blanks at the end left out.
+QString comparedText(const QVariant& v);
+
+} // namespace plan::frames

@@ -1,0 +1,57 @@
+-- Form 34-GA type 1 for the 1st quarter of 2026 (1.01-31.03, 90 days) of ЮТЭЙР
+-- (owner code ЮТС); the clock stands at 15.06.2026, ages are counted to it.
+--
+-- Ми-8АМТ own (RA-22011, RA-22012, RA-22013):
+--   RA-22011, whole quarter. Two entries on 1.01 (code 0 first, then code 1):
+--   the day takes the lower ID, so 1.01 is И (the opening state, the
+--   highest ID of the latest date, would say Т). 10.02 code 4 to 19.02: 10
+--   Р days; 20.02 code 11 is И again; 31.03 code 10: 1 С day. И 40+39 = 79.
+--   Flights: 2.01 a zero row then 1:00 -> К; 3.01 zero only -> А; 15.02
+--   (repair) and 31.03 (С) count nowhere. К 1, А 78.
+--   RA-22012 entered 15.02: 14+31 = 45 register days, all И (no entries).
+--   Flights 14.02 (before entry, not counted), 15.02 and 31.03 -> К 2, А 43.
+--   RA-22013 removed 1.03: register 1.01-28.02 = 59 days. Two entries on
+--   1.11.2025, code 0 then code 7: the opening state takes the higher ID,
+--   so all 59 days are Д. Its entry of 1.03 lies after its register period.
+--   Group: 90+45+59 = 194 days; И 79+45 = 124, К 3, А 121, Р 10, С 1, Д 59.
+--   Percentages: И 124/194 = 63.92; К 3/124 = 2.42 and А 121/124 = 97.58
+--   (of И, not of the register days); Р 5.15; Д 30.41; С 1/194 = 0.52;
+--   zero categories stay empty.
+-- Ми-8АМТ leased: RA-22014 removed on 1.01 itself: in the query (removal on
+--   or after the first day) but no register day (to = 31.12.2025), so no row;
+--   its age still counts.
+-- Left out: RA-22015 entered 5.04 (after the quarter), RA-22016 of another
+--   operator, RA-20001 of a hidden type. Each would add an age below 5.
+-- Ми-8МТВ own: RA-23001, 90 days И, no flights: А 90, 100.00 and 100.00.
+-- Ages, running totals over the groups (below 5 / 5-15 / 15-30 / over 30):
+--   RA-22011 6 y 5 m, RA-22012 36 y, RA-22013 3 y 5 m -> 1/1/0/1 on the
+--   Ми-8АМТ rows; RA-22014 26 y and RA-23001 16 y -> 1/1/2/1 on the Ми-8МТВ rows.
+INSERT INTO EXPLUATANTY (ID_NAME, NAME, HIDE) VALUES ('ЮТЭЙР', 'АО «ЮТэйр»', 0);
+INSERT INTO EXPLUATANTY (ID_NAME, NAME, HIDE) VALUES ('СЕВЕР', 'ООО «Север»', 0);
+INSERT INTO OBSHIE (EXPLUATANT, VLADELETS, FIO_IAS, DOLGNOST_IAS, NACH_PDO, PHONE_PDO, ADRES_PREDPR, EMAIL_PREDPRIATIE, DOLGNOST_PDO, EMAIL_36GA) VALUES ('ЮТЭЙР', 'ЮТС', 'Иванов И.И.', 'Начальник ИАС', 'Петров П.П.', '49-00-00', 'г. Тюмень', 'office@ut.ru', 'Начальник ПДО', 'f36@ut.ru');
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8АМТ', 'RA-22011', 'ЮТЭЙР', 'ЮТС', '2020-01-01', NULL, NULL);
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8АМТ', 'RA-22012', 'ЮТЭЙР', 'ЮТС', '1990-03-01', '2026-02-15', NULL);
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8АМТ', 'RA-22013', 'ЮТЭЙР', 'ЮТС', '2023-01-01', NULL, '2026-03-01');
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8АМТ', 'RA-22014', 'ЮТЭЙР', 'ЛИЗ', '2000-01-01', NULL, '2026-01-01');
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8АМТ', 'RA-22015', 'ЮТЭЙР', 'ЮТС', '2024-01-01', '2026-04-05', NULL);
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8АМТ', 'RA-22016', 'СЕВЕР', 'ЮТС', '2024-01-01', NULL, NULL);
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-8МТВ', 'RA-23001', 'ЮТЭЙР', 'ЮТС', '2010-01-01', NULL, NULL);
+INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, EXPLUATANT, SOBSTVENNOST, DATA_IGOTOVLEN, DATE_REESTR_VVOD, DATE_REESTR_VYVOD) VALUES ('Ми-2 Hide', 'RA-20001', 'ЮТЭЙР', 'ЮТС', '2024-01-01', NULL, NULL);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2025-12-20', 4);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2026-01-01', 0);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2026-01-01', 1);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2026-02-10', 4);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2026-02-20', 11);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2026-03-31', 10);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22011', '2026-04-01', 4);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22013', '2025-11-01', 0);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22013', '2025-11-01', 7);
+INSERT INTO SOSTOIANIE_PARKA (TIP_VS, BORTOVOY_NOMER, DATA_STATUS, KOD_STATUS) VALUES ('Ми-8АМТ', 'RA-22013', '2026-03-01', 0);
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22011', '2026-01-02', '00:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22011', '2026-01-02', '01:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22011', '2026-01-03', '00:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22011', '2026-02-15', '02:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22011', '2026-03-31', '01:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22012', '2026-02-14', '01:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22012', '2026-02-15', '01:00');
+INSERT INTO SPRAVKA (TIP_VS, BORTOVOI_NOMER, DATA_POLETA, V_VOZDUHE) VALUES ('Ми-8АМТ', 'RA-22012', '2026-03-31', '00:30');
