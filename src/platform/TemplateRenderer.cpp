@@ -10,31 +10,18 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFont>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <set>
-#include <QTextLayout>
-#include <QTextFrame>
 #include <kainjow/mustache.hpp>
 #include <map>
+#include <set>
 
 namespace plan {
 namespace {
 namespace mu = kainjow::mustache;
-
-constexpr double MmPerInch = 25.4;
-double mmToPx(double mm) { return mm / MmPerInch * PagedDocument::LayoutDpi; }
-double ptToPx(double pt) { return pt / 72.0 * PagedDocument::LayoutDpi; }
 
 QString htmlEscape(const QString& s)
 {
@@ -597,211 +584,6 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
         page = insertUnderHeading(page, QStringLiteral("<p style=\"color: #a00000;\"><b>") +
                                             htmlEscape(DataDoubts::prefix() + doubts) + QStringLiteral("</b></p>"));
     return done(page);
-}
-
-// ---------------------------------------------------------------- PagedDocument
-
-PagedDocument::PagedDocument(const QString& html, const PageSetup& setup)
-    : m_html(html), m_setup(setup), m_layoutDevice(1, 1, QImage::Format_ARGB32)
-{
-    const int dpm = qRound(LayoutDpi / 0.0254);
-    m_layoutDevice.setDotsPerMeterX(dpm);
-    m_layoutDevice.setDotsPerMeterY(dpm);
-
-    const QSizeF page = pageSizePt();
-    const QMarginsF& m = setup.marginsMm;
-    m_footerHeight = setup.pageNumbers ? mmToPx(6) : 0;
-    m_body = QRectF(mmToPx(m.left()), mmToPx(m.top()), ptToPx(page.width()) - mmToPx(m.left() + m.right()),
-                    ptToPx(page.height()) - mmToPx(m.top() + m.bottom()) - m_footerHeight);
-    if (m_body.width() < 10 || m_body.height() < 10) // margins larger than the page
-        m_body = QRectF(0, 0, ptToPx(page.width()), ptToPx(page.height()) - m_footerHeight);
-
-    m_doc = std::make_unique<QTextDocument>();
-    m_doc->documentLayout()->setPaintDevice(&m_layoutDevice);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(setup.fontPt);
-    m_doc->setDefaultFont(font);
-    m_doc->setDocumentMargin(0);
-    layOut();
-    keepRowsTogether();
-}
-
-void PagedDocument::layOut()
-{
-    QElapsedTimer t;
-    t.start();
-    m_doc->setHtml(m_html);
-    m_doc->setPageSize(m_body.size());
-    if (qEnvironmentVariableIntValue("PLAN_TRACE_LAYOUT")) std::fprintf(stderr, "layout %lld ms, %d pages\n", t.elapsed(), m_doc->pageCount());
-}
-
-namespace {
-QString anchorTagOf(const QString& name) { return QStringLiteral("<a name=\"%1\">").arg(name); }
-} // namespace
-
-void PagedDocument::keepRowsTogether()
-{
-    const QString keep = QLatin1String(KeepWithNext);
-    const QString sign = QLatin1String(Signatures);
-    const double h = m_body.height();
-    // A few hundred page breaks at most: every step moves one row to a new page.
-    for (int step = 0, splits = 0; step < 400; ++step) {
-        QAbstractTextDocumentLayout* layout = m_doc->documentLayout();
-        std::vector<std::pair<QTextBlock, QString>> anchored;
-        for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next())
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QStringList names = it.fragment().charFormat().anchorNames();
-                if (names.contains(keep) || names.contains(sign)) {
-                    anchored.emplace_back(b, names.contains(keep) ? keep : sign);
-                    break;
-                }
-            }
-        auto pageOf = [&](double y) { return static_cast<int>(y / h); };
-        // The first block after b that starts below it (the next row), and
-        // the last non-empty block before b.
-        auto nextBelow = [&](const QTextBlock& b) {
-            const double bottom = layout->blockBoundingRect(b).bottom();
-            for (QTextBlock n = b.next(); n.isValid(); n = n.next())
-                if (layout->blockBoundingRect(n).top() >= bottom - 1 && !n.text().trimmed().isEmpty()) return n;
-            return QTextBlock();
-        };
-        auto lastBefore = [&](const QTextBlock& b) {
-            for (QTextBlock p = b.previous(); p.isValid(); p = p.previous())
-                if (!p.text().trimmed().isEmpty()) return p;
-            return QTextBlock();
-        };
-        int offender = -1; // index among the anchors of its kind in the HTML
-        QString kind;
-        int keepIndex = 0;
-        for (const auto& [b, name] : anchored) {
-            if (name == keep) {
-                const int index = keepIndex++;
-                if (index < splits) continue; // rows already moved stay where they are
-                const QRectF r = layout->blockBoundingRect(b);
-                const QTextBlock n = nextBelow(b);
-                if (n.isValid() && pageOf(layout->blockBoundingRect(n).top()) > pageOf(r.top()) &&
-                    pageOf(r.top()) == pageOf(r.bottom())) {
-                    offender = index;
-                    kind = keep;
-                    break;
-                }
-            } else {
-                // The block ends the document: its last line is on the last page.
-                const QTextBlock before = lastBefore(b);
-                const int last = pageOf(layout->documentSize().height() - 1);
-                if (before.isValid() && pageOf(layout->blockBoundingRect(before).top()) < last) {
-                    offender = 0;
-                    kind = sign;
-                }
-                break;
-            }
-        }
-        if (offender < 0) return;
-
-        // The position in the HTML of the row to move.
-        const QString anchorTag = anchorTagOf(kind);
-        int at = -1;
-        for (int i = 0, from = 0; i <= offender; ++i, from = at + 1) {
-            at = m_html.indexOf(anchorTag, from);
-            if (at < 0) return; // the HTML and the document disagree: leave the pages as they are
-        }
-        int rowStart = -1;
-        if (kind == keep) {
-            rowStart = m_html.lastIndexOf(QLatin1String("<tr"), at);
-        } else {
-            // Three body rows of the table before the signature go with it.
-            const int close = m_html.lastIndexOf(QLatin1String("</table"), at);
-            const int open = close < 0 ? -1 : m_html.lastIndexOf(QLatin1String("<table"), close);
-            if (open < 0) return;
-            const int headEnd = m_html.indexOf(QLatin1String("</thead>"), open);
-            const int bodyStart = headEnd >= 0 && headEnd < close ? headEnd : open;
-            rowStart = close;
-            for (int i = 0; i < 3; ++i) {
-                const int prev = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1);
-                if (prev <= bodyStart) break;
-                rowStart = prev;
-            }
-            // A row kept with the next goes along too.
-            for (int prev = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1);
-                 prev > bodyStart && m_html.mid(prev, rowStart - prev).contains(anchorTagOf(keep));
-                 prev = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1))
-                rowStart = prev;
-            if (rowStart == close) return;
-        }
-        const int open = rowStart < 0 ? -1 : m_html.lastIndexOf(QLatin1String("<table"), rowStart);
-        if (open < 0 || m_html.indexOf(QLatin1String("</table"), open) < rowStart) return;
-        const int tagEnd = m_html.indexOf(QLatin1Char('>'), open);
-        QString tag = m_html.mid(open, tagEnd - open + 1);
-        tag.insert(6, QStringLiteral(" style=\"page-break-before: always\""));
-        const int headStart = m_html.indexOf(QLatin1String("<thead"), open);
-        const int headEnd = m_html.indexOf(QLatin1String("</thead>"), open);
-        const bool hasHead = headStart >= 0 && headEnd >= 0 && headEnd < rowStart;
-        const QString head = hasHead ? m_html.mid(headStart, headEnd + 8 - headStart) : QString();
-        const int prevRow = m_html.lastIndexOf(QLatin1String("<tr"), rowStart - 1);
-        if (prevRow < open || (hasHead && prevRow < headEnd)) {
-            // The first row of the table moves: the whole table goes to the next page.
-            m_html.replace(open, tagEnd - open + 1, tag);
-        } else {
-            m_html.insert(rowStart, QStringLiteral("</table>") + tag + head);
-        }
-        layOut();
-        if (kind == sign) return;
-        splits = offender + 1;
-    }
-}
-
-PagedDocument::~PagedDocument() = default;
-
-int PagedDocument::pageCount() const { return m_doc->pageCount(); }
-
-QStringList PagedDocument::pageTexts() const
-{
-    QStringList pages(pageCount());
-    const double h = m_body.height();
-    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
-        const QRectF r = m_doc->documentLayout()->blockBoundingRect(b);
-        const QTextLayout* layout = b.layout();
-        for (int i = 0; layout && i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            const int page = static_cast<int>((r.top() + line.y() + line.height() / 2) / h);
-            if (page < 0 || page >= pages.size()) continue;
-            // Cells that must not wrap hold no-break spaces: shown as blanks.
-            pages[page] += b.text().mid(line.textStart(), line.textLength()).replace(QChar(0xA0), QLatin1Char(' ')) +
-                           QLatin1Char('\n');
-        }
-    }
-    return pages;
-}
-
-QSizeF PagedDocument::pageSizePt() const
-{
-    return m_setup.layout().fullRect(QPageLayout::Point).size();
-}
-
-void PagedDocument::paintPage(QPainter* p, int index, int number, int total) const
-{
-    p->save();
-    p->translate(m_body.topLeft());
-    const QRectF view(0, index * m_body.height(), m_body.width(), m_body.height());
-    p->setClipRect(QRectF(QPointF(0, 0), m_body.size()));
-    p->translate(0, -view.top());
-    QAbstractTextDocumentLayout::PaintContext ctx;
-    ctx.clip = view;
-    ctx.palette.setColor(QPalette::Text, Qt::black);
-    m_doc->documentLayout()->draw(p, ctx);
-    p->restore();
-
-    if (m_setup.pageNumbers) {
-        p->save();
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setPixelSize(qRound(ptToPx(7)));
-        p->setFont(f);
-        p->setPen(Qt::black);
-        const QRectF footer(m_body.left(), m_body.bottom(), m_body.width(), m_footerHeight);
-        p->drawText(footer, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Стр. %1 из %2").arg(number).arg(total));
-        if (!m_setup.footer.isEmpty()) p->drawText(footer, Qt::AlignLeft | Qt::AlignBottom, m_setup.footer);
-        p->restore();
-    }
 }
 
 } // namespace plan

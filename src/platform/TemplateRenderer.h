@@ -120,6 +120,15 @@ public:
 // One prepared document laid out in pages. Layout works at a fixed
 // resolution (LayoutDpi), independent of the screen, so that pages break at
 // the same rows in the preview, the PDF and on paper.
+//
+// Nothing is laid out until the pages are first asked for. A long document
+// is laid out in bounded pieces: the body rows of its tables are taken a few
+// hundred at a time, each piece starting on a fresh page (a piece that starts
+// inside a table opens it again with its head), so that paginating and
+// painting a page cost the same on page 700 as on page 1. Where the pages of
+// a piece end is chosen so that a row is never split over two pages (unless
+// it is taller than a page), a row marked keep-with-next is never the last of
+// its page, and the signature block takes the last rows before it along.
 class PagedDocument {
 public:
     static constexpr int LayoutDpi = 300;
@@ -148,19 +157,19 @@ public:
     static constexpr const char* KeepWithNext = "keep-with-next";
     static constexpr const char* Signatures = "signatures";
 
+    // Body rows laid out together at most (a piece grows when its rows do
+    // not fill more than one page).
+    static constexpr int PieceRows = 200;
+
 private:
-    // Moves rows to the next page where a row marked keep-with-next is the
-    // last of its page, and where the signature block would stand apart from
-    // the rows before it; the table is split there, its head repeated.
-    void keepRowsTogether();
-    void layOut();
+    struct Pages;
+    const Pages& pages() const;
 
     QString m_html;
     PageSetup m_setup;
-    QImage m_layoutDevice;
-    std::unique_ptr<QTextDocument> m_doc;
     QRectF m_body; // in LayoutDpi pixels, relative to the page
     double m_footerHeight = 0;
+    mutable std::unique_ptr<Pages> m_pages;
 };
 
 } // namespace plan
