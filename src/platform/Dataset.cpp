@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlField>
+#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cmath>
@@ -148,12 +149,16 @@ QSqlDatabase Dataset::db() const
 void Dataset::open()
 {
     close();
-    // PLAN_TRACE_SQL=1 lists every query sent, for finding what a slow report asks.
+    // PLAN_TRACE_SQL=1 lists every query sent with its milliseconds and rows
+    // (or "memo" when it was served from memory), for finding what a slow
+    // report asks.
     static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
-    if (trace) std::fprintf(stderr, "SQL %s\n", m_command.toUtf8().constData());
+    QElapsedTimer timer;
+    if (trace) timer.start();
     QueryMemo* memo = QueryMemo::on(m_connection);
     if (memo) {
         if (const QueryMemo::Result* r = memo->find(m_command)) {
+            if (trace) std::fprintf(stderr, "SQL memo %s\n", m_command.toUtf8().constData());
             m_columns = r->columns;
             m_rows = r->rows;
             m_pos = 0;
@@ -177,6 +182,9 @@ void Dataset::open()
     m_pos = 0;
     m_active = true;
     Heartbeat::beat();
+    if (trace)
+        std::fprintf(stderr, "SQL %.2f ms %zu rows %s\n", timer.nsecsElapsed() / 1e6, m_rows.size(),
+                     m_command.toUtf8().constData());
     if (memo) memo->keep(m_command, m_columns, m_rows);
 }
 
