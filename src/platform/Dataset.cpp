@@ -188,6 +188,13 @@ void Dataset::open()
     if (memo) memo->keep(m_command, m_columns, m_rows);
 }
 
+std::vector<std::vector<QVariant>> Dataset::takeRows()
+{
+    std::vector<std::vector<QVariant>> rows = std::move(m_rows);
+    close();
+    return rows;
+}
+
 void Dataset::assign(const QStringList& columns, std::vector<std::vector<QVariant>> rows)
 {
     close();
@@ -457,6 +464,9 @@ void Dataset::post()
         throw DbError(QStringLiteral("Не удается записать строку в таблицу %1: %2").arg(table, err));
     }
     if (!m_inRows && !d.commit()) throw DbError(QStringLiteral("Не удается записать строку в таблицу %1: %2").arg(table, describeSqlError(d.lastError())));
+    // A run of rows (a report's staging table, thousands of rows) keeps none
+    // of them: they are read back by the table's query when shown.
+    if (m_inRows) return;
     m_rows.push_back(m_newRow);
     m_pos = static_cast<int>(m_rows.size()) - 1;
 }

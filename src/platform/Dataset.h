@@ -109,6 +109,8 @@ public:
 
     // The whole result, for exports.
     const std::vector<std::vector<QVariant>>& rows() const { return m_rows; }
+    // Hands the rows over and closes the dataset (a read made for one use).
+    std::vector<std::vector<QVariant>> takeRows();
     // Makes the dataset hold the given rows as if its command had returned
     // them (rows read once for many datasets); the cursor on the first.
     void assign(const QStringList& columns, std::vector<std::vector<QVariant>> rows);

@@ -164,7 +164,7 @@ bool ReportComponent::prepareReport(bool clearPrevious)
                 Dataset current(d->dataset->connection());
                 current.setCommandText(d->dataset->commandText());
                 current.open();
-                rows = TableRows::fromDataset(current);
+                rows = TableRows::take(current);
             }
         }
         QString error;

@@ -318,6 +318,14 @@ TableRows TableRows::fromDataset(const Dataset& ds)
     return t;
 }
 
+TableRows TableRows::take(Dataset& ds)
+{
+    TableRows t;
+    t.columns = ds.fieldNames();
+    t.rows = ds.takeRows();
+    return t;
+}
+
 // ---------------------------------------------------------------- TemplateRenderer
 
 QString TemplateRenderer::renderValue(const QString& raw)
@@ -503,7 +511,7 @@ TableRows readOnlyRows(Connection* connection, const QString& sql)
     Dataset ds(connection);
     ds.setCommandText(sql);
     ds.open();
-    return TableRows::fromDataset(ds);
+    return TableRows::take(ds);
 }
 } // namespace
 

@@ -76,6 +76,8 @@ struct TableRows {
     QStringList columns;
     std::vector<std::vector<QVariant>> rows;
     static TableRows fromDataset(const Dataset& ds);
+    // The rows taken from the dataset, which is closed (no copy).
+    static TableRows take(Dataset& ds);
 };
 
 class TemplateRenderer {
