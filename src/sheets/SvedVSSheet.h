@@ -106,6 +106,8 @@ public:
     // (whole tables once the batch is long enough, else none: its own queries).
     frames::BoardSets* nextSheet();
     int sheets() const { return m_sheets; }
+    // Whole tables read so far (for tests).
+    int setReads() const { return m_sets ? m_sets->setReads() : 0; }
 
 private:
     Connection* m_c;
