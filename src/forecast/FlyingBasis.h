@@ -17,6 +17,9 @@
 
 namespace plan {
 class Connection;
+namespace frames {
+class BoardSets;
+}
 }
 
 namespace plan::forecast {
@@ -36,6 +39,11 @@ public:
 
     // The query of a board's records of the 30-day window.
     static QString lastMonthQuery(const QString& board, const QDate& today);
+    // The same window for every board, in the same order (the set read of
+    // a large selection, split by board).
+    static QString lastMonthSetQuery(const QDate& today);
+    // Reads the window through `sets` (null: each board's own query).
+    void readThrough(frames::BoardSets* sets) { m_sets = sets; }
     // The planned hours: a whole number, else plan::ConversionError naming
     // the text and the field.
     static int plannedHours(const QString& text);
@@ -51,6 +59,7 @@ private:
     int m_basis;
     QString m_plannedText;
     QDate m_today;
+    frames::BoardSets* m_sets = nullptr;
     QHash<QString, std::vector<Record>> m_records;
 };
 
