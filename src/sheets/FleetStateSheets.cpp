@@ -266,6 +266,7 @@ int fleetProgressCount(Connection& c)
 
 std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress)
 {
+    const QueryMemo memo(&c, kFormTables);
     SheetContext ctx(c, today);
     auto operators = openQuery(&c, QStringLiteral("Select * From EXPLUATANTY Where HIDE=0 Order By ID_NAME;"));
 
@@ -315,6 +316,7 @@ std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const
 std::vector<StagingRow> buildSostParkT2(Connection& c, const std::vector<frames::AircraftRef>& aircraft,
                                         const QDate& today, const Progress& progress)
 {
+    const QueryMemo memo(&c, kFormTables);
     SheetContext ctx(c, today);
     FirstRowByAircraft season(c, QStringLiteral("SEZONNOE_TO"), pos::sezonnoe_to::TIP_VS, pos::sezonnoe_to::BORTOVOY_NOMER);
     QHash<QString, FormCycle> cycles;

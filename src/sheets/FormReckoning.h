@@ -88,6 +88,12 @@ Remainders airframeRemainders(Connection& c, const Dataset& reestr, bool halfway
 // An engine: GetOstatTO(12, 48), no F1; errors name the engine and its serial number.
 Remainders engineRemainders(Connection& c, const Dataset& dvigatel);
 
+// The tables of forms and ground rules, which the remainders of each
+// aircraft read again (rarozidi::GetOstatTO, GetOstatF1): a report over many
+// aircraft keeps them in a QueryMemo for its run.
+inline const QStringList kFormTables = {QStringLiteral("PTO_FORMY"), QStringLiteral("PTO_FORMY_DVIG"),
+                                        QStringLiteral("TIPOVYE_DANNYE_VS")};
+
 // Whole days the minutes last at an average per day (0 when the average is 0).
 int daysToForm(long long minutes, double perDay);
 // today + days when the board has flown in the window, else today + one month.

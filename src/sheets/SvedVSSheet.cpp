@@ -87,10 +87,14 @@ using Continuous = QString (*)(Connection&, const Dataset&, int);
 
 // ---------------------------------------------------------------- the sheet
 
+std::unique_ptr<Dataset> ownRows(Connection* c, frames::BoardSets* sets, const QString& literal, const QString& setQuery,
+                                 const frames::BoardSets::Keys& keys);
+
 class Sheet {
 public:
-    Sheet(Connection* c, const QString& type, const QString& board, const QString& title, const QDate& today)
-        : m_c(c), m_type(type), m_board(board), m_title(title), m_today(today)
+    Sheet(Connection* c, const QString& type, const QString& board, const QString& title, const QDate& today,
+          frames::BoardSets* sets)
+        : m_c(c), m_type(type), m_board(board), m_title(title), m_today(today), m_sets(sets)
     {
     }
 
@@ -116,6 +120,12 @@ public:
 
 private:
     std::unique_ptr<Dataset> open(const QString& sql) { return openQuery(m_c, sql); }
+    // The aircraft's rows of a component table: its own query, or in a batch
+    // read in sets the rows of `setQuery` (the same query without the
+    // aircraft's conditions) whose `place` column holds the board, TIP_VS the
+    // type and the further key columns their values.
+    std::unique_ptr<Dataset> ownRows(const QString& literal, const QString& setQuery, const char* place,
+                                     frames::BoardSets::Keys more = {});
     QString type() const { return sqlEscape(m_type); }
     QString board() const { return sqlEscape(m_board); }
 
@@ -137,6 +147,7 @@ private:
     int secondLimit(const Dataset& ds, const Layout& l) const;
 
     void blades(const char* rotor, const char* name);
+    std::unique_ptr<Dataset> bladeRows(const char* rotor);
     // Units of AGREGAT: the counted by hours or landings, and by the calendar.
     Cells unitCells(const Dataset& ds, const Layout& l) const;
     Cells calendarCells(const Dataset& ds, const Layout& l) const;
@@ -147,9 +158,27 @@ private:
     Connection* m_c;
     QString m_type, m_board, m_title;
     QDate m_today;
+    frames::BoardSets* m_sets;
     int m_number = 0;
     QString m_component; // the component of the row being built, for messages
 };
+
+std::unique_ptr<Dataset> ownRows(Connection* c, frames::BoardSets* sets, const QString& literal, const QString& setQuery,
+                                 const frames::BoardSets::Keys& keys)
+{
+    if (!sets) return openQuery(c, literal);
+    auto ds = std::make_unique<Dataset>(c);
+    sets->open(*ds, literal, setQuery, keys);
+    return ds;
+}
+
+std::unique_ptr<Dataset> Sheet::ownRows(const QString& literal, const QString& setQuery, const char* place,
+                                        frames::BoardSets::Keys more)
+{
+    frames::BoardSets::Keys keys{{QString::fromLatin1(place), m_board}, {QStringLiteral("TIP_VS"), m_type}};
+    keys.insert(keys.end(), more.begin(), more.end());
+    return sheets::ownRows(m_c, m_sets, literal, setQuery, keys);
+}
 
 void Sheet::add(const QString& name, const Cells& c)
 {
@@ -275,8 +304,9 @@ static_assert(pos::dvigatel::NARABOTKA_PPR == pos::reductor::NARABOTKA_PPR &&
 
 void Sheet::FunDvigAdd()
 {
-    auto ds = open(QStringLiteral("SELECT * FROM Dvigatel WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
-                   board() + QStringLiteral("')) ORDER BY ODIN_DVA;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM Dvigatel WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
+                          board() + QStringLiteral("')) ORDER BY ODIN_DVA;"),
+                      QStringLiteral("SELECT * FROM Dvigatel ORDER BY ODIN_DVA;"), "GDE_STOIT");
     const Layout& l = engine::layout;
     for (; !ds->eof(); ds->next()) {
         const QString at = textAt(*ds, pos::dvigatel::ODIN_DVA);
@@ -292,8 +322,9 @@ void Sheet::FunDvigAdd()
 
 void Sheet::FunRedAdd()
 {
-    auto ds = open(QStringLiteral("SELECT * FROM Reductor WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
-                   board() + QStringLiteral("')) ORDER BY ID;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM Reductor WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
+                          board() + QStringLiteral("')) ORDER BY ID;"),
+                      QStringLiteral("SELECT * FROM Reductor ORDER BY ID;"), "GDE_STOIT");
     Layout l = engine::layout;
     l.model = pos::reductor::NAZVANIE_REDUCTORA;
     for (; !ds->eof(); ds->next())
@@ -306,8 +337,9 @@ void Sheet::FunRedAdd()
 void Sheet::FunVSUAdd()
 {
     namespace p = pos::vsu;
-    auto ds = open(QStringLiteral("SELECT * FROM VSU WHERE (((TIP_VS)='") + type() + QStringLiteral("') AND ((MESTO_USTANOVKI)='") +
-                   board() + QStringLiteral("')) ORDER BY ID;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM VSU WHERE (((TIP_VS)='") + type() + QStringLiteral("') AND ((MESTO_USTANOVKI)='") +
+                          board() + QStringLiteral("')) ORDER BY ID;"),
+                      QStringLiteral("SELECT * FROM VSU ORDER BY ID;"), "MESTO_USTANOVKI");
     if (ds->eof()) return;
     struct Counter {
         const char* suffix;
@@ -359,8 +391,9 @@ void Sheet::FunVSUAdd()
 void Sheet::FunVtVVAdd()
 {
     namespace p = pos::vozdushny_vint;
-    auto ds = open(QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE (((TIP_VS)='") + type() +
-                   QStringLiteral("') AND ((GDE_STOIT)='") + board() + QStringLiteral("')) ORDER BY ODIN_DVA, ID;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM VOZDUSHNY_VINT WHERE (((TIP_VS)='") + type() +
+                          QStringLiteral("') AND ((GDE_STOIT)='") + board() + QStringLiteral("')) ORDER BY ODIN_DVA, ID;"),
+                      QStringLiteral("SELECT * FROM VOZDUSHNY_VINT ORDER BY ODIN_DVA, ID;"), "GDE_STOIT");
     const Layout l{p::NAZVANIE_VINTA, p::ZAVODSKOY_NOMER, p::IZGOTOVLEN_DATA, p::VSEGO_REMONTOV, p::REMONT_DATA,
                    p::REMONT_ZAVOD, p::NARABOTKA_SNE, p::NARABOTKA_PPR, p::NAZNACHENNYI_CHASOV, p::DO_PERVOGO_CHASOV,
                    p::MEZHREMONTNYI_CHASOV};
@@ -390,9 +423,15 @@ QString query(const QString& type, const QString& board, const char* rotor)
 }
 } // namespace blade
 
+std::unique_ptr<Dataset> Sheet::bladeRows(const char* rotor)
+{
+    return ownRows(blade::query(type(), board(), rotor), QStringLiteral("SELECT * FROM LOPAST ORDER BY ID;"), "GDE_STOIT",
+                   {{QStringLiteral("TIP_VINTA"), QString::fromUtf8(rotor)}});
+}
+
 void Sheet::blades(const char* rotor, const char* name)
 {
-    auto ds = open(blade::query(type(), board(), rotor));
+    auto ds = bladeRows(rotor);
     const Layout& l = blade::layout;
     for (; !ds->eof(); ds->next())
         addRow(QString::fromUtf8(name), *ds, l.model, l.serial, [&] {
@@ -404,7 +443,7 @@ void Sheet::blades(const char* rotor, const char* name)
 
 void Sheet::FunLopNVAdd()
 {
-    auto ds = open(blade::query(type(), board(), "Несущий"));
+    auto ds = bladeRows("Несущий");
     const Layout& l = blade::layout;
     for (int n = 1; !ds->eof(); ds->next(), ++n) {
         const QString blanks(n, QLatin1Char(' '));
@@ -450,8 +489,9 @@ void Sheet::FunVtNVAdd()
 {
     namespace p = pos::vtulka_nv;
     auto ref = open(QStringLiteral("Select * From ETA_VTULKA_NV Where ((TIP_VS)='") + type() + QStringLiteral("') Order By ID_NAME;"));
-    auto ds = open(QStringLiteral("SELECT * FROM VTULKA_NV  WHERE (((VTULKA_NV.TIP_VS)='") + type() +
-                   QStringLiteral("') AND ((VTULKA_NV.GDE_STOIT)='") + board() + QStringLiteral("')) Order By ID;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM VTULKA_NV  WHERE (((VTULKA_NV.TIP_VS)='") + type() +
+                          QStringLiteral("') AND ((VTULKA_NV.GDE_STOIT)='") + board() + QStringLiteral("')) Order By ID;"),
+                      QStringLiteral("SELECT * FROM VTULKA_NV Order By ID;"), "GDE_STOIT");
     const auto names = referenceNames(*ref, pos::eta_vtulka_nv::ID_NAME, pos::eta_vtulka_nv::NAME);
     const Layout l{p::CHERT_NOMER, p::ZAVODSKOY_NOMER, p::IZGOTOVLEN_DATA, p::VSEGO_REMONTOV, p::REMONT_DATA,
                    p::REMONT_ZAVOD, p::NARABOTKA_SNE, p::NARABOTKA_PPR, p::NAZNACHENNYI_RESURS, p::DO_PERVOGO_CHASOV,
@@ -470,8 +510,10 @@ void Sheet::FunVtNVAdd()
 void Sheet::FunVtHVAdd()
 {
     namespace p = pos::hvostovoy_vint;
-    auto ds = open(QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
-                   board() + QStringLiteral("') AND ((ZAVODSKOY_NOMER_VTULKA) Is Not Null)) ORDER BY ID;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
+                          board() + QStringLiteral("') AND ((ZAVODSKOY_NOMER_VTULKA) Is Not Null)) ORDER BY ID;"),
+                      QStringLiteral("SELECT * FROM HVOSTOVOY_VINT WHERE ((ZAVODSKOY_NOMER_VTULKA) Is Not Null) ORDER BY ID;"),
+                      "GDE_STOIT");
     const Layout l{p::NAZVANIE_VINT, p::ZAVODSKOY_NOMER, p::IZGOTOVLEN_DATA, p::VSEGO_REMONTOV, p::REMONT_DATA,
                    p::REMONT_ZAVOD, p::NARABOTKA_SNE, p::NARABOTKA_PPR, p::NAZNACHENNYI_CHASOV, p::DO_PERVOGO_CHASOV,
                    p::MEZHREMONTNYI_CHASOV};
@@ -488,8 +530,9 @@ void Sheet::FunVtHVAdd()
 void Sheet::FunLebedkaAdd()
 {
     namespace p = pos::lebedka;
-    auto ds = open(QStringLiteral("SELECT * FROM LEBEDKA WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
-                   board() + QStringLiteral("')) ORDER BY ID;"));
+    auto ds = ownRows(QStringLiteral("SELECT * FROM LEBEDKA WHERE (((Tip_VS)='") + type() + QStringLiteral("') AND ((Gde_stoit)='") +
+                          board() + QStringLiteral("')) ORDER BY ID;"),
+                      QStringLiteral("SELECT * FROM LEBEDKA ORDER BY ID;"), "GDE_STOIT");
     const Layout l{p::NAZVANIE_LEBEDKA, p::ZAVODSKOY_NOMER_LEBEDKA, p::IZGOTOVLEN_DATA, p::VSEGO_REMONTOV, p::REMONT_DATA,
                    p::REMONT_ZAVOD, p::NARABOTKA_SNE, p::NARABOTKA_PPR, p::NAZNACHENNYI_CHASOV, p::DO_PERVOGO_CHASOV,
                    p::MEZHREMONTNYI_CHASOV};
@@ -569,13 +612,13 @@ void Sheet::FunAgrAdd(const QString& drawing, bool onlyThisDrawing)
         condition = frames::idCondition(QStringLiteral("ID_NAME"), ids) + QStringLiteral(" And ");
     }
     const QString head = QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + type() + QStringLiteral("' And GDE_STOIT='") +
-                         board() + QStringLiteral("') And ") + condition;
+                         board() + QStringLiteral("') And ");
     const QString tail = QStringLiteral("(PLAN_DVIG_VSU='0') Order By TIP_OBORUDOVANIA Desc, SYSTEMA, ID_NAME, ID;");
     const Layout& l = unit::layout;
     int n = 0;
     for (const bool calendar : {false, true}) {
-        auto ds = open(head + (calendar ? QStringLiteral("(ED_IZMERENIA='2') And ") : QStringLiteral("(ED_IZMERENIA<>'2') And ")) +
-                       tail);
+        const QString rest = condition + (calendar ? QStringLiteral("(ED_IZMERENIA='2') And ") : QStringLiteral("(ED_IZMERENIA<>'2') And ")) + tail;
+        auto ds = ownRows(head + rest, QStringLiteral("Select * From AGREGAT Where ") + rest, "GDE_STOIT");
         for (; !ds->eof(); ds->next()) {
             const QString name = names.value(textAt(*ds, p::ID_NAME), rarozidi::FunAddIDNameAgregat(*ds));
             const int blanks = ++n;
@@ -592,8 +635,9 @@ void Sheet::FunZCUAdd()
 {
     namespace p = pos::zcu;
     auto ref = open(QStringLiteral("Select * From ETA_ZCU Where ((TIP_VS)='") + type() + QStringLiteral("') Order By ID_NAME;"));
-    auto ds = open(QStringLiteral("Select * From ZCU Where TIP_VS= '") + type() + QStringLiteral("' And GDE_STOIT='") + board() +
-                   QStringLiteral("' Order By ID_NAME, ID;"));
+    auto ds = ownRows(QStringLiteral("Select * From ZCU Where TIP_VS= '") + type() + QStringLiteral("' And GDE_STOIT='") + board() +
+                          QStringLiteral("' Order By ID_NAME, ID;"),
+                      QStringLiteral("Select * From ZCU Order By ID_NAME, ID;"), "GDE_STOIT");
     const auto names = referenceNames(*ref, pos::eta_zcu::ID_NAME, pos::eta_zcu::NAME);
     const Layout l{p::CHERT_NOMER, p::ZAVOD_NOMER, p::IZGOTOVLEN_DATA, p::VSEGO_REMONTOV, p::REMONT_DATA, p::REMONT_ZAVOD,
                    p::NARABOTKA_SNE, p::NARABOTKA_PPR, p::NAZNACHENNYI_CHASOV, p::DO_PERVOGO_CHASOV, p::MEZHREMONTNYI_CHASOV};
@@ -711,19 +755,44 @@ void addSection(Sheet& s, const Dataset& R, const QString& k, const QString& dra
     else if (k == QLatin1String("Shlang")) s.FunShlangAdd();
 }
 
+// The tables a batch of sheets reads once: per-type data, reference lists,
+// the tuning list and the operators' data.
+const QStringList kBatchMemoTables = {QStringLiteral("TIPOVYE_DANNYE_VS"), QStringLiteral("ETA_VTULKA_NV"),
+                                      QStringLiteral("ETAAGREGAT"),        QStringLiteral("ETA_ZCU"),
+                                      QStringLiteral("ETASHLANG"),         QStringLiteral("TUNE_DOCS"),
+                                      QStringLiteral("OBSHIE"),            QStringLiteral("EXPLUATANTY")};
+
 } // namespace
 
-SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& today)
+SvedVSBatch::SvedVSBatch(Connection* c) : m_c(c), m_memo(c, kBatchMemoTables) {}
+
+frames::BoardSets* SvedVSBatch::nextSheet()
+{
+    ++m_sheets;
+    // The flight records of continuously counted components stay read per
+    // board, from the earliest installation: the whole table (ten years of a
+    // large fleet) costs more than the few hundred records each sheet needs.
+    if (!m_sets && frames::BoardSets::wanted(static_cast<std::size_t>(m_sheets)))
+        m_sets = std::make_unique<frames::BoardSets>(m_c, true);
+    return m_sets.get();
+}
+
+SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& today, SvedVSBatch* batch)
 {
     const QString type = o.aircraft.type, board = o.aircraft.board;
+    frames::BoardSets* sets = batch ? batch->nextSheet() : nullptr;
+    const frames::BoardSets::Keys aircraftKeys{{QStringLiteral("BORTOVOI_NOMER"), board}, {QStringLiteral("TIP_VS"), type}};
     // The flying of the previous month.
     const MonthSpan month = previousMonth(today);
-    auto flights = openQuery(
-        c, QStringLiteral("Select Data_poleta, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Tip_VS, Na_zemle, Na_zemle_2, "
-                          "Na_zemle_3 From Spravka Where (((TIP_VS) = '") +
-               sqlEscape(type) + QStringLiteral("') AND ((Bortovoi_nomer) = '") + sqlEscape(board) +
-               QStringLiteral("') AND (Data_poleta) Between ") + frames::sqlDate(month.first) + QStringLiteral(" AND ") +
-               frames::sqlDate(month.last) + QStringLiteral(") Order by Data_poleta, ID;"));
+    const QString flightColumns = QStringLiteral(
+        "Select Data_poleta, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Tip_VS, Na_zemle, Na_zemle_2, Na_zemle_3 From Spravka Where ");
+    const QString monthSpan = QStringLiteral("(Data_poleta) Between ") + frames::sqlDate(month.first) + QStringLiteral(" AND ") +
+                              frames::sqlDate(month.last);
+    auto flights = ownRows(c, sets,
+                           flightColumns + QStringLiteral("(((TIP_VS) = '") + sqlEscape(type) +
+                               QStringLiteral("') AND ((Bortovoi_nomer) = '") + sqlEscape(board) + QStringLiteral("') AND ") +
+                               monthSpan + QStringLiteral(") Order by Data_poleta, ID;"),
+                           flightColumns + monthSpan + QStringLiteral(" Order by Data_poleta, ID;"), aircraftKeys);
     auto rule = openQuery(c, QStringLiteral("Select UCHITYVAT_ZEMLU, KOL_VO_ZEMLIA_PLANER From TIPOVYE_DANNYE_VS Where TIP_VS='") +
                                  sqlEscape(type) + QStringLiteral("' Order By ID;"));
     rarozidi::GroundRule ground;
@@ -739,8 +808,10 @@ SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& toda
                                                   ground);
     }
 
-    auto R = openQuery(c, QStringLiteral("Select * From REESTR Where TIP_VS='") + sqlEscape(type) +
-                              QStringLiteral("' And BORTOVOI_NOMER='") + sqlEscape(board) + QStringLiteral("';"));
+    auto R = ownRows(c, sets,
+                     QStringLiteral("Select * From REESTR Where TIP_VS='") + sqlEscape(type) +
+                         QStringLiteral("' And BORTOVOI_NOMER='") + sqlEscape(board) + QStringLiteral("';"),
+                     QStringLiteral("Select * From REESTR Order By ID;"), aircraftKeys);
     if (R->eof())
         throw DbError(QStringLiteral("ВС %1 %2 нет в реестре (REESTR): откройте справку заново и выберите ВС из списка.")
                           .arg(type, board));
@@ -757,7 +828,7 @@ SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& toda
 
     // The flying of every continuously counted component comes from one read of the aircraft's records.
     const rarozidi::FlightCache cache;
-    Sheet s(c, type, board, out.title, today);
+    Sheet s(c, type, board, out.title, today, sets);
     if (!o.tuned) {
         for (const char* key : {"Plane", "Dvigatel", "Reductor", "VSU", "LopastVV", "VozdVint", "LopastNV", "VtulkaNV",
                                 "LopastHV", "HvostovoyVint", "Lebedka"})

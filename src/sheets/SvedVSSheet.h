@@ -17,10 +17,14 @@
 // Writes:   nothing itself; the frame writes the rows (positions 1 to 12 of
 //           the table, see SvedVS below).
 #include "frames/AircraftGrid.h"
+#include "frames/BoardSets.h"
+#include "platform/Dataset.h"
 #include "platform/ReportCycle.h"
+#include "rarozidi/Flying.h"
 
 #include <QDate>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace plan {
@@ -85,9 +89,38 @@ struct SvedVSSheet {
     QDate lastFlight;    // position 25 of the register row; invalid when not set
 };
 
+// Sheets made one after another without a pause between them (every
+// aircraft picked in turn in one go): while the batch lives, the per-type
+// data, reference lists, tuning list and operator data are read once
+// (nothing writes them between the sheets of a batch), and from the
+// BoardSets::wanted()-th sheet on the aircraft's own tables are read whole
+// once and each sheet takes its aircraft's rows from that read, in the
+// order its own queries give. The rows of each sheet are those of its own
+// queries.
+class SvedVSBatch {
+public:
+    explicit SvedVSBatch(Connection* c);
+    SvedVSBatch(const SvedVSBatch&) = delete;
+    SvedVSBatch& operator=(const SvedVSBatch&) = delete;
+    // Counts a sheet of the batch; the reads of the aircraft tables for it
+    // (whole tables once the batch is long enough, else none: its own queries).
+    frames::BoardSets* nextSheet();
+    int sheets() const { return m_sheets; }
+    // Whole tables read so far (for tests).
+    int setReads() const { return m_sets ? m_sets->setReads() : 0; }
+
+private:
+    Connection* m_c;
+    QueryMemo m_memo;
+    rarozidi::FlightCache m_flights;
+    std::unique_ptr<frames::BoardSets> m_sets;
+    int m_sheets = 0;
+};
+
 // Builds the sheet as of `today`. An aircraft missing from the register, and
 // a running time that is not "H:MM", raise plan::DbError with a message in
 // Russian naming the aircraft, the component, the column and the value.
-SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& today);
+// `batch`: the sheet is one of a batch (see SvedVSBatch).
+SvedVSSheet buildSvedVS(Connection* c, const SvedVSOptions& o, const QDate& today, SvedVSBatch* batch = nullptr);
 
 } // namespace plan::sheets

@@ -7,6 +7,7 @@
 #include "rarozidi/Func.h"
 #include "sheets/SvedVSSheet.h"
 
+#include <QTimer>
 
 namespace plan::sheets {
 
@@ -16,6 +17,8 @@ TfrPlanSprSvedVS::TfrPlanSprSvedVS()
     : TunedSheetFrame({"TUNE_PLAN_SPRAVKA", "SVEDENIA_O_VS", false, "PARER_SIZE", "A4"})
 {
 }
+
+TfrPlanSprSvedVS::~TfrPlanSprSvedVS() = default;
 
 void TfrPlanSprSvedVS::FunReport()
 {
@@ -32,10 +35,14 @@ void TfrPlanSprSvedVS::runSheet(bool tunedSheet)
     o.aircraft = aircraft();
     o.tuned = tunedSheet;
     o.a4 = a4();
+    if (!m_batch) {
+        m_batch = std::make_unique<SvedVSBatch>(ADOConPdo);
+        QTimer::singleShot(0, this, [this] { m_batch.reset(); });
+    }
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kSvedVSQuery), svedVSTemplate(o),
                     [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
-                        const SvedVSSheet sheet = buildSvedVS(ADOConPdo, o, Clock::today());
+                        const SvedVSSheet sheet = buildSvedVS(ADOConPdo, o, Clock::today(), m_batch.get());
                         ReportValues v = rarozidi::FunReportValues(*ADOConPdo, sheet.operatorCode);
                         const int bang = sheet.title.indexOf(QLatin1Char('!'));
                         v.insert(QStringLiteral("report_title"), QStringLiteral("Сведения ") + sheet.title.left(bang));

@@ -6,19 +6,28 @@
 //           shows (SvedVSSheet.h), TUNE_DOCS for the tuned sheet, and the
 //           settings TUNE_PLAN_SPRAVKA/SVEDENIA_O_VS (chkTune), PARER_SIZE/A4
 //           (rbtA4, rbtA5) and MAIN/SCALE.
-// Computes: the sheet (buildSvedVS).
+// Computes: the sheet (buildSvedVS). Sheets picked one after another without
+//           the event loop running between them (every aircraft in turn in
+//           one go) are one batch (SvedVSBatch): what does not change between
+//           them is read once; the batch ends when control returns to the
+//           event loop, so a sheet picked by hand reads everything afresh.
 // Writes:   REPORT_PRODLENIE_OSN_AGREGATY, positions 1 to 12, shown with the
 //           template rep01 (A4) or rep11 (A5); the three settings as the
 //           controls change.
 #include "frames/AircraftGrid.h"
 #include "sheets/TunedSheetFrame.h"
 
+#include <memory>
+
 namespace plan::sheets {
+
+class SvedVSBatch;
 
 class TfrPlanSprSvedVS : public TunedSheetFrame {
     Q_OBJECT
 public:
     TfrPlanSprSvedVS();
+    ~TfrPlanSprSvedVS() override;
 
     // The sheet of the aircraft picked: tuned when chkTune is ticked.
     void FunReport() override;
@@ -27,6 +36,8 @@ public:
 
 private:
     void runSheet(bool tunedSheet);
+
+    std::unique_ptr<SvedVSBatch> m_batch;
 };
 
 } // namespace plan::sheets

@@ -149,6 +149,7 @@ QString taggedForm(const QString& name, const QDate& date)
 PlanOtvod buildPlanOtvod(Connection& c, const PlanOtvodOptions& o, const QDate& today, const Progress& progress)
 {
     PlanOtvod plan;
+    const QueryMemo memo(&c, kFormTables);
     PlanContext ctx(c, o.op);
     QHash<QString, TypeGroundRules> rules;
     QHash<QString, bool> separateEngineForms;
