@@ -1,5 +1,7 @@
 #include "frames/LaterFlights.h"
 
+#include <algorithm>
+
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
@@ -34,7 +36,9 @@ const char* const kLaterFlightColumns =
     "V_vozduhe_2, Na_zemle_2, V_vozduhe_3, Na_zemle_3, V_vozduhe_RED, Na_zemle_RED, VSU_KOL_VO_ZAPUSKOV, "
     "VSU_KOL_VO_OTBOROV, VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA From Spravka ";
 
-LaterFlight flightOf(const Dataset& ds)
+// A row of kLaterFlightColumns (a Dataset or a QueryStream).
+template <class Row>
+LaterFlight flightOf(const Row& ds)
 {
     LaterFlight f;
     f.date = ds.field(0).asDate();
@@ -77,12 +81,22 @@ const std::vector<LaterFlight>& LaterFlights::of(const QString& board)
 void LaterFlights::readAll()
 {
     if (m_all) return;
-    Dataset ds(m_c);
-    ds.setCommandText(QString::fromUtf8(kLaterFlightColumns) + QStringLiteral("Where Data_poleta > ") + sqlDate(m_asOf) +
-                      QStringLiteral(" ORDER BY Bortovoi_nomer, DATA_POLETA, ID;"));
-    ds.open();
+    // Streamed unordered and put in order of date and entry per board here:
+    // ordering by board costs the database a sort of every record read.
+    QueryStream q(m_c, QString::fromUtf8(kLaterFlightColumns) + QStringLiteral("Where Data_poleta > ") + sqlDate(m_asOf) +
+                           QLatin1Char(';'));
+    QHash<QString, std::vector<std::pair<int, LaterFlight>>> read;
+    while (q.next()) read[q.str(2)].emplace_back(q.field(1).asInteger(), flightOf(q));
     m_cache.clear();
-    for (; !ds.eof(); ds.next()) m_cache[ds.str(2)].push_back(flightOf(ds));
+    for (auto it = read.begin(); it != read.end(); ++it) {
+        auto& flights = *it;
+        std::sort(flights.begin(), flights.end(), [](const auto& a, const auto& b) {
+            return a.second.date != b.second.date ? a.second.date < b.second.date : a.first < b.first;
+        });
+        std::vector<LaterFlight>& out = m_cache[it.key()];
+        out.reserve(flights.size());
+        for (const auto& f : flights) out.push_back(f.second);
+    }
     m_all = true;
 }
 
