@@ -1,6 +1,7 @@
 #include "forecast/FlyingBasis.h"
 
 #include "forecast/ForecastMath.h"
+#include "frames/BoardSets.h"
 #include "frames/DataChecks.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
@@ -24,6 +25,12 @@ QString FlyingBasis::lastMonthQuery(const QString& board, const QDate& today)
            QStringLiteral("' And '") + rarozidi::sqlDate(today) + QStringLiteral("' Order By ID, DATA_POLETA;");
 }
 
+QString FlyingBasis::windowSource(const QDate& today)
+{
+    return QStringLiteral("From SPRAVKA Where DATA_POLETA  Between '") + rarozidi::sqlDate(today.addDays(-30)) +
+           QStringLiteral("' And '") + rarozidi::sqlDate(today) + QLatin1Char('\'');
+}
+
 int FlyingBasis::plannedHours(const QString& text)
 {
     bool ok = false;
@@ -41,8 +48,13 @@ const std::vector<FlyingBasis::Record>& FlyingBasis::records(const QString& boar
     if (it != m_records.end()) return *it;
     std::vector<Record> recs;
     Dataset ds(&m_c);
-    ds.setCommandText(lastMonthQuery(board, m_today));
-    ds.open();
+    if (m_sets) {
+        m_sets->openSorted(ds, lastMonthQuery(board, m_today), windowSource(m_today), QStringLiteral("ID, DATA_POLETA"),
+                           {{QStringLiteral("BORTOVOI_NOMER"), board}});
+    } else {
+        ds.setCommandText(lastMonthQuery(board, m_today));
+        ds.open();
+    }
     for (; !ds.eof(); ds.next()) {
         // Times of day: whole minutes, seconds dropped.
         frames::noteFlightTime(ds, 6);

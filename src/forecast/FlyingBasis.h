@@ -18,6 +18,9 @@
 namespace plan {
 class Connection;
 }
+namespace plan::frames {
+class BoardSets;
+}
 
 namespace plan::forecast {
 
@@ -34,8 +37,15 @@ public:
     // FunLastMonth: the daily rate from the board's flight records.
     double FunLastMonth(const QString& board, bool countGround, double groundShare);
 
+    // Takes the records of each board from `sets` (in its set mode: from one
+    // read of the window for every aircraft) instead of the board's own query.
+    void readThrough(frames::BoardSets* sets) { m_sets = sets; }
+
     // The query of a board's records of the 30-day window.
     static QString lastMonthQuery(const QString& board, const QDate& today);
+    // The records of every board in the window ("From SPRAVKA Where ...",
+    // in the order of lastMonthQuery).
+    static QString windowSource(const QDate& today);
     // The planned hours: a whole number, else plan::ConversionError naming
     // the text and the field.
     static int plannedHours(const QString& text);
@@ -52,6 +62,7 @@ private:
     QString m_plannedText;
     QDate m_today;
     QHash<QString, std::vector<Record>> m_records;
+    frames::BoardSets* m_sets = nullptr;
 };
 
 } // namespace plan::forecast
