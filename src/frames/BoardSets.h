@@ -45,7 +45,7 @@ public:
     // engine far more than the reads themselves; the order is still its own.
     void openSorted(Dataset& ds, const QString& literal, const QString& source, const QString& order, const Keys& keys);
 
-    // The number of set queries sent (for tests).
+    // The number of sets read (for tests; a sorted set counts once).
     int setReads() const { return static_cast<int>(m_read.size()); }
 
 private:
