@@ -17,9 +17,9 @@
 
 namespace plan {
 class Connection;
-}
-namespace plan::frames {
+namespace frames {
 class BoardSets;
+}
 }
 
 namespace plan::forecast {
@@ -37,15 +37,15 @@ public:
     // FunLastMonth: the daily rate from the board's flight records.
     double FunLastMonth(const QString& board, bool countGround, double groundShare);
 
-    // Takes the records of each board from `sets` (in its set mode: from one
-    // read of the window for every aircraft) instead of the board's own query.
-    void readThrough(frames::BoardSets* sets) { m_sets = sets; }
-
     // The query of a board's records of the 30-day window.
     static QString lastMonthQuery(const QString& board, const QDate& today);
-    // The records of every board in the window ("From SPRAVKA Where ...",
-    // in the order of lastMonthQuery).
+    // The same window for every board, in the same order (the set read of
+    // a large selection, split by board), and its source ("From SPRAVKA
+    // Where ...") that BoardSets::openSorted reads.
+    static QString lastMonthSetQuery(const QDate& today);
     static QString windowSource(const QDate& today);
+    // Reads the window through `sets` (null: each board's own query).
+    void readThrough(frames::BoardSets* sets) { m_sets = sets; }
     // The planned hours: a whole number, else plan::ConversionError naming
     // the text and the field.
     static int plannedHours(const QString& text);
@@ -61,8 +61,8 @@ private:
     int m_basis;
     QString m_plannedText;
     QDate m_today;
-    QHash<QString, std::vector<Record>> m_records;
     frames::BoardSets* m_sets = nullptr;
+    QHash<QString, std::vector<Record>> m_records;
 };
 
 } // namespace plan::forecast

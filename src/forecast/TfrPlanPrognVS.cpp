@@ -182,6 +182,11 @@ void TfrPlanPrognVS::runReport(bool tuned)
                         const ReadTransaction reads(ADOConPdo);
                         const QueryMemo memo(ADOConPdo, kReferenceTables);
                         m_run->sets = std::make_unique<frames::BoardSets>(ADOConPdo, frames::BoardSets::wanted(boards.size()));
+                        // A large selection: the 30-day windows of the rates in one read.
+                        // (Each aircraft's flight records stay one query each, from the
+                        // earliest date its components ask for: a pass over the whole
+                        // flight table reads about twice the records.)
+                        if (m_run->sets->sets()) m_run->basis->readThrough(m_run->sets.get());
                         m_run->writer = &w;
                         const QString title = QStringLiteral("Комплексный прогноз на замену агрегатов") +
                                               (tuned ? QStringLiteral(" по индивидуальным настройкам") : QString());

@@ -197,6 +197,48 @@ void Dataset::assign(const QStringList& columns, std::vector<std::vector<QVarian
     m_active = true;
 }
 
+QueryStream::QueryStream(Connection* c, const QString& sql) : m_sql(sql)
+{
+    if (!c) throw DbError(QStringLiteral("Набор данных не связан с базой (запрос «%1»)").arg(sql));
+    static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
+    if (trace) std::fprintf(stderr, "SQL stream %s\n", sql.toUtf8().constData());
+    m_timer.start();
+    m_query = std::make_unique<QSqlQuery>(c->database());
+    m_query->setForwardOnly(true);
+    if (!m_query->exec(sql))
+        throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(sql, describeSqlError(m_query->lastError())));
+    const QSqlRecord rec = m_query->record();
+    for (int i = 0; i < rec.count(); ++i) m_columns << rec.fieldName(i).toUpper();
+    Heartbeat::beat();
+}
+
+QueryStream::~QueryStream()
+{
+    static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
+    if (trace) std::fprintf(stderr, "SQL stream ended: %.2f ms %lld rows\n", m_timer.nsecsElapsed() / 1e6, m_rowsRead);
+}
+
+bool QueryStream::next()
+{
+    if (!m_query->next()) return false;
+    ++m_rowsRead;
+    return true;
+}
+
+Field QueryStream::field(int pos) const
+{
+    if (pos < 0 || pos >= m_columns.size())
+        throw DbError(QStringLiteral("Нет столбца %1: в запросе «%2» столбцов: %3").arg(pos).arg(m_sql).arg(m_columns.size()));
+    return Field(m_query->value(pos), m_columns[pos]);
+}
+
+Field QueryStream::fieldByName(const QString& name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0) throw DbError(QStringLiteral("В запросе «%1» нет столбца %2").arg(m_sql, name));
+    return field(i);
+}
+
 namespace {
 std::map<const Connection*, QueryMemo*>& memos()
 {

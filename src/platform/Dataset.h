@@ -6,6 +6,7 @@
 #include "platform/Connection.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -133,6 +134,32 @@ private:
     // (the statement lives in the run's transaction and goes with it).
     std::unique_ptr<QSqlQuery> m_insert;
     QString m_insertSql;
+};
+
+// A query read row by row without keeping the rows, for one pass over more
+// rows than are worth holding (every flight record of a fleet):
+//   QueryStream q(c, sql);
+//   while (q.next()) use(q.field(0));
+class QueryStream {
+public:
+    // Sends the query; DbError names it and the engine's reason on failure.
+    QueryStream(Connection* c, const QString& sql);
+    ~QueryStream();
+    QueryStream(const QueryStream&) = delete;
+    QueryStream& operator=(const QueryStream&) = delete;
+    // Moves to the next row (the first on the first call); false after the last.
+    bool next();
+    int fieldIndex(const QString& name) const { return m_columns.indexOf(name.toUpper()); }
+    Field field(int pos) const;
+    Field fieldByName(const QString& name) const;
+    QString str(int pos) const { return field(pos).asString(); }
+
+private:
+    QString m_sql;
+    QStringList m_columns;
+    std::unique_ptr<QSqlQuery> m_query;
+    long long m_rowsRead = 0;
+    QElapsedTimer m_timer;
 };
 
 // The reads of tables that do not change while a report is made (type

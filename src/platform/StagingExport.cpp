@@ -32,7 +32,7 @@ std::vector<QStringList> rowsAsText(const Dataset& ds)
     return out;
 }
 
-void exportCsv(const Dataset& ds, const QString& path)
+void exportCsv(const QStringList& columns, const std::vector<QStringList>& rows, const QString& path)
 {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
@@ -44,11 +44,13 @@ void exportCsv(const Dataset& ds, const QString& path)
         for (const QString& s : fields) q << csvField(s);
         out += q.join(QLatin1Char(',')) + QLatin1String("\r\n");
     };
-    line(ds.fieldNames());
-    for (const QStringList& fields : rowsAsText(ds)) line(fields);
+    line(columns);
+    for (const QStringList& fields : rows) line(fields);
     f.write(out.toUtf8());
     if (!f.commit())
         throw std::runtime_error("не удается записать файл CSV " + path.toStdString() + ": " + f.errorString().toStdString());
 }
+
+void exportCsv(const Dataset& ds, const QString& path) { exportCsv(ds.fieldNames(), rowsAsText(ds), path); }
 
 } // namespace plan

@@ -13,6 +13,8 @@ class Dataset;
 // Writes the rows the dataset holds (open it first). Throws std::runtime_error
 // naming the file when it cannot be written.
 void exportCsv(const Dataset& ds, const QString& path);
+// The same of rows already taken as text (column names first).
+void exportCsv(const QStringList& columns, const std::vector<QStringList>& rows, const QString& path);
 
 // The rows the dataset holds, every column as text (as the file shows it).
 std::vector<QStringList> rowsAsText(const Dataset& ds);

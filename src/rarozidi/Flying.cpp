@@ -99,19 +99,35 @@ FlightSelect flightSelect(plan::Connection& c, FlightColumns cols)
     return f;
 }
 
-// The entry of the current row of a query of flightSelect's columns.
-FlightEntry entryOf(const plan::Dataset& ds, const FlightSelect& f, bool hasApu)
+// Where flightSelect's columns stand in a query's rows (-1: not there).
+struct FlightColumnsAt {
+    int date, landings, air, ground, apuTotal, apuGenerator, apuStarts, apuBleeds;
+    template <class Row>
+    FlightColumnsAt(const Row& r, const FlightSelect& f)
+        : date(r.fieldIndex(QStringLiteral("DATA_POLETA"))), landings(r.fieldIndex(QStringLiteral("KOL_VO_POSADOK"))),
+          air(r.fieldIndex(f.air)), ground(r.fieldIndex(f.ground)),
+          apuTotal(r.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA"))),
+          apuGenerator(r.fieldIndex(QStringLiteral("VSU_V_GENERATORNOM"))),
+          apuStarts(r.fieldIndex(QStringLiteral("VSU_KOL_VO_ZAPUSKOV"))),
+          apuBleeds(r.fieldIndex(QStringLiteral("VSU_KOL_VO_OTBOROV")))
+    {
+    }
+};
+
+// The entry of the current row (of a Dataset or a QueryStream).
+template <class Row>
+FlightEntry entryOf(const Row& r, const FlightColumnsAt& at)
 {
     FlightEntry e;
-    e.date = ds.fieldByName(QStringLiteral("DATA_POLETA")).asDate();
-    e.airborneMinutes = timeMinutes(ds.fieldByName(f.air));
-    e.groundMinutes = timeMinutes(ds.fieldByName(f.ground));
-    e.landings = ds.fieldByName(QStringLiteral("KOL_VO_POSADOK")).asInteger();
-    if (hasApu) {
-        e.apuTotalMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_POLNOE_VREMYA")));
-        e.apuGeneratorMinutes = timeMinutes(ds.fieldByName(QStringLiteral("VSU_V_GENERATORNOM")));
-        e.apuStarts = ds.fieldByName(QStringLiteral("VSU_KOL_VO_ZAPUSKOV")).asInteger();
-        e.apuBleeds = ds.fieldByName(QStringLiteral("VSU_KOL_VO_OTBOROV")).asInteger();
+    e.date = r.field(at.date).asDate();
+    e.airborneMinutes = timeMinutes(r.field(at.air));
+    e.groundMinutes = timeMinutes(r.field(at.ground));
+    e.landings = r.field(at.landings).asInteger();
+    if (at.apuTotal >= 0) {
+        e.apuTotalMinutes = timeMinutes(r.field(at.apuTotal));
+        e.apuGeneratorMinutes = timeMinutes(r.field(at.apuGenerator));
+        e.apuStarts = r.field(at.apuStarts).asInteger();
+        e.apuBleeds = r.field(at.apuBleeds).asInteger();
     }
     return e;
 }
@@ -128,10 +144,10 @@ std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& b
     plan::Dataset ds(&c);
     ds.setCommandText(sql);
     ds.open();
-    const bool hasApu = ds.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0;
+    const FlightColumnsAt at(ds, f);
     std::vector<FlightEntry> out;
     out.reserve(ds.recordCount());
-    for (ds.first(); !ds.eof(); ds.next()) out.push_back(entryOf(ds, f, hasApu));
+    for (ds.first(); !ds.eof(); ds.next()) out.push_back(entryOf(ds, at));
     return out;
 }
 
@@ -194,35 +210,54 @@ void FlightCache::readBoards(plan::Connection& c, const QStringList& boards, con
         seen.insert(key);
         wanted << b;
     }
+    if (wanted.isEmpty()) return;
     const FlightSelect f = flightSelect(c, cols);
-    constexpr int kPerQuery = 200; // boards in one In list
-    for (qsizetype first = 0; first < wanted.size(); first += kPerQuery) {
-        QStringList quoted;
-        for (const QString& b : wanted.mid(first, kPerQuery))
-            quoted << QLatin1Char('\'') + plan::sqlQuotesDoubled(b) + QLatin1Char('\'');
-        QString sql = f.sql + QStringLiteral(", BORTOVOI_NOMER From SPRAVKA Where BORTOVOI_NOMER In (") +
-                      quoted.join(QLatin1Char(',')) + QLatin1Char(')');
-        if (from.isValid()) sql += QStringLiteral(" And DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'");
-        // Unordered: the records are put in order of date and entry here,
-        // which costs the database a sort of every record read.
-        plan::Dataset ds(&c);
-        ds.setCommandText(sql + QLatin1Char(';'));
-        ds.open();
-        const bool hasApu = ds.fieldIndex(QStringLiteral("VSU_POLNOE_VREMYA")) >= 0;
-        const int idPos = ds.fieldIndex(QStringLiteral("ID")), boardPos = ds.fieldIndex(QStringLiteral("BORTOVOI_NOMER"));
-        QHash<QString, std::vector<std::pair<int, FlightEntry>>> byBoard;
-        for (ds.first(); !ds.eof(); ds.next())
-            byBoard[cacheKey(c, cols, ds.str(boardPos))].emplace_back(ds.field(idPos).asInteger(), entryOf(ds, f, hasApu));
-        for (const QString& b : wanted.mid(first, kPerQuery)) {
-            auto& read = byBoard[cacheKey(c, cols, b)];
-            std::sort(read.begin(), read.end(), [](const auto& x, const auto& y) {
-                return x.second.date != y.second.date ? x.second.date < y.second.date : x.first < y.first;
-            });
-            std::vector<FlightEntry> flights;
-            flights.reserve(read.size());
-            for (auto& e : read) flights.push_back(e.second);
-            g_cache->reads.insert(cacheKey(c, cols, b), {from, std::move(flights)});
+    const QString since = from.isValid() ? QStringLiteral("DATA_POLETA>='") + sqlDate(from) + QStringLiteral("'") : QString();
+    // The records come unordered (ordering them costs the database a sort of
+    // every record read) and are put in order of date and entry here.
+    // By board as the engine compares it (blanks at the end do not count).
+    QHash<QString, std::vector<std::pair<int, FlightEntry>>> byBoard;
+    for (const QString& b : wanted) byBoard.insert(boardKey(b), {});
+    auto read = [&](const QString& sql) {
+        plan::QueryStream q(&c, sql);
+        const FlightColumnsAt at(q, f);
+        const int idPos = q.fieldIndex(QStringLiteral("ID")), boardPos = q.fieldIndex(QStringLiteral("BORTOVOI_NOMER"));
+        QString lastBoard;
+        bool any = false;
+        std::vector<std::pair<int, FlightEntry>>* records = nullptr;
+        while (q.next()) {
+            const QString board = q.str(boardPos);
+            if (!any || board != lastBoard) {
+                // Records of one board mostly come together: looked up once a run.
+                const auto it = byBoard.find(boardKey(board));
+                records = it == byBoard.end() ? nullptr : &*it;
+                lastBoard = board;
+                any = true;
+            }
+            if (records) records->emplace_back(q.field(idPos).asInteger(), entryOf(q, at));
         }
+    };
+    constexpr int kPerQuery = 200; // boards in one In list
+    if (wanted.size() > kPerQuery) {
+        // Many boards: one pass over the table costs less than In lists,
+        // where the engine looks each board up in its index.
+        read(f.sql + QStringLiteral(", BORTOVOI_NOMER From SPRAVKA") +
+             (since.isEmpty() ? QString() : QStringLiteral(" Where ") + since) + QLatin1Char(';'));
+    } else {
+        QStringList quoted;
+        for (const QString& b : wanted) quoted << QLatin1Char('\'') + plan::sqlQuotesDoubled(b) + QLatin1Char('\'');
+        read(f.sql + QStringLiteral(", BORTOVOI_NOMER From SPRAVKA Where BORTOVOI_NOMER In (") + quoted.join(QLatin1Char(',')) +
+             QLatin1Char(')') + (since.isEmpty() ? QString() : QStringLiteral(" And ") + since) + QLatin1Char(';'));
+    }
+    for (auto it = byBoard.begin(); it != byBoard.end(); ++it) {
+        auto& records = *it;
+        std::sort(records.begin(), records.end(), [](const auto& x, const auto& y) {
+            return x.second.date != y.second.date ? x.second.date < y.second.date : x.first < y.first;
+        });
+        std::vector<FlightEntry> flights;
+        flights.reserve(records.size());
+        for (auto& e : records) flights.push_back(e.second);
+        g_cache->reads.insert(cacheKey(c, cols, it.key()), {from, std::move(flights)});
     }
 }
 

@@ -67,9 +67,10 @@ public:
     FlightCache(const FlightCache&) = delete;
     FlightCache& operator=(const FlightCache&) = delete;
     // Reads the records from `from` on (all when not valid) of every board
-    // listed that is not read yet, a few hundred boards per query, for a
-    // report over many aircraft; readFlights then serves them from memory.
-    // Without a live cache it does nothing.
+    // listed that is not read yet, for a report over many aircraft: an In
+    // list of up to 200 boards, or one pass over the flight table for more;
+    // readFlights then serves them from memory. Without a live cache it
+    // does nothing.
     static void readBoards(plan::Connection& c, const QStringList& boards, const QDate& from,
                            FlightColumns cols = FlightColumns::Aircraft);
     // The same for boards each wanted from a date of its own (components

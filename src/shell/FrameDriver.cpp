@@ -1,5 +1,7 @@
 #include "shell/FrameDriver.h"
 
+#include <algorithm>
+
 #include "platform/Connection.h"
 #include "platform/DataDoubts.h"
 #include "platform/Dataset.h"
@@ -299,7 +301,7 @@ void collectStaging(const QString& dir, RunResult* res)
         res->staging.push_back({t.table, t.query, ds.fieldNames(), rowsAsText(ds)});
         if (dir.isEmpty()) continue;
         const QString path = QDir(dir).filePath(t.table + QStringLiteral(".csv"));
-        exportCsv(ds, path);
+        exportCsv(res->staging.back().columns, res->staging.back().rows, path);
         res->written << path;
     }
 }
@@ -409,10 +411,18 @@ RunResult runItem(const RunRequest& req)
             Dataset* sd = rc->dataset();
             if (!sd || sd->commandText().trimmed().isEmpty())
                 throw std::runtime_error("отчет не записал промежуточную таблицу: --staging писать нечего");
-            Dataset copy(sd->connection());
-            copy.setCommandText(sd->commandText());
-            copy.open();
-            exportCsv(copy, req.staging);
+            // The rows as the run collected them, read after the report was made.
+            const auto collected = std::find_if(res.staging.begin(), res.staging.end(), [&](const StagedTable& t) {
+                return t.query == sd->commandText();
+            });
+            if (collected != res.staging.end()) {
+                exportCsv(collected->columns, collected->rows, req.staging);
+            } else {
+                Dataset copy(sd->connection());
+                copy.setCommandText(sd->commandText());
+                copy.open();
+                exportCsv(copy, req.staging);
+            }
             res.written << req.staging;
         }
         if (!req.templateDir.isEmpty()) {
