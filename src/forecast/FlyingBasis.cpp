@@ -25,10 +25,15 @@ QString FlyingBasis::lastMonthQuery(const QString& board, const QDate& today)
            QStringLiteral("' And '") + rarozidi::sqlDate(today) + QStringLiteral("' Order By ID, DATA_POLETA;");
 }
 
+QString FlyingBasis::windowSource(const QDate& today)
+{
+    return QStringLiteral("From SPRAVKA Where DATA_POLETA  Between '") + rarozidi::sqlDate(today.addDays(-30)) +
+           QStringLiteral("' And '") + rarozidi::sqlDate(today) + QLatin1Char('\'');
+}
+
 QString FlyingBasis::lastMonthSetQuery(const QDate& today)
 {
-    return QStringLiteral("Select * From SPRAVKA Where DATA_POLETA  Between '") + rarozidi::sqlDate(today.addDays(-30)) +
-           QStringLiteral("' And '") + rarozidi::sqlDate(today) + QStringLiteral("' Order By ID, DATA_POLETA;");
+    return QStringLiteral("Select * ") + windowSource(today) + QStringLiteral(" Order By ID, DATA_POLETA;");
 }
 
 int FlyingBasis::plannedHours(const QString& text)
@@ -49,8 +54,8 @@ const std::vector<FlyingBasis::Record>& FlyingBasis::records(const QString& boar
     std::vector<Record> recs;
     Dataset ds(&m_c);
     if (m_sets) {
-        m_sets->open(ds, lastMonthQuery(board, m_today), lastMonthSetQuery(m_today),
-                     {{QStringLiteral("BORTOVOI_NOMER"), board}});
+        m_sets->openSorted(ds, lastMonthQuery(board, m_today), windowSource(m_today), QStringLiteral("ID, DATA_POLETA"),
+                           {{QStringLiteral("BORTOVOI_NOMER"), board}});
     } else {
         ds.setCommandText(lastMonthQuery(board, m_today));
         ds.open();

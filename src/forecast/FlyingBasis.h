@@ -40,8 +40,10 @@ public:
     // The query of a board's records of the 30-day window.
     static QString lastMonthQuery(const QString& board, const QDate& today);
     // The same window for every board, in the same order (the set read of
-    // a large selection, split by board).
+    // a large selection, split by board), and its source ("From SPRAVKA
+    // Where ...") that BoardSets::openSorted reads.
     static QString lastMonthSetQuery(const QDate& today);
+    static QString windowSource(const QDate& today);
     // Reads the window through `sets` (null: each board's own query).
     void readThrough(frames::BoardSets* sets) { m_sets = sets; }
     // The planned hours: a whole number, else plan::ConversionError naming

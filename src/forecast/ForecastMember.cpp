@@ -218,6 +218,19 @@ QString lineName(const ForecastMember& m, const Dataset& row, Dataset* reference
     }
 }
 
+std::optional<std::pair<QString, QDate>> continuousSince(const ForecastMember& m, const Dataset& row)
+{
+    if (m.contFlagPos < 0) return std::nullopt;
+    try {
+        if (row.field(m.contFlagPos).asInteger() != 1) return std::nullopt;
+        const rarozidi::ContinuousSpan span = rarozidi::continuousSpan(row);
+        if (span.board.isEmpty()) return std::nullopt;
+        return std::make_pair(span.board, span.installed);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
 ForecastLine workLine(const ForecastMember& m, Connection& c, const Dataset& row, const QString& name, bool prefixed,
                       const TypeGroundRules& rules, const RateOf& rate, const Thresholds& t, const QDate& today)
 {

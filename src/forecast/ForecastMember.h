@@ -16,6 +16,8 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace plan {
 class Connection;
@@ -131,6 +133,12 @@ QString lineName(const ForecastMember& m, const Dataset& row, Dataset* reference
 // value.
 ForecastLine workLine(const ForecastMember& m, Connection& c, const Dataset& row, const QString& name, bool prefixed,
                       const TypeGroundRules& rules, const RateOf& rate, const Thresholds& t, const QDate& today);
+
+// The board and installation date from which workLine counts the running
+// time of the current row continuously (its flag holds 1, it is on an
+// aircraft and has an installation date); nothing when it takes the stored
+// value or when its values cannot be read (workLine then says why).
+std::optional<std::pair<QString, QDate>> continuousSince(const ForecastMember& m, const Dataset& row);
 
 // "dd.mm.yy" of a date field; "" for a null.
 QString shortDate(const Dataset& row, int pos);

@@ -5,6 +5,7 @@
 #include "forecast/ForecastHeading.h"
 #include "forecast/ForecastMath.h"
 #include "platform/Clock.h"
+#include "frames/BoardSets.h"
 #include "frames/DataChecks.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
@@ -299,6 +300,8 @@ void TfrPlanPrognComponent::FunReport()
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
                     QLatin1String(m_row.templateCode), [&](StagingWriter& w) {
                         const ReadTransaction reads(ADOConPdo);
+                        // A type's rows are read once, not once per component.
+                        const QueryMemo memo(ADOConPdo, {QStringLiteral("TIPOVYE_DANNYE_VS")});
                         frxReport->setValues(headingValues(t, today));
                         const rarozidi::FlightCache flights;
                         // What the fleet-wide report cannot reach is said on its page.
@@ -309,43 +312,78 @@ void TfrPlanPrognComponent::FunReport()
                         if (!m_row.nameReference.isEmpty()) reference = openQuery(ADOConPdo, m_row.nameReference);
                         const TypeGroundRules noRules; // the rate below takes the airframe rule itself
 
-                        // Installed, type by type and aircraft by aircraft.
+                        // Installed, type by type and aircraft by aircraft. With
+                        // many aircraft the register, their components and their
+                        // flights are read in sets.
+                        const QString fleetSource = QStringLiteral("From REESTR Where (Not Upper(TIP_VS) Like Upper('%Hide%')) ") + own;
+                        frames::BoardSets sets(ADOConPdo, frames::BoardSets::wanted(static_cast<std::size_t>(
+                                                              queryScalar(ADOConPdo, QStringLiteral("Select Count(*) ") +
+                                                                                         fleetSource + QLatin1Char(';'))
+                                                                  .toInt())));
+                        basis.readThrough(&sets);
                         const QStringList types = typesNotHidden();
                         progressStart(static_cast<int>(types.size()) + 1);
-                        bool titled = false;
+                        std::vector<rarozidi::GroundRule> airframe;
+                        std::vector<std::unique_ptr<Dataset>> aircraftOf;
                         for (const QString& type : types) {
-                            progressStep();
-                            const rarozidi::GroundRule airframe = readAirframeGroundRule(*ADOConPdo, type);
-                            auto aircraft = openQuery(
-                                ADOConPdo, QStringLiteral("Select * From REESTR Where TIP_VS='") + frames::sqlEscape(type) +
-                                               QStringLiteral("' And ") +
-                                               QStringLiteral("(Not Upper(TIP_VS) Like Upper('%Hide%')) ") + own +
-                                               QStringLiteral("Order By BORTOVOI_NOMER, ID;"));
-                            for (; !aircraft->eof(); aircraft->next()) {
+                            airframe.push_back(readAirframeGroundRule(*ADOConPdo, type));
+                            aircraftOf.push_back(std::make_unique<Dataset>(ADOConPdo));
+                            sets.openSorted(*aircraftOf.back(),
+                                            QStringLiteral("Select * From REESTR Where TIP_VS='") + frames::sqlEscape(type) +
+                                                QStringLiteral("' And ") +
+                                                QStringLiteral("(Not Upper(TIP_VS) Like Upper('%Hide%')) ") + own +
+                                                QStringLiteral("Order By BORTOVOI_NOMER, ID;"),
+                                            fleetSource, QStringLiteral("BORTOVOI_NOMER, ID"), {{QStringLiteral("TIP_VS"), type}});
+                        }
+                        // The components on every aircraft, in the order they are written.
+                        const QString installedTail = QStringLiteral(") ") + m_row.installedExtra + condition;
+                        const QString everyAircraft =
+                            QStringLiteral("From ") + T + QStringLiteral(" Where (Not GDE_STOIT Is Null") + installedTail;
+                        std::vector<std::unique_ptr<Dataset>> installed;
+                        std::vector<std::pair<QString, QDate>> continuous;
+                        for (auto& aircraft : aircraftOf)
+                            for (aircraft->first(); !aircraft->eof(); aircraft->next()) {
                                 const QString board = aircraft->str(3);
-                                const QString who = aircraft->str(1) + QLatin1Char(' ') + board;
-                                frames::noteRunningTime(*aircraft, 22, frames::rowKey(*aircraft, 3));
+                                auto rows = std::make_unique<Dataset>(ADOConPdo);
+                                sets.openSorted(*rows,
+                                                QStringLiteral("Select * From ") + T + QStringLiteral(" Where (GDE_STOIT='") +
+                                                    frames::sqlEscape(board) + QLatin1Char('\'') + installedTail +
+                                                    QStringLiteral(" Order By ") + m_row.installedOrder + QLatin1Char(';'),
+                                                everyAircraft, m_row.installedOrder, {{QStringLiteral("GDE_STOIT"), board}});
+                                for (; !rows->eof(); rows->next())
+                                    if (const auto since = continuousSince(m, *rows)) continuous.push_back(*since);
+                                rows->first();
+                                installed.push_back(std::move(rows));
+                            }
+                        // The flights their continuous running counts, a few queries for all.
+                        if (sets.sets()) rarozidi::FlightCache::readBoardsSince(*ADOConPdo, continuous);
+
+                        bool titled = false;
+                        std::size_t next = 0;
+                        for (std::size_t i = 0; i < aircraftOf.size(); ++i) {
+                            progressStep();
+                            Dataset& aircraft = *aircraftOf[i];
+                            for (aircraft.first(); !aircraft.eof(); aircraft.next()) {
+                                Dataset& rows = *installed[next++];
+                                const QString board = aircraft.str(3);
+                                const QString who = aircraft.str(1) + QLatin1Char(' ') + board;
+                                frames::noteRunningTime(aircraft, 22, frames::rowKey(aircraft, 3));
                                 try {
-                                    const double rate = basis.rate(board, airframe);
+                                    const double rate = basis.rate(board, airframe[i]);
                                     const QString own30 = basisIndex == 1 ? monthly : monthlyFlyingText(rate);
-                                    auto rows = openQuery(ADOConPdo, QStringLiteral("Select * From ") + T +
-                                                                         QStringLiteral(" Where (GDE_STOIT='") + frames::sqlEscape(board) +
-                                                                         QStringLiteral("') ") + m_row.installedExtra +
-                                                                         condition + QStringLiteral(" Order By ") +
-                                                                         m_row.installedOrder + QLatin1Char(';'));
                                     const RateOf rateOf = [rate](const rarozidi::GroundRule&) { return rate; };
-                                    for (; !rows->eof(); rows->next()) {
+                                    for (; !rows.eof(); rows.next()) {
                                         const ForecastLine l =
-                                            workLine(m, *ADOConPdo, *rows, lineName(m, *rows, reference.get()),
+                                            workLine(m, *ADOConPdo, rows, lineName(m, rows, reference.get()),
                                                      m_row.prefixed, noRules, rateOf, t, today);
                                         if (!titled) {
                                             w.addRow({QStringLiteral("!Установленные на ВС"), QString(), monthly,
                                                       basisIndex, l.name});
                                             titled = true;
                                         }
-                                        w.addRow(QVariantList{aircraft->str(1) + QStringLiteral(" <b>") + board +
+                                        w.addRow(QVariantList{aircraft.str(1) + QStringLiteral(" <b>") + board +
                                                                   QStringLiteral("</b>"),
-                                                              aircraft->str(22), own30, basisIndex} +
+                                                              aircraft.str(22), own30, basisIndex} +
                                                  l.cells());
                                     }
                                 } catch (const ConversionError& e) {

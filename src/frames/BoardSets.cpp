@@ -20,6 +20,14 @@ QString comparedText(const QVariant& v)
     return s;
 }
 
+namespace {
+// The query whose rows readSorted gives, in the same order.
+QString sortedQuery(const QString& source, const QString& order)
+{
+    return QStringLiteral("Select * ") + source + QStringLiteral(" Order By ") + order + QLatin1Char(';');
+}
+} // namespace
+
 BoardSets::Set& BoardSets::read(const QString& setQuery)
 {
     auto it = m_read.find(setQuery);
@@ -53,7 +61,46 @@ void BoardSets::open(Dataset& ds, const QString& literal, const QString& setQuer
         ds.open();
         return;
     }
-    Set& set = read(setQuery);
+    take(ds, literal, read(setQuery), setQuery, keys);
+}
+
+void BoardSets::openSorted(Dataset& ds, const QString& literal, const QString& source, const QString& order,
+                           const Keys& keys)
+{
+    if (!m_sets || keys.empty()) {
+        open(ds, literal, QString(), keys);
+        return;
+    }
+    take(ds, literal, readSorted(source, order), sortedQuery(source, order), keys);
+}
+
+BoardSets::Set& BoardSets::readSorted(const QString& source, const QString& order)
+{
+    const QString whole = sortedQuery(source, order);
+    auto it = m_read.find(whole);
+    if (it != m_read.end()) return it->second;
+    Dataset rows(m_connection);
+    rows.setCommandText(QStringLiteral("Select * ") + source + QLatin1Char(';'));
+    rows.open();
+    Dataset ids(m_connection);
+    ids.setCommandText(QStringLiteral("Select ID ") + source + QStringLiteral(" Order By ") + order + QLatin1Char(';'));
+    ids.open();
+    const int idPos = rows.fieldIndex(QStringLiteral("ID"));
+    if (idPos < 0) throw DbError(QStringLiteral("В запросе «%1» нет столбца ID").arg(rows.commandText()));
+    QHash<QString, int> byId;
+    const auto& read = rows.rows();
+    for (int i = 0; i < static_cast<int>(read.size()); ++i) byId.insert(read[i][idPos].toString(), i);
+    std::vector<std::vector<QVariant>> sorted;
+    sorted.reserve(read.size());
+    for (const auto& id : ids.rows()) {
+        const auto found = byId.constFind(id.front().toString());
+        if (found != byId.constEnd()) sorted.push_back(read[*found]);
+    }
+    return m_read.emplace(whole, Set{rows.fieldNames(), std::move(sorted), {}}).first->second;
+}
+
+void BoardSets::take(Dataset& ds, const QString& literal, Set& set, const QString& setQuery, const Keys& keys)
+{
     const QHash<QString, std::vector<int>>& byKey = index(set, keys.front().first, setQuery);
     std::vector<std::pair<int, QString>> more;
     for (std::size_t k = 1; k < keys.size(); ++k) {

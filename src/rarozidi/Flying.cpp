@@ -11,6 +11,7 @@
 
 #include <QTime>
 #include <algorithm>
+#include <map>
 
 namespace rarozidi {
 
@@ -257,6 +258,26 @@ void FlightCache::readBoards(plan::Connection& c, const QStringList& boards, con
         flights.reserve(records.size());
         for (auto& e : records) flights.push_back(e.second);
         g_cache->reads.insert(cacheKey(c, cols, it.key()), {from, std::move(flights)});
+    }
+}
+
+void FlightCache::readBoardsSince(plan::Connection& c, const std::vector<std::pair<QString, QDate>>& since,
+                                  FlightColumns cols)
+{
+    if (!g_cache) return;
+    QHash<QString, std::pair<QString, QDate>> earliest; // by board as compared
+    for (const auto& [board, date] : since) {
+        if (!date.isValid()) continue;
+        auto it = earliest.find(boardKey(board));
+        if (it == earliest.end()) earliest.insert(boardKey(board), {board, date});
+        else if (date < it->second) it->second = date;
+    }
+    std::map<QDate, QStringList> byQuarter;
+    for (const auto& [board, date] : std::as_const(earliest))
+        byQuarter[QDate(date.year(), (date.month() - 1) / 3 * 3 + 1, 1)] << board;
+    for (auto& [quarter, boards] : byQuarter) {
+        boards.sort();
+        readBoards(c, boards, quarter, cols);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace plan {
@@ -72,6 +73,12 @@ public:
     // does nothing.
     static void readBoards(plan::Connection& c, const QStringList& boards, const QDate& from,
                            FlightColumns cols = FlightColumns::Aircraft);
+    // The same for boards each wanted from a date of its own (components
+    // counted since their installation): a board is read from the first day
+    // of the quarter of its earliest date, the boards of one quarter
+    // together, so that few queries read little more than is wanted.
+    static void readBoardsSince(plan::Connection& c, const std::vector<std::pair<QString, QDate>>& since,
+                                FlightColumns cols = FlightColumns::Aircraft);
     struct Store;
 
 private:

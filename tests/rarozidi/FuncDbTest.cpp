@@ -4,6 +4,7 @@
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
+#include "platform/Heartbeat.h"
 #include "platform/Paths.h"
 #include "rarozidi/Func.h"
 #include "support/TestSupport.h"
@@ -295,5 +296,26 @@ TEST_F(FuncDbTest, FlightCacheServesEveryWindowAsTheDatabaseDoes)
         EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
     }
     EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
+}
+
+// Boards read each since a date of its own (the earliest of a board's dates
+// counts, from the start of its quarter) are then served from memory, with
+// the records the database gives.
+TEST_F(FuncDbTest, FlightCacheReadsBoardsSinceDatesOfTheirOwn)
+{
+    auto dates = [this](const QString& board, const QDate& from) {
+        QStringList d;
+        for (const auto& e : readFlights(*conn, board, from, QDate())) d << e.date.toString("dd.MM");
+        return d.join(',');
+    };
+    FlightCache cache;
+    FlightCache::readBoardsSince(*conn, {{"22001", QDate(2024, 4, 20)}, {"31001", QDate(2024, 3, 31)},
+                                         {"22001", QDate(2024, 1, 10)}, {"22002", QDate()}});
+    const long long before = plan::Heartbeat::sent(plan::Heartbeat::Sent::Read);
+    EXPECT_EQ(dates("22001", QDate(2024, 1, 10)), "10.01,20.01");
+    EXPECT_EQ(dates("22001", QDate(2024, 1, 1)), "05.01,10.01,20.01");
+    EXPECT_EQ(dates("31001", QDate(2024, 3, 31)), "");
+    EXPECT_EQ(dates("31001", QDate(2024, 1, 1)), "20.01");
+    EXPECT_EQ(plan::Heartbeat::sent(plan::Heartbeat::Sent::Read), before);
 }
 } // namespace
