@@ -31,11 +31,6 @@ QString FlyingBasis::windowSource(const QDate& today)
            QStringLiteral("' And '") + rarozidi::sqlDate(today) + QLatin1Char('\'');
 }
 
-QString FlyingBasis::lastMonthSetQuery(const QDate& today)
-{
-    return QStringLiteral("Select * ") + windowSource(today) + QStringLiteral(" Order By ID, DATA_POLETA;");
-}
-
 int FlyingBasis::plannedHours(const QString& text)
 {
     bool ok = false;

@@ -39,10 +39,9 @@ public:
 
     // The query of a board's records of the 30-day window.
     static QString lastMonthQuery(const QString& board, const QDate& today);
-    // The same window for every board, in the same order (the set read of
-    // a large selection, split by board), and its source ("From SPRAVKA
-    // Where ...") that BoardSets::openSorted reads.
-    static QString lastMonthSetQuery(const QDate& today);
+    // The same window for every board as the source ("From SPRAVKA Where
+    // ...") that BoardSets::openSorted reads for a large selection, split by
+    // board in the same order.
     static QString windowSource(const QDate& today);
     // Reads the window through `sets` (null: each board's own query).
     void readThrough(frames::BoardSets* sets) { m_sets = sets; }
