@@ -1,6 +1,7 @@
 #include "frames/BoardSets.h"
 
 #include "platform/DbError.h"
+#include "platform/SqlQuote.h"
 
 namespace plan::frames {
 
@@ -11,14 +12,7 @@ int g_threshold = 20;
 bool BoardSets::wanted(std::size_t aircraft) { return static_cast<long long>(aircraft) >= g_threshold; }
 void BoardSets::setThreshold(int aircraft) { g_threshold = aircraft; }
 
-QString comparedText(const QVariant& v)
-{
-    QString s = v.toString();
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1) == QLatin1Char(' ')) --n;
-    s.truncate(n);
-    return s;
-}
+QString comparedText(const QVariant& v) { return sqlCompared(v.toString()); }
 
 namespace {
 // The query whose rows readSorted gives, in the same order.
@@ -87,16 +81,17 @@ BoardSets::Set& BoardSets::readSorted(const QString& source, const QString& orde
     ids.open();
     const int idPos = rows.fieldIndex(QStringLiteral("ID"));
     if (idPos < 0) throw DbError(QStringLiteral("В запросе «%1» нет столбца ID").arg(rows.commandText()));
+    const QStringList columns = rows.fieldNames();
+    std::vector<std::vector<QVariant>> read = rows.takeRows();
     QHash<QString, int> byId;
-    const auto& read = rows.rows();
     for (int i = 0; i < static_cast<int>(read.size()); ++i) byId.insert(read[i][idPos].toString(), i);
     std::vector<std::vector<QVariant>> sorted;
     sorted.reserve(read.size());
     for (const auto& id : ids.rows()) {
         const auto found = byId.constFind(id.front().toString());
-        if (found != byId.constEnd()) sorted.push_back(read[*found]);
+        if (found != byId.constEnd()) sorted.push_back(std::move(read[*found]));
     }
-    return m_read.emplace(whole, Set{rows.fieldNames(), std::move(sorted), {}}).first->second;
+    return m_read.emplace(whole, Set{columns, std::move(sorted), {}}).first->second;
 }
 
 void BoardSets::take(Dataset& ds, const QString& literal, Set& set, const QString& setQuery, const Keys& keys)

@@ -1,7 +1,5 @@
 #include "frames/LaterFlights.h"
 
-#include <algorithm>
-
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
@@ -88,15 +86,7 @@ void LaterFlights::readAll()
     QHash<QString, std::vector<std::pair<int, LaterFlight>>> read;
     while (q.next()) read[q.str(2)].emplace_back(q.field(1).asInteger(), flightOf(q));
     m_cache.clear();
-    for (auto it = read.begin(); it != read.end(); ++it) {
-        auto& flights = *it;
-        std::sort(flights.begin(), flights.end(), [](const auto& a, const auto& b) {
-            return a.second.date != b.second.date ? a.second.date < b.second.date : a.first < b.first;
-        });
-        std::vector<LaterFlight>& out = m_cache[it.key()];
-        out.reserve(flights.size());
-        for (const auto& f : flights) out.push_back(f.second);
-    }
+    for (auto it = read.begin(); it != read.end(); ++it) m_cache.insert(it.key(), rarozidi::inFlightOrder(*it));
     m_all = true;
 }
 

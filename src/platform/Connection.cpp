@@ -18,8 +18,6 @@ QString g_defaultCs;
 QString g_defaultUser;
 QString g_defaultPassword;
 
-bool traceSql() { return qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0; }
-
 // The engine's words for an attach whose user or password was refused or missing.
 bool isLoginError(const QString& text)
 {
@@ -34,6 +32,12 @@ QString loginMessage(const QString& cs)
 }
 
 } // namespace
+
+bool traceSql()
+{
+    static const bool on = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
+    return on;
+}
 
 Connection::Connection() : m_name(QStringLiteral("plan-connection-%1").arg(g_counter.fetchAndAddRelaxed(1))) {}
 

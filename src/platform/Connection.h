@@ -86,4 +86,8 @@ private:
     bool m_started = false;
 };
 
+// PLAN_TRACE_SQL=1: connections opened and queries sent are listed on
+// standard error, for finding what a slow report asks.
+bool traceSql();
+
 } // namespace plan

@@ -149,10 +149,8 @@ QSqlDatabase Dataset::db() const
 void Dataset::open()
 {
     close();
-    // PLAN_TRACE_SQL=1 lists every query sent with its milliseconds and rows
-    // (or "memo" when it was served from memory), for finding what a slow
-    // report asks.
-    static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
+    // Traced with its milliseconds and rows, or "memo" when served from memory.
+    const bool trace = traceSql();
     QElapsedTimer timer;
     if (trace) timer.start();
     QueryMemo* memo = QueryMemo::on(m_connection);
@@ -207,8 +205,7 @@ void Dataset::assign(const QStringList& columns, std::vector<std::vector<QVarian
 QueryStream::QueryStream(Connection* c, const QString& sql) : m_sql(sql)
 {
     if (!c) throw DbError(QStringLiteral("Набор данных не связан с базой (запрос «%1»)").arg(sql));
-    static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
-    if (trace) std::fprintf(stderr, "SQL stream %s\n", sql.toUtf8().constData());
+    if (traceSql()) std::fprintf(stderr, "SQL stream %s\n", sql.toUtf8().constData());
     m_timer.start();
     m_query = std::make_unique<QSqlQuery>(c->database());
     m_query->setForwardOnly(true);
@@ -221,8 +218,7 @@ QueryStream::QueryStream(Connection* c, const QString& sql) : m_sql(sql)
 
 QueryStream::~QueryStream()
 {
-    static const bool trace = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
-    if (trace) std::fprintf(stderr, "SQL stream ended: %.2f ms %lld rows\n", m_timer.nsecsElapsed() / 1e6, m_rowsRead);
+    if (traceSql()) std::fprintf(stderr, "SQL stream ended: %.2f ms %lld rows\n", m_timer.nsecsElapsed() / 1e6, m_rowsRead);
 }
 
 bool QueryStream::next()

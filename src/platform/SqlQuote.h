@@ -14,4 +14,14 @@ inline QString sqlQuotesDoubled(const QString& value)
     return v.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 
+// A text as the engine compares it: blanks at the end do not count
+// ('RA-1 ' = 'RA-1'); blanks at the start and letter case do. Rows read once
+// and matched in memory are keyed by it, as their own queries would match.
+inline QString sqlCompared(const QString& value)
+{
+    qsizetype n = value.size();
+    while (n > 0 && value[n - 1] == QLatin1Char(' ')) --n;
+    return value.left(n);
+}
+
 } // namespace plan

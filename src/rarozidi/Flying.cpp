@@ -10,7 +10,6 @@
 #include "platform/SqlQuote.h"
 
 #include <QTime>
-#include <algorithm>
 #include <map>
 
 namespace rarozidi {
@@ -151,18 +150,10 @@ std::vector<FlightEntry> readFlightsFromDb(plan::Connection& c, const QString& b
     return out;
 }
 
-// A board as the database compares it: trailing blanks do not count.
-QString boardKey(const QString& board)
-{
-    qsizetype n = board.size();
-    while (n > 0 && board[n - 1] == QLatin1Char(' ')) --n;
-    return board.left(n);
-}
-
 QString cacheKey(plan::Connection& c, FlightColumns cols, const QString& board)
 {
     return QString::number(reinterpret_cast<quintptr>(&c)) + QLatin1Char('/') + QString::number(static_cast<int>(cols)) +
-           QLatin1Char('/') + boardKey(board);
+           QLatin1Char('/') + plan::sqlCompared(board);
 }
 } // namespace
 
@@ -217,7 +208,7 @@ void FlightCache::readBoards(plan::Connection& c, const QStringList& boards, con
     // every record read) and are put in order of date and entry here.
     // By board as the engine compares it (blanks at the end do not count).
     QHash<QString, std::vector<std::pair<int, FlightEntry>>> byBoard;
-    for (const QString& b : wanted) byBoard.insert(boardKey(b), {});
+    for (const QString& b : wanted) byBoard.insert(plan::sqlCompared(b), {});
     auto read = [&](const QString& sql) {
         plan::QueryStream q(&c, sql);
         const FlightColumnsAt at(q, f);
@@ -229,7 +220,7 @@ void FlightCache::readBoards(plan::Connection& c, const QStringList& boards, con
             const QString board = q.str(boardPos);
             if (!any || board != lastBoard) {
                 // Records of one board mostly come together: looked up once a run.
-                const auto it = byBoard.find(boardKey(board));
+                const auto it = byBoard.find(plan::sqlCompared(board));
                 records = it == byBoard.end() ? nullptr : &*it;
                 lastBoard = board;
                 any = true;
@@ -249,16 +240,8 @@ void FlightCache::readBoards(plan::Connection& c, const QStringList& boards, con
         read(f.sql + QStringLiteral(", BORTOVOI_NOMER From SPRAVKA Where BORTOVOI_NOMER In (") + quoted.join(QLatin1Char(',')) +
              QLatin1Char(')') + (since.isEmpty() ? QString() : QStringLiteral(" And ") + since) + QLatin1Char(';'));
     }
-    for (auto it = byBoard.begin(); it != byBoard.end(); ++it) {
-        auto& records = *it;
-        std::sort(records.begin(), records.end(), [](const auto& x, const auto& y) {
-            return x.second.date != y.second.date ? x.second.date < y.second.date : x.first < y.first;
-        });
-        std::vector<FlightEntry> flights;
-        flights.reserve(records.size());
-        for (auto& e : records) flights.push_back(e.second);
-        g_cache->reads.insert(cacheKey(c, cols, it.key()), {from, std::move(flights)});
-    }
+    for (auto it = byBoard.begin(); it != byBoard.end(); ++it)
+        g_cache->reads.insert(cacheKey(c, cols, it.key()), {from, inFlightOrder(*it)});
 }
 
 void FlightCache::readBoardsSince(plan::Connection& c, const std::vector<std::pair<QString, QDate>>& since,
@@ -268,8 +251,8 @@ void FlightCache::readBoardsSince(plan::Connection& c, const std::vector<std::pa
     QHash<QString, std::pair<QString, QDate>> earliest; // by board as compared
     for (const auto& [board, date] : since) {
         if (!date.isValid()) continue;
-        auto it = earliest.find(boardKey(board));
-        if (it == earliest.end()) earliest.insert(boardKey(board), {board, date});
+        auto it = earliest.find(plan::sqlCompared(board));
+        if (it == earliest.end()) earliest.insert(plan::sqlCompared(board), {board, date});
         else if (date < it->second) it->second = date;
     }
     std::map<QDate, QStringList> byQuarter;

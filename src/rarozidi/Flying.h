@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,21 @@ struct FlightEntry {
     int apuStarts = 0;
     int apuBleeds = 0;
 };
+
+// Flight records read unordered, each with its entry number (ID), put in the
+// order "Order By DATA_POLETA, ID" gives them (T has a `date`): a pass over
+// many aircraft's records sorts them here, not in the database.
+template <class T>
+std::vector<T> inFlightOrder(std::vector<std::pair<int, T>>& read)
+{
+    std::sort(read.begin(), read.end(), [](const auto& a, const auto& b) {
+        return a.second.date != b.second.date ? a.second.date < b.second.date : a.first < b.first;
+    });
+    std::vector<T> out;
+    out.reserve(read.size());
+    for (auto& r : read) out.push_back(std::move(r.second));
+    return out;
+}
 
 // Flight entries of a board whose DATA_POLETA lies in [from, to] (a bound
 // that is not a valid date is left open), in order of date and entry.

@@ -6,6 +6,7 @@
 #include "platform/Connection.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
+#include "platform/SqlQuote.h"
 #include "rarozidi/Func.h"
 
 #include <QHash>
@@ -109,13 +110,6 @@ QString form34Template(Form34Options::Layout layout, bool fourthQuarter)
 
 namespace {
 
-// Keys compare as the database compares texts: trailing blanks do not count.
-QString key(QString s)
-{
-    while (s.endsWith(QLatin1Char(' '))) s.chop(1);
-    return s;
-}
-
 // One group of the form: its name, ownership flag and the query of its aircraft.
 struct Group {
     QString name;
@@ -210,7 +204,7 @@ QHash<QString, std::pair<QDate, QDate>> registerPeriods(Connection* c)
     auto ds = openQuery(c, QStringLiteral("Select BORTOVOI_NOMER, DATE_REESTR_VVOD, DATE_REESTR_VYVOD, ID From REESTR "
                                           "Order By ID;"));
     for (; !ds->eof(); ds->next()) {
-        const QString board = key(ds->str(0));
+        const QString board = sqlCompared(ds->str(0));
         if (out.contains(board)) continue;
         const QDate vyvod = ds->field(2).asDate();
         out.insert(board, {ds->field(1).asDate(), vyvod.isValid() ? vyvod.addDays(-1) : QDate()});
@@ -268,7 +262,7 @@ std::vector<StagingRow> buildForm34GA(Connection* c, const Form34Options& o, con
 
             AircraftDays a;
             readDays(c, o.quarter, g.type, board, a);
-            const auto period = periods.value(key(board));
+            const auto period = periods.value(sqlCompared(board));
             a.from = period.first;
             a.to = period.second;
             sum += tallyQuarter(o.quarter, a);

@@ -6,6 +6,7 @@
 #include "frames/SqlText.h"
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
+#include "platform/SqlQuote.h"
 #include "rarozidi/Flying.h"
 #include "reports/FrameParts.h"
 
@@ -109,12 +110,8 @@ StagedRows buildForm8Oasu(Connection* c, const Form8Options& o)
     // of the register) against the register's board numbers read once, as
     // the database compares them (trailing blanks do not count).
     QSet<QString> boards;
-    auto cut = [](QString t) {
-        while (t.endsWith(QLatin1Char(' '))) t.chop(1);
-        return t;
-    };
     auto reg = openQuery(c, QStringLiteral("Select BORTOVOI_NOMER From REESTR;"));
-    for (; !reg->eof(); reg->next()) boards.insert(cut(reg->str(0)));
+    for (; !reg->eof(); reg->next()) boards.insert(sqlCompared(reg->str(0)));
     auto isBoard = [&](int pos) {
         const QString t = m->str(pos).trimmed();
         return !t.isEmpty() && !rarozidi::isStoreWord(t) && boards.contains(t);
