@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -359,7 +360,9 @@ RunResult runItem(const RunRequest& req)
 
         FrameDriver driver(frame);
         bool pressed = false;
+        QElapsedTimer made;
         for (const RunStep& s : req.steps) {
+            if ((s.kind == RunStep::Select || s.kind == RunStep::Press) && !made.isValid()) made.start();
             switch (s.kind) {
             case RunStep::Set: driver.set(s.name, s.value); break;
             case RunStep::Tick: driver.tick(s.name); break;
@@ -372,8 +375,11 @@ RunResult runItem(const RunRequest& req)
         // picked) has run with its --select steps.
         bool picked = false;
         for (const RunStep& s : req.steps) picked = picked || s.kind == RunStep::Select;
-        if (!pressed && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport"))))
+        if (!pressed && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport")))) {
+            if (!made.isValid()) made.start();
             driver.press(QStringLiteral("cmdReport"));
+        }
+        res.reportSeconds = made.isValid() ? made.nsecsElapsed() / 1e9 : 0.0;
         res.notices << driver.notices();
         collectStaging(req.stagingDir, &res);
         // A message box ends the run: its text is the outcome, nothing else is written.
@@ -385,7 +391,10 @@ RunResult runItem(const RunRequest& req)
         ReportComponent* rc = w->frxReport;
         res.doubts = DataDoubts::texts();
         res.templateProblems = rc->problems();
+        QElapsedTimer rendered;
+        rendered.start();
         res.html = rc->preparedHtml();
+        res.reportSeconds += rendered.nsecsElapsed() / 1e9;
         // Counting pages lays them out: only a run that writes pages asks.
         if (!req.pdf.isEmpty() || !req.pngDir.isEmpty()) res.pages = rc->preparedPages();
         if (const Dataset* sd = rc->dataset())
