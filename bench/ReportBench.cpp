@@ -9,7 +9,7 @@
 // the baseline seconds, the ratio of the rows-only run to the baseline, the
 // seconds of one plain write of the rows it left in its staging tables (the
 // floor of the row-by-row staging writes) and the ratio to both together, the
-// queries sent (reads + staging writes) and the peak memory of the PDF run,
+// queries sent (reads + staging writes) and the peak memory of both runs,
 // and writes them to a CSV file. The figures go into the notes of the work
 // that changes them.
 //
@@ -47,6 +47,10 @@
 #include "shell/StartPlan.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -60,22 +64,46 @@ using namespace plan;
 
 namespace {
 
-// The peak resident memory is reset before a run and read after it
-// (Linux: /proc/self/clear_refs and VmHWM).
-void resetPeakMemory()
-{
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly)) f.write("5");
-}
+// The peak resident memory of the process during a run: sampled every few
+// milliseconds from /proc/self/statm by a thread of its own (the kernel's
+// high-water mark cannot be reset here). The whole process counts, as a
+// user's would: what earlier runs left allocated is in it too.
+class PeakMemory {
+public:
+    PeakMemory() : m_thread([this] {
+        while (!m_stop.load()) {
+            m_peak = std::max(m_peak.load(), residentBytes());
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    })
+    {
+    }
+    ~PeakMemory() { stop(); }
+    // Stops sampling; the peak in MiB.
+    double stop()
+    {
+        if (m_thread.joinable()) {
+            m_stop = true;
+            m_thread.join();
+            m_peak = std::max(m_peak.load(), residentBytes());
+        }
+        return m_peak.load() / (1024.0 * 1024.0);
+    }
 
-double peakMemoryMib()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
+private:
+    static long long residentBytes()
+    {
+        std::FILE* f = std::fopen("/proc/self/statm", "r");
+        if (!f) return 0;
+        long long size = 0, resident = 0;
+        const int n = std::fscanf(f, "%lld %lld", &size, &resident);
+        std::fclose(f);
+        return n == 2 ? resident * sysconf(_SC_PAGESIZE) : 0;
+    }
+    std::atomic<bool> m_stop{false};
+    std::atomic<long long> m_peak{0};
+    std::thread m_thread;
+};
 
 void say(const QString& s) { std::printf("%s\n", s.toUtf8().constData()); std::fflush(stdout); }
 
@@ -256,7 +284,7 @@ int main(int argc, char** argv)
     QFile csv(csvPath);
     QTextStream csvOut(&csv);
     if (!csvPath.isEmpty() && csv.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        csvOut << "fleet,report,open_seconds,seconds,pdf_seconds,pages,baseline_seconds,ratio,write_seconds,ratio_with_writes,reads,writes,peak_mib,status\n";
+        csvOut << "fleet,report,open_seconds,seconds,pdf_seconds,pages,baseline_seconds,ratio,write_seconds,ratio_with_writes,reads,writes,peak_mib,pdf_peak_mib,status\n";
 
     for (const QString& fleet : fleets) {
         const QStringList p = fleet.split(QLatin1Char(':'));
@@ -300,12 +328,12 @@ int main(int argc, char** argv)
             const double s = t.elapsed() / 1000.0;
             say(QStringLiteral("  fleet data check: %1 s, %2 s per aircraft, %3 records to check")
                     .arg(s, 0, 'f', 2).arg(n ? s / n : 0.0, 0, 'f', 4).arg(found));
-            if (csv.isOpen()) csvOut << fleet << ",fleet data check,," << s << ",,,,,,,,,,\"" << found << " records\"\n";
+            if (csv.isOpen()) csvOut << fleet << ",fleet data check,," << s << ",,,,,,,,,,,\"" << found << " records\"\n";
         }
         if (rowsOnly)
             say(QStringLiteral("  %1 %2").arg(QStringLiteral("report"), -60).arg(QStringLiteral("rows"), 6));
         else
-            say(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+            say(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
                     .arg(QStringLiteral("report"), -50)
                     .arg(QStringLiteral("open s"), 7)
                     .arg(QStringLiteral("rows s"), 8)
@@ -316,7 +344,8 @@ int main(int argc, char** argv)
                     .arg(QStringLiteral("write s"), 8)
                     .arg(QStringLiteral("r+w"), 6)
                     .arg(QStringLiteral("queries"), 14)
-                    .arg(QStringLiteral("MiB"), 6));
+                    .arg(QStringLiteral("MiB"), 6)
+                    .arg(QStringLiteral("pdf MiB"), 7));
         for (const BenchReport& rep : reports) {
             QStringList runArgs{rep.window, rep.item};
             runArgs << expand(rep.args, types, type, board, aircraft);
@@ -344,8 +373,10 @@ int main(int argc, char** argv)
             const long long reads0 = Heartbeat::sent(Heartbeat::Sent::Read);
             const long long writes0 = Heartbeat::sent(Heartbeat::Sent::Write);
             QElapsedTimer t;
+            PeakMemory rowsMemory;
             t.start();
             const shell::RunResult res = shell::runItem(r);
+            const double rowsPeak = rowsMemory.stop();
             // The report's own seconds (show pressed to the rows written and
             // rendered) are what the baseline is set against; opening the
             // window, its connection and the item comes once per window and
@@ -361,18 +392,18 @@ int main(int argc, char** argv)
             if (!noPdf && res.status == 0) {
                 r.pdf = dir + QStringLiteral("/bench.pdf");
                 MessageService::clear();
-                resetPeakMemory();
+                PeakMemory sampled;
                 t.start();
                 const shell::RunResult withPdf = shell::runItem(r);
                 pdfSeconds = t.elapsed() / 1000.0;
                 pages = withPdf.pages;
-                peak = peakMemoryMib();
+                peak = sampled.stop();
             }
             const double written = res.status == 0 ? writeSeconds(res.staging) : 0.0;
             const double ratio = base > 0 ? s / base : 0.0;
             const double ratioWithWrites = base + written > 0 ? s / (base + written) : 0.0;
             const QString status = res.status == 0 ? QStringLiteral("ok") : res.errors.join(QStringLiteral("; "));
-            say(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11%12")
+            say(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12%13")
                     .arg(rep.name, -50)
                     .arg(open, 7, 'f', 2)
                     .arg(s, 8, 'f', 2)
@@ -383,11 +414,12 @@ int main(int argc, char** argv)
                     .arg(written, 8, 'f', 2)
                     .arg(ratioWithWrites, 6, 'f', 1)
                     .arg(QStringLiteral("%1+%2").arg(reads).arg(writes), 14)
-                    .arg(peak, 6, 'f', 0)
+                    .arg(rowsPeak, 6, 'f', 0)
+                    .arg(peak, 7, 'f', 0)
                     .arg(res.status == 0 ? QString() : QStringLiteral("  (failed: %1)").arg(status)));
             if (csv.isOpen())
                 csvOut << fleet << ',' << rep.name << ',' << open << ',' << s << ',' << pdfSeconds << ',' << pages << ',' << base << ','
-                       << ratio << ',' << written << ',' << ratioWithWrites << ',' << reads << ',' << writes << ',' << peak << ",\""
+                       << ratio << ',' << written << ',' << ratioWithWrites << ',' << reads << ',' << writes << ',' << rowsPeak << ',' << peak << ",\""
                        << QString(status).replace(QLatin1Char('"'), QStringLiteral("\"\"")) << "\"\n";
         }
     }

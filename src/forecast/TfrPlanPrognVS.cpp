@@ -174,11 +174,16 @@ void TfrPlanPrognVS::runReport(bool tuned)
         std::unique_ptr<Run>& r;
         ~Reset() { r.reset(); }
     } reset{m_run};
-    // The flying of every component of an aircraft comes from one read of its records.
-    const rarozidi::FlightCache flights;
-
     runSingleReport(reportHost(), *ADOQueryReport, QStringLiteral("Select * From REPORT_PROGNOZ ORDER BY ID;"),
                     QStringLiteral("rep01"), [&](StagingWriter& w) {
+                        // The flying of every component of an aircraft comes from one read of
+                        // its records. The records and the sets are let go when the rows are
+                        // written, before the template makes the pages.
+                        const rarozidi::FlightCache flights;
+                        struct LetGo {
+                            std::unique_ptr<frames::BoardSets>& sets;
+                            ~LetGo() { sets.reset(); }
+                        } letGo{m_run->sets};
                         const ReadTransaction reads(ADOConPdo);
                         const QueryMemo memo(ADOConPdo, kReferenceTables);
                         m_run->sets = std::make_unique<frames::BoardSets>(ADOConPdo, frames::BoardSets::wanted(boards.size()));

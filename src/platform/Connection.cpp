@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cstdio>
+#include <unistd.h>
 #include <ibase.h>
 
 namespace plan {
@@ -37,6 +38,18 @@ bool traceSql()
 {
     static const bool on = qEnvironmentVariableIntValue("PLAN_TRACE_SQL") != 0;
     return on;
+}
+
+void traceMemory(const char* step)
+{
+    static const bool on = qEnvironmentVariableIntValue("PLAN_TRACE_MEMORY") != 0;
+    if (!on) return;
+    long long size = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%lld %lld", &size, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    std::fprintf(stderr, "MEMORY %s: %lld MiB\n", step, resident * sysconf(_SC_PAGESIZE) / (1024 * 1024));
 }
 
 Connection::Connection() : m_name(QStringLiteral("plan-connection-%1").arg(g_counter.fetchAndAddRelaxed(1))) {}

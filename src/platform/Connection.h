@@ -90,4 +90,9 @@ private:
 // standard error, for finding what a slow report asks.
 bool traceSql();
 
+// PLAN_TRACE_MEMORY=1: the resident memory of the process at the steps of
+// a report (rows written, rows read for the template, rendered), on
+// standard error, for finding what a large report holds.
+void traceMemory(const char* step);
+
 } // namespace plan

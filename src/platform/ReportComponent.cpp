@@ -2,6 +2,7 @@
 #include "platform/ReportCycle.h"
 
 #include "platform/Clock.h"
+#include "platform/Connection.h"
 #include "platform/DataDoubts.h"
 #include "platform/DbError.h"
 #include "platform/Dataset.h"
@@ -162,9 +163,11 @@ bool ReportComponent::prepareReport(bool clearPrevious)
             // A copy of the dataset re-reads the table, leaving the caller's
             // cursor where it was.
             if (d->dataset->connection() && !d->dataset->commandText().trimmed().isEmpty()) {
+                traceMemory("before the rows are read for the template");
                 Dataset current(d->dataset->connection());
                 openStagingTable(current, d->dataset->commandText());
                 rows = TableRows::take(current);
+                traceMemory("rows read for the template");
             }
         }
         QString error;
@@ -173,14 +176,16 @@ bool ReportComponent::prepareReport(bool clearPrevious)
         for (auto it = asOf.begin(); it != asOf.end(); ++it) values.insert(it.key(), it.value());
         QElapsedTimer timer;
         timer.start();
-        const QString html =
-            TemplateRenderer::render(d->templateText, rows, conn, values, QString(), DataDoubts::listText(), &error);
+        const int rowCount = static_cast<int>(rows.rows.size());
+        const QString html = TemplateRenderer::render(d->templateText, std::move(rows), conn, values, QString(),
+                                                      DataDoubts::listText(), &error);
         if (qEnvironmentVariableIntValue("PLAN_TRACE_LAYOUT"))
-            std::fprintf(stderr, "render %lld ms, %zu rows, %lld characters\n", timer.elapsed(), rows.rows.size(),
+            std::fprintf(stderr, "render %lld ms, %d rows, %lld characters\n", timer.elapsed(), rowCount,
                          static_cast<long long>(html.size()));
+        traceMemory("rendered");
         if (!error.isEmpty())
             addProblem(QStringLiteral("Шаблон отчета %1: %2").arg(d->templateName, error));
-        d->rows += static_cast<int>(rows.rows.size());
+        d->rows += rowCount;
         d->docs.push_back({html, TemplateRenderer::pageSetup(html), nullptr});
         d->paged = false;
         rendered = true;

@@ -97,8 +97,9 @@ struct TagNames {
     }
 };
 
-// The rows of one table as a Mustache list, with the values the tags name.
-mu::data rowList(const TableRows& t, const TagNames& used)
+// The rows of one table as a Mustache list, with the values the tags name;
+// each row is let go once it is converted.
+mu::data rowList(TableRows& t, const TagNames& used)
 {
     mu::data list{mu::data::type::list};
     // What each column needs, found once for the table.
@@ -124,7 +125,7 @@ mu::data rowList(const TableRows& t, const TagNames& used)
         columns.push_back(std::move(col));
     }
     int index = 0;
-    for (const auto& row : t.rows) {
+    for (auto& row : t.rows) {
         mu::data obj;
         bool title = false, section = false;
         // The row's role is marked in column 1; a row that leaves column 1
@@ -179,6 +180,7 @@ mu::data rowList(const TableRows& t, const TagNames& used)
         obj.set("first", index == 1);
         obj.set("last", index == static_cast<int>(t.rows.size()));
         list.push_back(std::move(obj));
+        std::vector<QVariant>().swap(row);
     }
     return list;
 }
@@ -515,7 +517,7 @@ TableRows readOnlyRows(Connection* connection, const QString& sql)
 }
 } // namespace
 
-QString TemplateRenderer::render(const QString& templateText, const TableRows& rows, Connection* connection,
+QString TemplateRenderer::render(const QString& templateText, TableRows rows, Connection* connection,
                                  const ReportValues& values, const QString& partDir, const QString& doubts,
                                  QString* error)
 {
@@ -560,9 +562,10 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
     TagNames used;
     used.scan(templateText);
     for (const auto& [name, text] : parts) used.scan(text);
-    data.set("rows", rowList(rows, used));
     data.set("rowcount", std::to_string(rows.rows.size()));
     data.set("hasrows", !rows.rows.empty());
+    data.set("rows", rowList(rows, used));
+    rows = TableRows();
     data.set("today", utf8(Clock::today().toString(QStringLiteral("dd.MM.yyyy"))));
     if (connection) {
         for (const auto& [name, sql] : tableQueries(templateText)) {
@@ -581,9 +584,11 @@ QString TemplateRenderer::render(const QString& templateText, const TableRows& r
             data.set(utf8(name + QStringLiteral("_rowcount")), std::to_string(t.rows.size()));
         }
     }
-    const std::string html = tmpl.render(data);
+    std::string html = tmpl.render(data);
+    data = mu::data();
     if (!tmpl.is_valid()) return failed(QString::fromStdString(tmpl.error_message()));
     QString page = QString::fromUtf8(html.c_str(), static_cast<qsizetype>(html.size()));
+    std::string().swap(html);
     // The template, or one of its shared parts, may place the line itself.
     static const QRegularExpression namesDoubts(QStringLiteral("\\{\\{\\s*[#^{&]?\\s*doubts\\b"));
     bool placed = namesDoubts.match(templateText).hasMatch();

@@ -106,8 +106,10 @@ public:
     // as DataDoubts::listText() gives it ("" for none).
     // `error`, when given, receives what went wrong with the template (""
     // when nothing did): a Mustache error, a missing part, or a further table
-    // that was refused (its section is then empty).
-    static QString render(const QString& templateText, const TableRows& rows, Connection* connection,
+    // that was refused (its section is then empty). The rows are let go one
+    // by one as they become Mustache data: a caller done with them moves
+    // them in, so that a long report does not hold them twice.
+    static QString render(const QString& templateText, TableRows rows, Connection* connection,
                           const ReportValues& values = {}, const QString& partDir = QString(),
                           const QString& doubts = QString(), QString* error = nullptr);
     // True when the text is one SELECT statement (comments and a final ";"

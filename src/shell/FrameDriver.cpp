@@ -381,7 +381,9 @@ RunResult runItem(const RunRequest& req)
         }
         res.reportSeconds = made.isValid() ? made.nsecsElapsed() / 1e9 : 0.0;
         res.notices << driver.notices();
+        traceMemory("report made");
         collectStaging(req.stagingDir, &res);
+        traceMemory("staging tables collected");
         // A message box ends the run: its text is the outcome, nothing else is written.
         if (!MessageService::recorded().isEmpty()) {
             delete w;
