@@ -300,9 +300,13 @@ int fleetProgressCount(Connection& c)
         ->recordCount();
 }
 
-std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress)
+std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress, int fleetSize)
 {
     const QueryMemo memo(&c, kFormTables);
+    // A large fleet: each operator's register rows are read once and its
+    // types' aircraft taken from them, the flight records read for all.
+    frames::BoardSets sets(&c, frames::BoardSets::wanted(
+                                   static_cast<std::size_t>(fleetSize >= 0 ? fleetSize : fleetProgressCount(c))));
     auto operators = openQuery(&c, QStringLiteral("Select * From EXPLUATANTY Where HIDE=0 Order By ID_NAME;"));
 
     // The cycles of forms read once, located by type (the first row of a type).
@@ -327,22 +331,23 @@ std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const
         std::vector<TypeAircraft> types;
     };
     std::vector<OperatorTypes> fleet;
-    std::size_t count = 0;
     for (; !operators->eof(); operators->next()) {
         OperatorTypes o{operators->str(pos::expluatanty::ID_NAME).trimmed(),
                         operators->str(pos::expluatanty::NAME).trimmed(), {}};
-        auto types = openQuery(&c, QStringLiteral("Select Distinct TIP_VS From REESTR Where EXPLUATANT=") + operatorCondition(o.code) +
+        const QString ofOperator = QStringLiteral("From REESTR Where EXPLUATANT=") + operatorCondition(o.code);
+        auto types = openQuery(&c, QStringLiteral("Select Distinct TIP_VS ") + ofOperator +
                                        QStringLiteral(" And Upper(TIP_VS) Not Like Upper('%HIDE%') Order By TIP_VS, ID;"));
         for (; !types->eof(); types->next()) {
-            auto aircraft = openQuery(&c, QStringLiteral("Select * From REESTR Where EXPLUATANT=") + operatorCondition(o.code) +
-                                              QStringLiteral(" And TIP_VS=") + frames::sqlText(types->str(0)) +
-                                              QStringLiteral(" Order By BORTOVOI_NOMER, ID;"));
-            count += static_cast<std::size_t>(aircraft->recordCount());
+            auto aircraft = std::make_unique<Dataset>(&c);
+            sets.openSorted(*aircraft,
+                            QStringLiteral("Select * ") + ofOperator + QStringLiteral(" And TIP_VS=") +
+                                frames::sqlText(types->str(0)) + QStringLiteral(" Order By BORTOVOI_NOMER, ID;"),
+                            ofOperator, QStringLiteral("BORTOVOI_NOMER, ID"), {{QStringLiteral("TIP_VS"), types->str(0)}});
             o.types.push_back({types->str(0).trimmed(), std::move(aircraft)});
         }
         fleet.push_back(std::move(o));
     }
-    SheetContext ctx(c, today, frames::BoardSets::wanted(count));
+    SheetContext ctx(c, today, sets.sets());
     if (ctx.flying().sets()) {
         std::vector<std::pair<QString, QDate>> since;
         for (const OperatorTypes& o : fleet)
