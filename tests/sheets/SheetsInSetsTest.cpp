@@ -69,6 +69,20 @@ TEST(SheetsInSets, InformationSheetBatchGivesTheRowsOfEachSheetAlone)
     plan::frames::BoardSets::setThreshold(20);
 }
 
+// Copies the rows of a table whose `column` is `from` (every column but ID),
+// with `to` in that column; the copies get new, higher IDs.
+void copyRows(plan::Connection* c, const char* table, const char* column, const QString& from, const QString& to)
+{
+    QStringList columns =
+        plan::openQuery(c, QStringLiteral("Select First 1 * From %1;").arg(QLatin1String(table)))->fieldNames();
+    columns.removeAll(QStringLiteral("ID"));
+    QStringList values = columns;
+    values.replace(values.indexOf(QString::fromLatin1(column)), QStringLiteral("'%1'").arg(to));
+    c->execute(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE %4='%5' ORDER BY ID")
+                   .arg(QLatin1String(table), columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')),
+                        QLatin1String(column), from));
+}
+
 std::vector<QStringList> textsOf(const std::vector<plan::StagingRow>& rows)
 {
     std::vector<QStringList> out;
@@ -91,8 +105,22 @@ TEST(SheetsInSets, PlansAndFleetStateReadInSetsGiveTheRowsOfTheOwnQueries)
     plan::DemoFleet::create(path, {24, 2, 5});
     const auto conn = plantest::connect(path);
     plan::Connection* c = conn.get();
+    // The demo fleet numbers its boards in the order of entry: two aircraft
+    // entered last with the first boards of their types (with their
+    // components, flights and notes) show whether each aircraft's rows keep
+    // their queries' order.
+    for (const auto& [from, to] : {std::pair{"RA-22000", "RA-00001"}, std::pair{"RA-40006", "RA-00002"}}) {
+        const QString f = QString::fromLatin1(from), t = QString::fromLatin1(to);
+        copyRows(c, "REESTR", "BORTOVOI_NOMER", f, t);
+        copyRows(c, "SPRAVKA", "BORTOVOI_NOMER", f, t);
+        copyRows(c, "VSU", "MESTO_USTANOVKI", f, t);
+        for (const char* table : {"TO_AKB", "SEZONNOE_TO"}) copyRows(c, table, "BORTOVOY_NOMER", f, t);
+        for (const char* table : {"DVIGATEL", "REDUCTOR", "VOZDUSHNY_VINT", "LEBEDKA", "SHLANG", "LOPAST", "HVOSTOVOY_VINT",
+                                  "AGREGAT", "VTULKA_NV"})
+            copyRows(c, table, "GDE_STOIT", f, t);
+    }
     const auto aircraft = demoAircraft(c);
-    ASSERT_GE(aircraft.size(), 24u);
+    ASSERT_GE(aircraft.size(), 26u);
 
     int edges = 0;
     for (auto r = plan::openQuery(c, QStringLiteral("Select BORTOVOI_NOMER, DATA_FORMY, DATA_F1 From REESTR Where UCHET_TO=1 "
