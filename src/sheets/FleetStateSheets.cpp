@@ -1,6 +1,7 @@
 #include "sheets/FleetStateSheets.h"
 
 #include "data/Positions.h"
+#include "frames/BoardSets.h"
 #include "frames/SqlText.h"
 #include "platform/Clock.h"
 #include "platform/Dataset.h"
@@ -9,6 +10,7 @@
 #include "sheets/FormReckoning.h"
 
 #include <QHash>
+#include <algorithm>
 #include <memory>
 
 namespace plan::sheets {
@@ -99,7 +101,7 @@ QString seasonalNote(FirstRowByAircraft& season, const QString& type, const QStr
 // What the sheets read once per report.
 class SheetContext {
 public:
-    SheetContext(Connection& c, const QDate& today) : m_c(c), m_today(today)
+    SheetContext(Connection& c, const QDate& today, bool sets) : m_c(c), m_today(today), m_flying(c, sets)
     {
         auto loc = openQuery(&c, QStringLiteral("Select * From RASPOLOGENIA Where HIDE=0 Order By ID_MESTO;"));
         for (; !loc->eof(); loc->next()) {
@@ -110,6 +112,7 @@ public:
 
     Connection& c() { return m_c; }
     QDate today() const { return m_today; }
+    FleetFlying& flying() { return m_flying; }
     QString location(const QString& id) const { return m_locations.value(keyText(id)); }
 
     const rarozidi::GroundRule& airframeRule(const QString& type)
@@ -128,9 +131,46 @@ public:
 private:
     Connection& m_c;
     QDate m_today;
+    FleetFlying m_flying;
     QHash<QString, QString> m_locations;
     QHash<QString, rarozidi::GroundRule> m_airframe, m_lastMonth;
 };
+
+// Whether the forms of an aircraft are reckoned, its last and next form, and
+// the date its running time is taken back to for the sheet: the earlier of
+// yesterday and the date of its last form.
+struct Reckoning {
+    bool reckoned = false;
+    FormPair forms;
+    bool lastDated = false;
+    QDate after;
+};
+
+Reckoning reckoningOf(const Dataset& r, const FormCycle* cycle, const QDate& today)
+{
+    Reckoning k;
+    // Forms are reckoned for a type with a cycle that is not "АРЗ" and an
+    // aircraft kept for maintenance (column 64 = 1).
+    k.reckoned = cycle && cycle->found && cycle->column(pos::pto_formy::CASE1) != QStringLiteral("АРЗ") &&
+                 r.field(re::UCHET_TO).asString().trimmed() == QLatin1String("1");
+    if (k.reckoned) k.forms = airframeForms(*cycle, r);
+    const QDate yesterday = today.addDays(-1);
+    k.lastDated = k.reckoned && !k.forms.lastDash && !k.forms.last.isEmpty() && k.forms.lastDate.isValid();
+    k.after = k.lastDated && k.forms.lastDate < yesterday ? k.forms.lastDate : yesterday;
+    return k;
+}
+
+// The board of a register row and the first day of its flight records the
+// sheet counts: the day after the date its running time is taken back to,
+// or the first of the last 30 days when that is earlier and its forms are
+// reckoned.
+std::pair<QString, QDate> flightsWanted(const Dataset& r, const FormCycle* cycle, const QDate& today)
+{
+    const Reckoning k = reckoningOf(r, cycle, today);
+    QDate from = k.after.addDays(1);
+    if (k.reckoned) from = std::min(from, today.addDays(-30));
+    return {r.str(re::BORTOVOI_NOMER).trimmed(), from};
+}
 
 // The positions both sheets fill for one aircraft (2 to 11 and 14, 9 with
 // the notes the caller gives).
@@ -146,22 +186,13 @@ AircraftState aircraftState(SheetContext& ctx, const Dataset& r, const FormCycle
     const QString running = r.str(re::NARABOTKA_PPR).trimmed();
     const QString what = QStringLiteral("ВС %1 %2, наработка после ремонта").arg(type, board);
     const QDate yesterday = ctx.today().addDays(-1);
-
-    // Forms are reckoned for a type with a cycle that is not "АРЗ" and an
-    // aircraft kept for maintenance (column 64 = 1).
-    const bool reckoned = cycle && cycle->found &&
-                          cycle->column(pos::pto_formy::CASE1) != QStringLiteral("АРЗ") &&
-                          r.field(re::UCHET_TO).asString().trimmed() == QLatin1String("1");
-    FormPair forms;
+    const Reckoning k = reckoningOf(r, cycle, ctx.today());
+    const bool reckoned = k.reckoned;
+    const FormPair& forms = k.forms;
+    const bool lastDated = k.lastDated;
     Remainders rem;
-    if (reckoned) {
-        forms = airframeForms(*cycle, r);
-        rem = airframeRemainders(ctx.c(), r, cycle->halfway());
-    }
-    // The flights after the earlier of the two dates the running time is taken back to.
-    const bool lastDated = reckoned && !forms.lastDash && !forms.last.isEmpty() && forms.lastDate.isValid();
-    const QDate after = lastDated && forms.lastDate < yesterday ? forms.lastDate : yesterday;
-    const BoardFlying later = BoardFlying::after(ctx.c(), board, after);
+    if (reckoned) rem = airframeRemainders(ctx.c(), r, cycle->halfway());
+    const BoardFlying later = ctx.flying().after(board, k.after);
     const rarozidi::GroundRule& rule = ctx.airframeRule(type);
 
     AircraftState s;
@@ -190,7 +221,7 @@ AircraftState aircraftState(SheetContext& ctx, const Dataset& r, const FormCycle
                         FunCorrectNarVS(running, forms.lastDate, later, rule, what) + QStringLiteral(")");
             row.set(SostPark::LastForm, last);
         }
-        const BoardFlying flying(ctx.c(), board, ctx.today().addDays(-30), ctx.today());
+        const BoardFlying flying = ctx.flying().between(board, ctx.today().addDays(-30), ctx.today());
         const DailyAverage avg = lastMonthAverage(flying, ctx.today(), ctx.lastMonthRule(type));
         const int days = daysToForm(rem.minutes, avg.perDay);
         row.set(SostPark::NextDate, dateText(days > 0 ? ctx.today().addDays(days) : ctx.today().addMonths(1)));
@@ -199,12 +230,17 @@ AircraftState aircraftState(SheetContext& ctx, const Dataset& r, const FormCycle
     return s;
 }
 
-// The REESTR row of a ticked aircraft; a message when it is gone.
-std::unique_ptr<Dataset> registerRow(Connection& c, const frames::AircraftRef& a)
+// The REESTR row of a ticked aircraft (from the register read whole for a
+// large selection); a message when it is gone.
+std::unique_ptr<Dataset> registerRow(Connection& c, frames::BoardSets& sets, const frames::AircraftRef& a)
 {
-    auto r = openQuery(&c, QStringLiteral("Select * From REESTR Where TIP_VS=") + frames::sqlText(a.type) +
-                               QStringLiteral(" And BORTOVOI_NOMER=") + frames::sqlText(a.board) +
-                               QStringLiteral(" Order By BORTOVOI_NOMER, ID;"));
+    auto r = std::make_unique<Dataset>(&c);
+    sets.openSorted(*r,
+                    QStringLiteral("Select * From REESTR Where TIP_VS=") + frames::sqlText(a.type) +
+                        QStringLiteral(" And BORTOVOI_NOMER=") + frames::sqlText(a.board) +
+                        QStringLiteral(" Order By BORTOVOI_NOMER, ID;"),
+                    QStringLiteral("From REESTR"), QStringLiteral("BORTOVOI_NOMER, ID"),
+                    {{QStringLiteral("BORTOVOI_NOMER"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
     if (r->eof())
         throw DbError(QStringLiteral("ВС %1 %2 нет в реестре ВС: обновите список ВС (откройте справку заново) и повторите.")
                           .arg(a.type, a.board));
@@ -264,10 +300,13 @@ int fleetProgressCount(Connection& c)
         ->recordCount();
 }
 
-std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress)
+std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress, int fleetSize)
 {
     const QueryMemo memo(&c, kFormTables);
-    SheetContext ctx(c, today);
+    // A large fleet: each operator's register rows are read once and its
+    // types' aircraft taken from them, the flight records read for all.
+    frames::BoardSets sets(&c, frames::BoardSets::wanted(
+                                   static_cast<std::size_t>(fleetSize >= 0 ? fleetSize : fleetProgressCount(c))));
     auto operators = openQuery(&c, QStringLiteral("Select * From EXPLUATANTY Where HIDE=0 Order By ID_NAME;"));
 
     // The cycles of forms read once, located by type (the first row of a type).
@@ -275,6 +314,47 @@ std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const
     for (auto f = openQuery(&c, QStringLiteral("Select * From PTO_FORMY Order By ID;")); !f->eof(); f->next()) {
         const QString type = keyText(f->str(pos::pto_formy::TIP_VS));
         if (!cycles.contains(type)) cycles.insert(type, formCycleOf(*f));
+    }
+    auto cycleOf = [&cycles](const QString& type) -> const FormCycle* {
+        const auto it = cycles.constFind(keyText(type));
+        return it == cycles.constEnd() ? nullptr : &*it;
+    };
+
+    // The operators with their types and the aircraft of each, read first:
+    // the flight records of a large fleet are then read for all at once.
+    struct TypeAircraft {
+        QString type;
+        std::unique_ptr<Dataset> aircraft;
+    };
+    struct OperatorTypes {
+        QString code, name;
+        std::vector<TypeAircraft> types;
+    };
+    std::vector<OperatorTypes> fleet;
+    for (; !operators->eof(); operators->next()) {
+        OperatorTypes o{operators->str(pos::expluatanty::ID_NAME).trimmed(),
+                        operators->str(pos::expluatanty::NAME).trimmed(), {}};
+        const QString ofOperator = QStringLiteral("From REESTR Where EXPLUATANT=") + operatorCondition(o.code);
+        auto types = openQuery(&c, QStringLiteral("Select Distinct TIP_VS ") + ofOperator +
+                                       QStringLiteral(" And Upper(TIP_VS) Not Like Upper('%HIDE%') Order By TIP_VS, ID;"));
+        for (; !types->eof(); types->next()) {
+            auto aircraft = std::make_unique<Dataset>(&c);
+            sets.openSorted(*aircraft,
+                            QStringLiteral("Select * ") + ofOperator + QStringLiteral(" And TIP_VS=") +
+                                frames::sqlText(types->str(0)) + QStringLiteral(" Order By BORTOVOI_NOMER, ID;"),
+                            ofOperator, QStringLiteral("BORTOVOI_NOMER, ID"), {{QStringLiteral("TIP_VS"), types->str(0)}});
+            o.types.push_back({types->str(0).trimmed(), std::move(aircraft)});
+        }
+        fleet.push_back(std::move(o));
+    }
+    SheetContext ctx(c, today, sets.sets());
+    if (ctx.flying().sets()) {
+        std::vector<std::pair<QString, QDate>> since;
+        for (const OperatorTypes& o : fleet)
+            for (const TypeAircraft& t : o.types)
+                for (t.aircraft->first(); !t.aircraft->eof(); t.aircraft->next())
+                    since.push_back(flightsWanted(*t.aircraft, cycleOf(t.type), today));
+        ctx.flying().readSince(since);
     }
     FirstRowByAircraft akb(c, QStringLiteral("TO_AKB"), pos::to_akb::TIP_VS, pos::to_akb::BORTOVOY_NOMER);
     FirstRowByAircraft season(c, QStringLiteral("SEZONNOE_TO"), pos::sezonnoe_to::TIP_VS, pos::sezonnoe_to::BORTOVOY_NOMER);
@@ -285,27 +365,19 @@ std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const
         r.set(SostPark::PrintDate, printingDateText(moment)).set(SostPark::PrintTime, printingTimeText(moment));
         rows.push_back(r);
     };
-    for (; !operators->eof(); operators->next()) {
-        const QString code = operators->str(pos::expluatanty::ID_NAME).trimmed();
+    for (const OperatorTypes& o : fleet) {
         StagingRow head;
-        head.set(SostPark::OperatorHead, QStringLiteral("!") + code)
-            .set(SostPark::OperatorName, operators->str(pos::expluatanty::NAME).trimmed());
+        head.set(SostPark::OperatorHead, QStringLiteral("!") + o.code).set(SostPark::OperatorName, o.name);
         stamped(head);
-        auto types = openQuery(&c, QStringLiteral("Select Distinct TIP_VS From REESTR Where EXPLUATANT=") + operatorCondition(code) +
-                                       QStringLiteral(" And Upper(TIP_VS) Not Like Upper('%HIDE%') Order By TIP_VS, ID;"));
-        for (; !types->eof(); types->next()) {
-            const QString type = types->str(0).trimmed();
+        for (const TypeAircraft& t : o.types) {
             StagingRow typeRow;
-            typeRow.set(SostPark::TypeHead, QStringLiteral("|") + type);
+            typeRow.set(SostPark::TypeHead, QStringLiteral("|") + t.type);
             stamped(typeRow);
-            auto aircraft = openQuery(&c, QStringLiteral("Select * From REESTR Where EXPLUATANT=") + operatorCondition(code) +
-                                              QStringLiteral(" And TIP_VS=") + frames::sqlText(types->str(0)) +
-                                              QStringLiteral(" Order By BORTOVOI_NOMER, ID;"));
-            for (; !aircraft->eof(); aircraft->next()) {
-                const QString board = aircraft->str(re::BORTOVOI_NOMER).trimmed();
-                const auto cycle = cycles.constFind(keyText(type));
-                const QString notes = batteryNote(akb, type, board) + kCR + seasonalNote(season, type, board);
-                stamped(aircraftState(ctx, *aircraft, cycle == cycles.constEnd() ? nullptr : &*cycle, notes).row);
+            Dataset& aircraft = *t.aircraft;
+            for (aircraft.first(); !aircraft.eof(); aircraft.next()) {
+                const QString board = aircraft.str(re::BORTOVOI_NOMER).trimmed();
+                const QString notes = batteryNote(akb, t.type, board) + kCR + seasonalNote(season, t.type, board);
+                stamped(aircraftState(ctx, aircraft, cycleOf(t.type), notes).row);
                 if (progress) progress();
             }
         }
@@ -317,9 +389,26 @@ std::vector<StagingRow> buildSostParkT2(Connection& c, const std::vector<frames:
                                         const QDate& today, const Progress& progress)
 {
     const QueryMemo memo(&c, kFormTables);
-    SheetContext ctx(c, today);
+    frames::BoardSets sets(&c, frames::BoardSets::wanted(aircraft.size()));
+    SheetContext ctx(c, today, sets.sets());
     FirstRowByAircraft season(c, QStringLiteral("SEZONNOE_TO"), pos::sezonnoe_to::TIP_VS, pos::sezonnoe_to::BORTOVOY_NOMER);
+
+    // The cycles and register rows first: the flight records of a large
+    // selection are then read for all at once.
     QHash<QString, FormCycle> cycles;
+    std::vector<std::unique_ptr<Dataset>> registers;
+    std::vector<std::pair<QString, QDate>> since;
+    for (const frames::AircraftRef& a : aircraft) {
+        if (!cycles.contains(a.type)) {
+            auto f = openQuery(&c, QStringLiteral("Select * From PTO_FORMY Where TIP_VS=") + frames::sqlText(a.type) +
+                                       QStringLiteral(" Order By ID;"));
+            cycles.insert(a.type, f->eof() ? FormCycle{} : formCycleOf(*f));
+        }
+        registers.push_back(registerRow(c, sets, a));
+        since.push_back(flightsWanted(*registers.back(), &cycles[a.type], today));
+    }
+    ctx.flying().readSince(since);
+
     std::vector<StagingRow> rows;
     auto stamped = [&rows](StagingRow r) {
         const QDateTime moment = printingMoment();
@@ -328,7 +417,8 @@ std::vector<StagingRow> buildSostParkT2(Connection& c, const std::vector<frames:
     };
     QString lastType;
     bool first = true;
-    for (const frames::AircraftRef& a : aircraft) {
+    for (std::size_t i = 0; i < aircraft.size(); ++i) {
+        const frames::AircraftRef& a = aircraft[i];
         if (first || a.type != lastType) {
             StagingRow typeRow;
             typeRow.set(SostPark::TypeHead, QStringLiteral("|") + a.type);
@@ -336,21 +426,18 @@ std::vector<StagingRow> buildSostParkT2(Connection& c, const std::vector<frames:
             lastType = a.type;
             first = false;
         }
-        if (!cycles.contains(a.type)) {
-            auto f = openQuery(&c, QStringLiteral("Select * From PTO_FORMY Where TIP_VS=") + frames::sqlText(a.type) +
-                                       QStringLiteral(" Order By ID;"));
-            cycles.insert(a.type, f->eof() ? FormCycle{} : formCycleOf(*f));
-        }
-        const auto r = registerRow(c, a);
-        AircraftState s = aircraftState(ctx, *r, &cycles[a.type], seasonalNote(season, a.type, a.board));
+        AircraftState s = aircraftState(ctx, *registers[i], &cycles[a.type], seasonalNote(season, a.type, a.board));
 
         QStringList sinceNew, sinceOverhaul;
-        auto engines = openQuery(&c, QStringLiteral("Select * From DVIGATEL Where TIP_VS=") + frames::sqlText(a.type) +
-                                         QStringLiteral(" And GDE_STOIT=") + frames::sqlText(a.board) +
-                                         QStringLiteral(" Order By ODIN_DVA, ID;"));
-        for (; !engines->eof(); engines->next()) {
-            sinceNew << QStringLiteral("СНЭ: ") + engines->str(pos::dvigatel::NARABOTKA_SNE).trimmed();
-            sinceOverhaul << QStringLiteral("ППР: ") + engines->str(pos::dvigatel::NARABOTKA_PPR).trimmed();
+        Dataset engines(&c);
+        sets.openSorted(engines,
+                        QStringLiteral("Select * From DVIGATEL Where TIP_VS=") + frames::sqlText(a.type) +
+                            QStringLiteral(" And GDE_STOIT=") + frames::sqlText(a.board) + QStringLiteral(" Order By ODIN_DVA, ID;"),
+                        QStringLiteral("From DVIGATEL"), QStringLiteral("ODIN_DVA, ID"),
+                        {{QStringLiteral("GDE_STOIT"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
+        for (; !engines.eof(); engines.next()) {
+            sinceNew << QStringLiteral("СНЭ: ") + engines.str(pos::dvigatel::NARABOTKA_SNE).trimmed();
+            sinceOverhaul << QStringLiteral("ППР: ") + engines.str(pos::dvigatel::NARABOTKA_PPR).trimmed();
         }
         s.row.set(SostParkT2::EnginesSinceNew, sinceNew.join(kCR));
         s.row.set(SostParkT2::EnginesSinceOverhaul, sinceOverhaul.join(kCR));

@@ -11,7 +11,9 @@
 //           SPRAVKA (each aircraft's flights of the last 30 days and those
 //           after the earlier of yesterday and its last form, once each),
 //           TO_AKB and SEZONNOE_TO (each read once), DVIGATEL (the ticked
-//           aircraft's engines).
+//           aircraft's engines). From 20 aircraft on (frames::BoardSets) the
+//           register, engines and flight records are read for all aircraft
+//           at once and each aircraft's rows taken from memory.
 // Computes: the forms through FormReckoning.h (the reckoning of the
 //           withdrawal plans), FunCorrectNarVS, the warning codes.
 // Writes:   nothing itself: the rows the frames write, positions below.
@@ -84,8 +86,12 @@ using Progress = std::function<void()>;
 // "Select ID From REESTR Where Upper(TIP_VS) Not Like Upper('%HIDE%') Order By ID;".
 int fleetProgressCount(Connection& c);
 // TfrPlanSprSostParkVST1: every aircraft of every operator (EXPLUATANTY
-// HIDE=0), grouped by operator and type.
-std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress = {});
+// HIDE=0), grouped by operator and type. `fleetSize`: fleetProgressCount
+// when the caller has it (read here otherwise); from frames::BoardSets::wanted
+// of it on, each operator's register rows and the flight records of all
+// aircraft are read at once.
+std::vector<StagingRow> buildSostParkT1(Connection& c, const QDate& today, const Progress& progress = {},
+                                        int fleetSize = -1);
 // TfrPlanSprSostParkVST2: the ticked aircraft, a type row before each type.
 std::vector<StagingRow> buildSostParkT2(Connection& c, const std::vector<frames::AircraftRef>& aircraft,
                                         const QDate& today, const Progress& progress = {});

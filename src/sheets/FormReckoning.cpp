@@ -186,6 +186,12 @@ BoardFlying::BoardFlying(Connection& c, const QString& board, const QDate& from,
     read(c, query(board, from, to), sp::DATA_POLETA, sp::V_VOZDUHE, sp::NA_ZEMLE);
 }
 
+BoardFlying::BoardFlying(const std::vector<rarozidi::FlightEntry>& flights)
+{
+    m_entries.reserve(flights.size());
+    for (const rarozidi::FlightEntry& f : flights) m_entries.push_back({f.date, f.airborneMinutes, f.groundMinutes});
+}
+
 BoardFlying BoardFlying::after(Connection& c, const QString& board, const QDate& date)
 {
     BoardFlying f;
@@ -232,6 +238,34 @@ long long BoardFlying::minutes(const QDate& from, const QDate& to, const rarozid
     }
     if (any) *any = found;
     return sum;
+}
+
+FleetFlying::FleetFlying(Connection& c, bool sets) : m_c(c)
+{
+    if (sets) m_cache.emplace();
+}
+
+void FleetFlying::readFrom(const QStringList& boards, const QDate& from)
+{
+    if (m_cache) rarozidi::FlightCache::readBoards(m_c, boards, from);
+}
+
+void FleetFlying::readSince(const std::vector<std::pair<QString, QDate>>& since)
+{
+    if (m_cache) rarozidi::FlightCache::readBoardsSince(m_c, since);
+}
+
+BoardFlying FleetFlying::between(const QString& board, const QDate& from, const QDate& to) const
+{
+    if (!m_cache) return BoardFlying(m_c, board, from, to);
+    return BoardFlying(rarozidi::readFlights(m_c, board, from, to));
+}
+
+BoardFlying FleetFlying::after(const QString& board, const QDate& date) const
+{
+    if (!m_cache) return BoardFlying::after(m_c, board, date);
+    // Flight dates are whole days: after the date is from the next day on.
+    return BoardFlying(rarozidi::readFlights(m_c, board, date.addDays(1), QDate()));
 }
 
 namespace {

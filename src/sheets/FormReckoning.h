@@ -12,12 +12,15 @@
 //           through rarozidi::GetOstatTO / GetOstatF1, the minutes they leave,
 //           the average flying per day and the expected date.
 // Writes:   nothing.
+#include "rarozidi/Flying.h"
 #include "rarozidi/Life.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace plan {
@@ -108,6 +111,8 @@ class BoardFlying {
 public:
     BoardFlying() = default;
     BoardFlying(Connection& c, const QString& board, const QDate& from, const QDate& to);
+    // The records as the flight cache keeps them (airborne and ground time of the aircraft).
+    explicit BoardFlying(const std::vector<rarozidi::FlightEntry>& flights);
     // The records of a board dated after a date, read with the query of the
     // running time taken back to a date ("SELECT DATA_POLETA, ID,
     // Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle, Na_zemle_2,
@@ -131,6 +136,30 @@ private:
         int ground = 0;
     };
     std::vector<Entry> m_entries;
+};
+
+// The flight records of the aircraft of a report over many of them. For a
+// small selection each board's records come from its own query (those of
+// BoardFlying); for a large one (frames::BoardSets::wanted) the records of
+// every board are read together first (rarozidi::FlightCache: a pass over
+// the records from a date, or In lists) and served from memory, the same
+// records counted the same way.
+class FleetFlying {
+public:
+    FleetFlying(Connection& c, bool sets);
+    bool sets() const { return m_cache.has_value(); }
+    // In the set mode: reads the records of the boards dated `from` on.
+    void readFrom(const QStringList& boards, const QDate& from);
+    // In the set mode: reads the records of each board from its own date on.
+    void readSince(const std::vector<std::pair<QString, QDate>>& since);
+    // The records of a board dated from..to (BoardFlying's query).
+    BoardFlying between(const QString& board, const QDate& from, const QDate& to) const;
+    // The records of a board dated after a date (BoardFlying::after).
+    BoardFlying after(const QString& board, const QDate& date) const;
+
+private:
+    Connection& m_c;
+    std::optional<rarozidi::FlightCache> m_cache;
 };
 
 // The ground rule of a type for FunLastMonth: "Select UCHITYVAT_ZEMLU,

@@ -2,6 +2,7 @@
 
 #include "data/Positions.h"
 #include "frames/AircraftTree.h"
+#include "frames/BoardSets.h"
 #include "frames/CodeSelector.h"
 #include "frames/SqlText.h"
 #include "platform/Clock.h"
@@ -9,6 +10,7 @@
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/ReportComponent.h"
+#include "rarozidi/Flying.h"
 #include "rarozidi/Func.h"
 #include "sheets/SheetParts.h"
 
@@ -117,6 +119,7 @@ Kind gearbox()
     k.name = "Гл.ред.";
     return k;
 }
+const Kind kGearbox = gearbox();
 const Kind kPropeller{"В.винт", vv::ZAVODSKOY_NOMER, vv::VSEGO_REMONTOV, vv::NARABOTKA_PPR, vv::DO_PERVOGO_CHASOV,
                       vv::MEZHREMONTNYI_CHASOV, vv::NARABOTKA_SNE, vv::NAZNACHENNYI_CHASOV, -1, -1, nullptr};
 const Kind kWinch{"Лебедка", lb::ZAVODSKOY_NOMER_LEBEDKA, lb::VSEGO_REMONTOV, lb::NARABOTKA_PPR, lb::DO_PERVOGO_CHASOV,
@@ -130,6 +133,8 @@ Kind blades(const char* name)
             lo::MEZHREMONTNYI_CHASOV, lo::NARABOTKA_SNE, lo::RESURS_CHASOV, -1, lo::NEPRERYVNO,
             &rarozidi::FunNepNarLopast};
 }
+const Kind kMainBlades = blades("ЛНВ");
+const Kind kTailBlades = blades("ЛРВ");
 const Kind kTailHub{"Рул.винт", hv::ZAVODSKOY_NOMER, hv::VSEGO_REMONTOV, hv::NARABOTKA_PPR, hv::DO_PERVOGO_CHASOV,
                     hv::MEZHREMONTNYI_CHASOV, hv::NARABOTKA_SNE, hv::NAZNACHENNYI_CHASOV, -1, hv::NEPRERYVNO,
                     &rarozidi::FunNepNarHvostVint};
@@ -139,6 +144,13 @@ const Kind kUnit{"", ag::ZAVODSKOY_NOMER, ag::VSEGO_REMONTOV, ag::NARABOTKA_PPR,
 const Kind kMainHub{"", vt::ZAVODSKOY_NOMER, vt::VSEGO_REMONTOV, vt::NARABOTKA_PPR, vt::DO_PERVOGO_CHASOV,
                     vt::MEZHREMONTNYI_CHASOV, vt::NARABOTKA_SNE, vt::NAZNACHENNYI_RESURS, -1, vt::NEPRERYVNO,
                     &rarozidi::FunNepNarAgr};
+
+// Whether the row's running time is counted from the aircraft.
+bool continuous(const Dataset& ds, const Kind& k)
+{
+    return k.continuous &&
+           (k.continuousFlag == -2 || (k.continuousFlag >= 0 && ds.field(k.continuousFlag).asInteger() == 1));
+}
 
 // The reference names of a type (ETAAGREGAT or ETA_VTULKA_NV) by ID_NAME:
 // drawing number and name.
@@ -168,9 +180,9 @@ public:
     }
 
     // Every component of a query, placed by calendar and by hours.
-    void place(const QString& sql, const Kind& k, const References* refs = nullptr)
+    void place(Dataset& components, const Kind& k, const References* refs = nullptr)
     {
-        for (auto ds = openQuery(m_c, sql); !ds->eof(); ds->next()) {
+        for (Dataset* ds = &components; !ds->eof(); ds->next()) {
             const QString kind = k.name[0] ? QString::fromUtf8(k.name) : referenceKind(*ds, refs);
             try {
                 if (k.calendarSet >= 0 && isSet(*ds, k.calendarSet)) placeCalendar(*ds, k, kind);
@@ -186,9 +198,9 @@ public:
 
     // Hoses counted by the calendar: from manufacture, or from installation
     // when UCHET_OT_DATY_UST is 1, plus their calendar life RESURS (Y.MM).
-    void placeHoseCalendar(const QString& sql)
+    void placeHoseCalendar(Dataset& hoses)
     {
-        for (auto ds = openQuery(m_c, sql); !ds->eof(); ds->next()) {
+        for (Dataset* ds = &hoses; !ds->eof(); ds->next()) {
             if (!limitSet(*ds, sh::RESURS)) continue;
             const int from = ds->field(sh::UCHET_OT_DATY_UST).asInteger() == 1 ? sh::DATA_USTANOVKI
                                                                                  : sh::DATA_VYPUSKA_RUKAVA;
@@ -244,13 +256,6 @@ private:
         }
         if (!date.isEmpty())
             addCalendar(QDate::fromString(date, QStringLiteral("dd.MM.yyyy")), kind, ds.str(k.serial).trimmed());
-    }
-
-    // Whether the row's running time is counted from the aircraft.
-    bool continuous(const Dataset& ds, const Kind& k) const
-    {
-        return k.continuous &&
-               (k.continuousFlag == -2 || (k.continuousFlag >= 0 && ds.field(k.continuousFlag).asInteger() == 1));
     }
 
     // The stored running time at pos, checked first, so that a bad value is
@@ -312,11 +317,15 @@ private:
 
 // Position 4: remaining starts and bleeds of the APU's limits (to the first
 // overhaul while never repaired).
-QString apuText(Connection* c, const QString& type, const QString& board)
+QString apuText(Connection* c, frames::BoardSets& sets, const frames::AircraftRef& a)
 {
-    auto ds = openQuery(c, QStringLiteral("SELECT * FROM VSU WHERE (((TIP_VS) = '") + sqlEscape(type) +
-                               QStringLiteral("') AND ((MESTO_USTANOVKI) = '") + sqlEscape(board) +
-                               QStringLiteral("')) ORDER BY ID;"));
+    auto ds = std::make_unique<Dataset>(c);
+    sets.openSorted(*ds,
+                    QStringLiteral("SELECT * FROM VSU WHERE (((TIP_VS) = '") + sqlEscape(a.type) +
+                        QStringLiteral("') AND ((MESTO_USTANOVKI) = '") + sqlEscape(a.board) +
+                        QStringLiteral("')) ORDER BY ID;"),
+                    QStringLiteral("From VSU"), QStringLiteral("ID"),
+                    {{QStringLiteral("MESTO_USTANOVKI"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
     if (ds->eof()) return QStringLiteral("-");
     const bool never = neverRepaired(*ds, vs::VSEGO_REMONTOV);
     QString out;
@@ -328,12 +337,86 @@ QString apuText(Connection* c, const QString& type, const QString& board)
     return out;
 }
 
+// The components of an aircraft in the order they are placed: "SELECT *
+// FROM <table> WHERE (((TIP_VS) = '<type>') AND ((GDE_STOIT) = '<board>')
+// AND <condition>) ORDER BY <order>;". Units and hubs take their names from
+// the type's reference rows; hoses counted by the calendar (kind none) are
+// placed by their calendar life alone.
+enum class Names { Own, Units, Hubs };
+struct Components {
+    const char* table;
+    const char* condition; // "" or the condition of the kind
+    const char* order;
+    const Kind* kind;
+    Names names = Names::Own;
+};
+const Components kComponents[] = {
+    {"DVIGATEL", "", "ID", &kEngine},
+    {"REDUCTOR", "", "ID", &kGearbox},
+    {"VOZDUSHNY_VINT", "", "ODIN_DVA, ID", &kPropeller},
+    {"LEBEDKA", "", "ID", &kWinch},
+    {"SHLANG", "(VID_UCHETA = '1' Or VID_UCHETA = '2')", "ID", &kHoseHours},
+    {"SHLANG", "(VID_UCHETA = '0' Or VID_UCHETA = '2')", "DATA_VYPUSKA_RUKAVA", nullptr},
+    {"LOPAST", "((TIP_VINTA)='Несущий')", "TIP_VINTA, ID", &kMainBlades},
+    {"LOPAST", "((TIP_VINTA)='Хвостовой')", "TIP_VINTA, ID", &kTailBlades},
+    {"HVOSTOVOY_VINT", "((ZAVODSKOY_NOMER_VTULKA) Is Not Null)", "ID", &kTailHub},
+    {"AGREGAT", "((PLAN_DVIG_VSU) = '0') AND ((ED_IZMERENIA)=0)", "CHERT_NOMER, NAZVANIE, ID", &kUnit, Names::Units},
+    {"VTULKA_NV", "", "CHERT_NOMER, NAZVANIE, ID", &kMainHub, Names::Hubs},
+};
+
+// The rows of one aircraft's components: its own query, or, for a large
+// selection, from the table read once with the same condition and order (an
+// order that does not end in ID is read as the query gives it).
+std::unique_ptr<Dataset> openComponents(Connection* c, frames::BoardSets& sets, const Components& q,
+                                        const frames::AircraftRef& a)
+{
+    const QString table = QLatin1String(q.table), condition = QString::fromUtf8(q.condition), order = QLatin1String(q.order);
+    const QString literal = QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE (((TIP_VS) = '") +
+                            sqlEscape(a.type) + QStringLiteral("') AND ((GDE_STOIT) = '") + sqlEscape(a.board) +
+                            QStringLiteral("')") + (condition.isEmpty() ? QString() : QStringLiteral(" AND ") + condition) +
+                            QStringLiteral(") ORDER BY ") + order + QLatin1Char(';');
+    const QString source = QStringLiteral("From ") + table +
+                           (condition.isEmpty() ? QString() : QStringLiteral(" Where ") + condition);
+    const frames::BoardSets::Keys keys{{QStringLiteral("GDE_STOIT"), a.board}, {QStringLiteral("TIP_VS"), a.type}};
+    auto ds = std::make_unique<Dataset>(c);
+    if (order.endsWith(QLatin1String("ID")))
+        sets.openSorted(*ds, literal, source, order, keys);
+    else
+        sets.open(*ds, literal, QStringLiteral("Select * ") + source + QStringLiteral(" Order By ") + order + QLatin1Char(';'),
+                  keys);
+    return ds;
+}
+
+// Reads, for a large selection, the flight records of every aircraft once
+// from the earliest installation of its continuously counted components.
+void readContinuousFlights(Connection* c, frames::BoardSets& sets, const std::vector<frames::AircraftRef>& aircraft)
+{
+    std::vector<std::pair<QString, QDate>> since;
+    for (const frames::AircraftRef& a : aircraft)
+        for (const Components& q : kComponents) {
+            if (!q.kind || !q.kind->continuous) continue;
+            for (auto ds = openComponents(c, sets, q, a); !ds->eof(); ds->next()) {
+                if (!continuous(*ds, *q.kind)) continue;
+                const rarozidi::ContinuousSpan span = rarozidi::continuousSpan(*ds);
+                if (!span.board.isEmpty()) since.emplace_back(span.board, span.installed);
+            }
+        }
+    rarozidi::FlightCache::readBoardsSince(*c, since);
+}
+
 } // namespace
 
 PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const QDate& today,
                                const std::function<void()>& step)
 {
     PlanZamenResult out;
+    // The type data (ground rules) and reference names are read once a run,
+    // each aircraft's flight records once.
+    const QueryMemo memo(c, {QStringLiteral("TIPOVYE_DANNYE_VS"), QStringLiteral("ETAAGREGAT"),
+                             QStringLiteral("ETA_VTULKA_NV")});
+    const rarozidi::FlightCache flights;
+    frames::BoardSets sets(c, frames::BoardSets::wanted(o.aircraft.size()));
+    if (sets.sets()) readContinuousFlights(c, sets, o.aircraft);
     QHash<QString, References> units, hubs;
     QStringList overrun, expired;
     for (const frames::AircraftRef& a : o.aircraft) {
@@ -341,39 +424,30 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
             units.insert(a.type, readReferences(c, QStringLiteral("ETAAGREGAT"), a.type));
             hubs.insert(a.type, readReferences(c, QStringLiteral("ETA_VTULKA_NV"), a.type));
         }
-        const QString type = sqlEscape(a.type), board = sqlEscape(a.board);
-        auto reg = openQuery(c, QStringLiteral("SELECT * FROM REESTR WHERE (((TIP_VS) = '") + type +
-                                    QStringLiteral("') AND ((BORTOVOI_NOMER) = '") + board +
-                                    QStringLiteral("')) ORDER BY ID;"));
+        auto reg = std::make_unique<Dataset>(c);
+        sets.openSorted(*reg,
+                        QStringLiteral("SELECT * FROM REESTR WHERE (((TIP_VS) = '") + sqlEscape(a.type) +
+                            QStringLiteral("') AND ((BORTOVOI_NOMER) = '") + sqlEscape(a.board) +
+                            QStringLiteral("')) ORDER BY ID;"),
+                        QStringLiteral("From REESTR"), QStringLiteral("ID"),
+                        {{QStringLiteral("BORTOVOI_NOMER"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
         const QString aircraftOverhaul = reg->eof() ? QString() : reg->str(pos::reestr::NARABOTKA_PPR);
         StagingRow row;
         row.set(P::Aircraft, frames::aircraftText(a.type, a.board))
             .set(P::Overhaul, rarozidi::wholeHoursText(aircraftOverhaul.trimmed()));
         if (reg->eof())
             out.doubts << QStringLiteral("ВС %1 нет в реестре").arg(frames::aircraftText(a.type, a.board));
-        row.set(P::Apu, apuText(c, a.type, a.board));
+        row.set(P::Apu, apuText(c, sets, a));
 
-        // "SELECT * FROM <table> WHERE (((TIP_VS) = '<type>') AND ((GDE_STOIT) = '<board>')" and the rest.
-        const auto where = [&](const char* table) {
-            return QStringLiteral("SELECT * FROM ") + QLatin1String(table) + QStringLiteral(" WHERE (((TIP_VS) = '") +
-                   type + QStringLiteral("') AND ((GDE_STOIT) = '") + board + QStringLiteral("')");
-        };
         AircraftRow r(c, a, aircraftOverhaul, today, row, overrun, expired);
-        r.place(where("DVIGATEL") + QStringLiteral(") ORDER BY ID;"), kEngine);
-        r.place(where("REDUCTOR") + QStringLiteral(") ORDER BY ID;"), gearbox());
-        r.place(where("VOZDUSHNY_VINT") + QStringLiteral(") ORDER BY ODIN_DVA, ID;"), kPropeller);
-        r.place(where("LEBEDKA") + QStringLiteral(") ORDER BY ID;"), kWinch);
-        r.place(where("SHLANG") + QStringLiteral(" AND (VID_UCHETA = '1' Or VID_UCHETA = '2')) ORDER BY ID;"), kHoseHours);
-        r.placeHoseCalendar(where("SHLANG") +
-                            QStringLiteral(" AND (VID_UCHETA = '0' Or VID_UCHETA = '2')) ORDER BY DATA_VYPUSKA_RUKAVA;"));
-        r.place(where("LOPAST") + QStringLiteral(" AND ((TIP_VINTA)='Несущий')) ORDER BY TIP_VINTA, ID;"), blades("ЛНВ"));
-        r.place(where("LOPAST") + QStringLiteral(" AND ((TIP_VINTA)='Хвостовой')) ORDER BY TIP_VINTA, ID;"), blades("ЛРВ"));
-        r.place(where("HVOSTOVOY_VINT") + QStringLiteral(" AND ((ZAVODSKOY_NOMER_VTULKA) Is Not Null)) ORDER BY ID;"),
-                kTailHub);
-        r.place(where("AGREGAT") +
-                    QStringLiteral(" AND ((PLAN_DVIG_VSU) = '0') AND ((ED_IZMERENIA)=0)) ORDER BY CHERT_NOMER, NAZVANIE, ID;"),
-                kUnit, &units[a.type]);
-        r.place(where("VTULKA_NV") + QStringLiteral(") ORDER BY CHERT_NOMER, NAZVANIE, ID;"), kMainHub, &hubs[a.type]);
+        for (const Components& q : kComponents) {
+            auto ds = openComponents(c, sets, q, a);
+            if (!q.kind)
+                r.placeHoseCalendar(*ds);
+            else
+                r.place(*ds, *q.kind,
+                        q.names == Names::Units ? &units[a.type] : q.names == Names::Hubs ? &hubs[a.type] : nullptr);
+        }
         out.rows.push_back(row);
         if (step) step();
     }

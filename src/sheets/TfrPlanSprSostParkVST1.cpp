@@ -35,14 +35,15 @@ void TfrPlanSprSostParkVST1::FunStart()
 void TfrPlanSprSostParkVST1::FunReport()
 {
     const QDate today = Clock::today();
+    const int fleet = fleetProgressCount(*ADOConPdo);
     // The operators of OBSHIE for the heading and the signatures: the sheet covers them all.
-    showSheetRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kSostParkQuery),
-                  fleetProgressCount(*ADOConPdo), OtvodOperator{QString(), QString()},
+    showSheetRows(reportHost(), ADOConPdo, *ADOQueryReport, QString::fromUtf8(kSostParkQuery), fleet,
+                  OtvodOperator{QString(), QString()},
                   QStringLiteral("Состояние парка воздушных судов"),
                   {QStringLiteral("ВС: все ВС всех эксплуатантов")}, fleetStateLegend(),
                   [&](const Progress& step, QString& code) {
                       code = QStringLiteral("rep14");
-                      return buildSostParkT1(*ADOConPdo, today, step);
+                      return buildSostParkT1(*ADOConPdo, today, step, fleet);
                   });
 }
 

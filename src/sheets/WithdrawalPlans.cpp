@@ -1,6 +1,7 @@
 #include "sheets/WithdrawalPlans.h"
 
 #include "data/Positions.h"
+#include "frames/BoardSets.h"
 #include "frames/OperatorHeader.h"
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
@@ -66,12 +67,19 @@ struct AircraftForms {
     QString type, board; // as the register row holds them
 };
 
-AircraftForms reckonAircraft(PlanContext& ctx, const frames::AircraftRef& a, const FormCycle& cycle)
+// Each aircraft's register row (from the register read whole for a large
+// selection) with its forms and remainders.
+AircraftForms reckonAircraft(PlanContext& ctx, frames::BoardSets& sets, const frames::AircraftRef& a,
+                             const FormCycle& cycle)
 {
     AircraftForms f;
-    f.reestr = openQuery(&ctx.c(), QStringLiteral("Select * From REESTR Where TIP_VS=") + frames::sqlText(a.type) +
-                                       QStringLiteral(" And BORTOVOI_NOMER=") + frames::sqlText(a.board) +
-                                       QStringLiteral(" Order By TIP_VS, BORTOVOI_NOMER, ID;"));
+    f.reestr = std::make_unique<Dataset>(&ctx.c());
+    sets.openSorted(*f.reestr,
+                    QStringLiteral("Select * From REESTR Where TIP_VS=") + frames::sqlText(a.type) +
+                        QStringLiteral(" And BORTOVOI_NOMER=") + frames::sqlText(a.board) +
+                        QStringLiteral(" Order By TIP_VS, BORTOVOI_NOMER, ID;"),
+                    QStringLiteral("From REESTR"), QStringLiteral("TIP_VS, BORTOVOI_NOMER, ID"),
+                    {{QStringLiteral("BORTOVOI_NOMER"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
     if (f.reestr->eof())
         throw DbError(QStringLiteral("ВС %1 %2 нет в реестре ВС: обновите список ВС (откройте справку заново) и повторите.")
                           .arg(a.type, a.board));
@@ -80,6 +88,14 @@ AircraftForms reckonAircraft(PlanContext& ctx, const frames::AircraftRef& a, con
     f.forms = airframeForms(cycle, *f.reestr);
     f.rem = airframeRemainders(ctx.c(), *f.reestr, cycle.halfway());
     return f;
+}
+
+// The boards of the ticked aircraft.
+QStringList boardsOf(const std::vector<frames::AircraftRef>& aircraft)
+{
+    QStringList boards;
+    for (const frames::AircraftRef& a : aircraft) boards << a.board;
+    return boards;
 }
 
 QString lastFormDateText(const FormPair& p)
@@ -151,15 +167,18 @@ PlanOtvod buildPlanOtvod(Connection& c, const PlanOtvodOptions& o, const QDate& 
     PlanOtvod plan;
     const QueryMemo memo(&c, kFormTables);
     PlanContext ctx(c, o.op);
+    frames::BoardSets sets(&c, frames::BoardSets::wanted(o.aircraft.size()));
+    FleetFlying fleet(c, sets.sets());
+    fleet.readFrom(boardsOf(o.aircraft), today.addDays(-30));
     QHash<QString, TypeGroundRules> rules;
     QHash<QString, bool> separateEngineForms;
     QHash<QString, FormCycle> engineCycles;
     for (const frames::AircraftRef& a : o.aircraft) {
         const FormCycle& cycle = ctx.cycle(a.type);
-        AircraftForms f = reckonAircraft(ctx, a, cycle);
+        AircraftForms f = reckonAircraft(ctx, sets, a, cycle);
         if (!rules.contains(f.type)) rules.insert(f.type, readLastMonthRules(c, f.type));
         const TypeGroundRules& rule = rules[f.type];
-        const BoardFlying flying(c, f.board, today.addDays(-30), today);
+        const BoardFlying flying = fleet.between(f.board, today.addDays(-30), today);
 
         auto write = [&](StagingRow r, const FormPair& forms, const Remainders& rem, const rarozidi::GroundRule& g,
                          const QString& item) {
@@ -179,9 +198,12 @@ PlanOtvod buildPlanOtvod(Connection& c, const PlanOtvodOptions& o, const QDate& 
             separateEngineForms.insert(a.type, !sep->eof() && sep->str(0).trimmed() == QLatin1String("1"));
         }
         if (separateEngineForms.value(a.type)) {
-            auto engines = openQuery(&c, QStringLiteral("Select * From DVIGATEL Where TIP_VS=") + frames::sqlText(a.type) +
-                                             QStringLiteral(" And GDE_STOIT=") + frames::sqlText(a.board) +
-                                             QStringLiteral(" Order By ID;"));
+            auto engines = std::make_unique<Dataset>(&c);
+            sets.openSorted(*engines,
+                            QStringLiteral("Select * From DVIGATEL Where TIP_VS=") + frames::sqlText(a.type) +
+                                QStringLiteral(" And GDE_STOIT=") + frames::sqlText(a.board) + QStringLiteral(" Order By ID;"),
+                            QStringLiteral("From DVIGATEL"), QStringLiteral("ID"),
+                            {{QStringLiteral("GDE_STOIT"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
             for (; !engines->eof(); engines->next()) {
                 if (engines->str(pos::dvigatel::SVOI_FORMY).trimmed() != QLatin1String("1")) continue;
                 if (!engineCycles.contains(a.type)) engineCycles.insert(a.type, readEngineFormCycle(c, a.type));
@@ -204,17 +226,21 @@ std::vector<StagingRow> buildAnnualPlan(Connection& c, const AnnualPlanOptions& 
                                         const Progress& progress)
 {
     std::vector<StagingRow> rows;
+    const QueryMemo memo(&c, kFormTables);
     PlanContext ctx(c, o.op);
+    frames::BoardSets sets(&c, frames::BoardSets::wanted(o.aircraft.size()));
+    FleetFlying fleet(c, sets.sets());
+    // Every window the plan averages lies in a year before today .. n days after it.
+    fleet.readFrom(boardsOf(o.aircraft), today.addYears(-1));
     QHash<QString, rarozidi::GroundRule> rules;
     const int n = o.days;
     const QDate limit = planLimit(today);
     for (const frames::AircraftRef& a : o.aircraft) {
         const FormCycle& cycle = ctx.cycle(a.type);
-        const AircraftForms f = reckonAircraft(ctx, a, cycle);
+        const AircraftForms f = reckonAircraft(ctx, sets, a, cycle);
         if (!rules.contains(f.type)) rules.insert(f.type, readAirframeRule(c, f.type));
         const rarozidi::GroundRule rule = rules.value(f.type);
-        // Every window the plan averages lies in a year before today .. n days after it.
-        const BoardFlying flying(c, f.board, today.addYears(-1), today.addDays(n));
+        const BoardFlying flying = fleet.between(f.board, today.addYears(-1), today.addDays(n));
 
         const DailyAverage avg = windowAverage(flying, today.addDays(-n), n, rule);
         const QDate first = expectedDate(today, daysToForm(f.rem.minutes, avg.perDay), avg.flown);
@@ -321,7 +347,8 @@ std::vector<StagingRow> buildForecastPlan(Connection& c, const ForecastPlanOptio
     const std::vector<PlanPeriod> periods = plannedPeriods(o.grain, today, o.hours);
     PlanContext ctx(c, o.op);
     const FormCycle& cycle = ctx.cycle(o.aircraft.type);
-    const AircraftForms f = reckonAircraft(ctx, o.aircraft, cycle);
+    frames::BoardSets own(&c, false); // one aircraft: its own queries
+    const AircraftForms f = reckonAircraft(ctx, own, o.aircraft, cycle);
     const QDate limit = planLimit(today);
     const long long interval = cycle.f1 * 60LL;
     const QDate first = FunNextDate(periods, o.grain, today, today, f.rem.minutes);
