@@ -315,17 +315,27 @@ private:
     QStringList& m_expired; // calendar limits already past
 };
 
+// The rows of one aircraft in a table ("SELECT * FROM <table> WHERE
+// (((TIP_VS) = '<type>') AND ((<board column>) = '<board>')) ORDER BY ID;"),
+// from the one read of the table when the selection is read in sets.
+std::unique_ptr<Dataset> aircraftRows(Connection* c, frames::BoardSets& sets, const QString& table,
+                                      const QString& boardColumn, const frames::AircraftRef& a)
+{
+    auto ds = std::make_unique<Dataset>(c);
+    sets.openSorted(*ds,
+                    QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE (((TIP_VS) = '") +
+                        sqlEscape(a.type) + QStringLiteral("') AND ((") + boardColumn + QStringLiteral(") = '") +
+                        sqlEscape(a.board) + QStringLiteral("')) ORDER BY ID;"),
+                    QStringLiteral("From ") + table, QStringLiteral("ID"),
+                    {{boardColumn, a.board}, {QStringLiteral("TIP_VS"), a.type}});
+    return ds;
+}
+
 // Position 4: remaining starts and bleeds of the APU's limits (to the first
 // overhaul while never repaired).
 QString apuText(Connection* c, frames::BoardSets& sets, const frames::AircraftRef& a)
 {
-    auto ds = std::make_unique<Dataset>(c);
-    sets.openSorted(*ds,
-                    QStringLiteral("SELECT * FROM VSU WHERE (((TIP_VS) = '") + sqlEscape(a.type) +
-                        QStringLiteral("') AND ((MESTO_USTANOVKI) = '") + sqlEscape(a.board) +
-                        QStringLiteral("')) ORDER BY ID;"),
-                    QStringLiteral("From VSU"), QStringLiteral("ID"),
-                    {{QStringLiteral("MESTO_USTANOVKI"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
+    const auto ds = aircraftRows(c, sets, QStringLiteral("VSU"), QStringLiteral("MESTO_USTANOVKI"), a);
     if (ds->eof()) return QStringLiteral("-");
     const bool never = neverRepaired(*ds, vs::VSEGO_REMONTOV);
     QString out;
@@ -424,13 +434,7 @@ PlanZamenResult buildPlanZamen(Connection* c, const PlanZamenOptions& o, const Q
             units.insert(a.type, readReferences(c, QStringLiteral("ETAAGREGAT"), a.type));
             hubs.insert(a.type, readReferences(c, QStringLiteral("ETA_VTULKA_NV"), a.type));
         }
-        auto reg = std::make_unique<Dataset>(c);
-        sets.openSorted(*reg,
-                        QStringLiteral("SELECT * FROM REESTR WHERE (((TIP_VS) = '") + sqlEscape(a.type) +
-                            QStringLiteral("') AND ((BORTOVOI_NOMER) = '") + sqlEscape(a.board) +
-                            QStringLiteral("')) ORDER BY ID;"),
-                        QStringLiteral("From REESTR"), QStringLiteral("ID"),
-                        {{QStringLiteral("BORTOVOI_NOMER"), a.board}, {QStringLiteral("TIP_VS"), a.type}});
+        const auto reg = aircraftRows(c, sets, QStringLiteral("REESTR"), QStringLiteral("BORTOVOI_NOMER"), a);
         const QString aircraftOverhaul = reg->eof() ? QString() : reg->str(pos::reestr::NARABOTKA_PPR);
         StagingRow row;
         row.set(P::Aircraft, frames::aircraftText(a.type, a.board))
