@@ -13,6 +13,14 @@
 
 namespace plan::applications {
 
+const QStringList& documentReferenceTables()
+{
+    static const QStringList tables{QStringLiteral("TIPOVYE_DANNYE_VS"), QStringLiteral("ETAAGREGAT"),
+                                    QStringLiteral("ETA_VTULKA_NV"),     QStringLiteral("ETA_ZCU"),
+                                    QStringLiteral("OBSHIE"),            QStringLiteral("EXPLUATANTY")};
+    return tables;
+}
+
 SlgGround readSlgGround(Connection* c, const QString& type)
 {
     SlgGround g;

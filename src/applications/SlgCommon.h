@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace plan {
@@ -17,6 +18,11 @@ class Dataset;
 } // namespace plan
 
 namespace plan::applications {
+
+// The tables an application document only reads for reference (type data,
+// reference lists, the operator's header): while one document is made, each
+// of their queries is sent once (QueryMemo).
+const QStringList& documentReferenceTables();
 
 // The eight families of "Select UCHITYVAT_ZEMLU, ZEMLIA_DVIGATEL, ... From
 // TIPOVYE_DANNYE_VS Where TIP_VS='<type>' Order By ID;": a family counts

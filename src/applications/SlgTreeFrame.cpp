@@ -1,8 +1,11 @@
 #include "applications/SlgTreeFrame.h"
 
+#include "applications/SlgCommon.h"
+
 #include "frames/AircraftTree.h"
 #include "frames/CodeSelector.h"
 #include "platform/Clock.h"
+#include "platform/Dataset.h"
 #include "platform/MessageService.h"
 #include "platform/ReportComponent.h"
 #include "rarozidi/Func.h"
@@ -68,6 +71,7 @@ void SlgTreeFrame::FunReport()
     o.date = picDate ? picDate->date() : Clock::today();
     o.type = a.type;
     o.board = a.board;
+    const QueryMemo memo(ADOConPdo, documentReferenceTables());
     FunDocument(o);
 }
 

@@ -339,6 +339,7 @@ void TfrPlanZaiavSLGActOtcenkiTS::FunReport()
     if (!FunOK()) return;
     const ActOptions o = options();
     rarozidi::FlightCache flights;
+    const QueryMemo memo(ADOConPdo, documentReferenceTables());
     const ActDocument doc = buildSlgAct(ADOConPdo, o);
     // The header is written first; the component part needs the tuned list.
     {
