@@ -1,5 +1,7 @@
 #include "frames/LaterFlights.h"
 
+#include <stdexcept>
+
 #include "frames/SqlText.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
@@ -34,15 +36,21 @@ const char* const kLaterFlightColumns =
     "V_vozduhe_2, Na_zemle_2, V_vozduhe_3, Na_zemle_3, V_vozduhe_RED, Na_zemle_RED, VSU_KOL_VO_ZAPUSKOV, "
     "VSU_KOL_VO_OTBOROV, VSU_V_GENERATORNOM, VSU_POLNOE_VREMYA From Spravka ";
 
-// A row of kLaterFlightColumns (a Dataset or a QueryStream).
+// Its first six columns: what the airframe's figures need.
+const char* const kAirframeFlightColumns =
+    "SELECT DATA_POLETA, ID, Bortovoi_nomer, V_vozduhe, Kol_vo_posadok, Na_zemle From Spravka ";
+
+// A row of kLaterFlightColumns, or of its first six columns (a Dataset or a
+// QueryStream).
 template <class Row>
-LaterFlight flightOf(const Row& ds)
+LaterFlight flightOf(const Row& ds, bool airframeOnly = false)
 {
     LaterFlight f;
     f.date = ds.field(0).asDate();
     f.airborne[index(FlightColumns::Aircraft)] = minutesOf(ds.field(3));
     f.landings = ds.field(4).asInteger();
     f.ground[index(FlightColumns::Aircraft)] = minutesOf(ds.field(5));
+    if (airframeOnly) return f;
     f.airborne[index(FlightColumns::Engine1)] = minutesOf(ds.field(6));
     f.ground[index(FlightColumns::Engine1)] = minutesOf(ds.field(7));
     f.airborne[index(FlightColumns::Engine2)] = minutesOf(ds.field(8));
@@ -76,15 +84,16 @@ const std::vector<LaterFlight>& LaterFlights::of(const QString& board)
     return *m_cache.insert(board, std::move(flights));
 }
 
-void LaterFlights::readAll()
+void LaterFlights::readAll(bool airframeOnly)
 {
     if (m_all) return;
     // Streamed unordered and put in order of date and entry per board here:
     // ordering by board costs the database a sort of every record read.
-    QueryStream q(m_c, QString::fromUtf8(kLaterFlightColumns) + QStringLiteral("Where Data_poleta > ") + sqlDate(m_asOf) +
-                           QLatin1Char(';'));
+    const QString columns = airframeOnly ? QString::fromUtf8(kAirframeFlightColumns) : QString::fromUtf8(kLaterFlightColumns);
+    QueryStream q(m_c, columns + QStringLiteral("Where Data_poleta > ") + sqlDate(m_asOf) + QLatin1Char(';'));
+    m_airframeOnly = airframeOnly;
     QHash<QString, std::vector<std::pair<int, LaterFlight>>> read;
-    while (q.next()) read[q.str(2)].emplace_back(q.field(1).asInteger(), flightOf(q));
+    while (q.next()) read[q.str(2)].emplace_back(q.field(1).asInteger(), flightOf(q, airframeOnly));
     m_cache.clear();
     for (auto it = read.begin(); it != read.end(); ++it) m_cache.insert(it.key(), rarozidi::inFlightOrder(*it));
     m_all = true;
@@ -92,6 +101,8 @@ void LaterFlights::readAll()
 
 long long LaterFlights::minutesAfter(const QString& board, FlightColumns cols, const rarozidi::GroundRule& rule)
 {
+    if (m_airframeOnly && cols != FlightColumns::Aircraft)
+        throw std::logic_error("flights after a date read for the airframe only");
     long long sum = 0;
     const int i = index(cols);
     for (const LaterFlight& f : of(board)) {
@@ -110,6 +121,7 @@ int LaterFlights::landingsAfter(const QString& board)
 
 long long LaterFlights::apuAfter(const QString& board, ApuMeasure m)
 {
+    if (m_airframeOnly) throw std::logic_error("flights after a date read for the airframe only");
     long long sum = 0;
     for (const LaterFlight& f : of(board)) {
         switch (m) {

@@ -57,7 +57,10 @@ public:
     const std::vector<LaterFlight>& of(const QString& board);
     // Reads the flights after the date of every board in one query, for a
     // report over many aircraft; of() then asks the database no more.
-    void readAll();
+    // `airframeOnly`: only the airframe's columns (airborne and ground time,
+    // landings) are read, a third of the flight record; the engine, gearbox
+    // and APU figures are then not to be asked for (a logic error).
+    void readAll(bool airframeOnly = false);
 
     // Counted minutes of the flights after the date in the given columns:
     // airborne time, plus each flight's ground running times the share
@@ -89,6 +92,7 @@ private:
     Connection* m_c;
     QDate m_asOf;
     QHash<QString, std::vector<LaterFlight>> m_cache;
+    bool m_airframeOnly = false;
     bool m_all = false;
 };
 

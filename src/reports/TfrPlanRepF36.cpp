@@ -35,7 +35,8 @@ StagedRows buildF36(Connection* c, const F36Options& o)
                                 QStringLiteral(" ORDER BY TIP_VS, BORTOVOI_NOMER;"));
     AirframeRules rules(c);
     frames::LaterFlights later(c, o.date);
-    if (static_cast<int>(o.aircraft.size()) >= kReadAllFlightsFrom) later.readAll();
+    // The form back-dates the airframe only.
+    if (static_cast<int>(o.aircraft.size()) >= kReadAllFlightsFrom) later.readAll(true);
     int number = 0;
     for (; !reg->eof(); reg->next()) {
         const Dataset& r = *reg;

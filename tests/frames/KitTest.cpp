@@ -213,6 +213,18 @@ TEST_F(KitDbTest, BackDatingSubtractsOnlyFlightsAfterTheDate)
                   later.minutesAfter(QString::fromUtf8(board), FlightColumns::Aircraft, half))
             << board;
     EXPECT_EQ(all.landingsAfter(QStringLiteral("RA-2")), 7);
+    // Read for the airframe only: the same airframe figures; any other asked
+    // for is an error, never a silent zero.
+    LaterFlights airframe(conn.get(), QDate(2026, 6, 10));
+    airframe.readAll(true);
+    for (const char* board : {"RA-1", "RA-2", "RA-3"}) {
+        const QString b = QString::fromUtf8(board);
+        EXPECT_EQ(airframe.minutesAfter(b, FlightColumns::Aircraft, half), later.minutesAfter(b, FlightColumns::Aircraft, half))
+            << board;
+        EXPECT_EQ(airframe.landingsAfter(b), later.landingsAfter(b)) << board;
+    }
+    EXPECT_THROW(airframe.minutesAfter(QStringLiteral("RA-1"), FlightColumns::Engine1, half), std::logic_error);
+    EXPECT_THROW(airframe.apuAfter(QStringLiteral("RA-1"), ApuMeasure::Starts), std::logic_error);
     // Nothing after the date: the stored values unchanged.
     LaterFlights lateDate(conn.get(), QDate(2026, 6, 12));
     EXPECT_EQ(lateDate.correctHours(QStringLiteral("RA-1"), QStringLiteral("5:00"), QStringLiteral("1:00"),
