@@ -36,6 +36,16 @@ ReportComponent& component(ReportHost& host)
     return *rc;
 }
 
+// The staging table emptied and refilled (and what the frame reads on the
+// same connection meanwhile) in one transaction of the dataset's connection,
+// not one for the opening, one for the emptying and one for the rows: each
+// transaction costs the engine a synchronous write of the database header
+// and one of the transaction's state. It is committed when the rows are
+// written, also after an error (the rows written so far stay, as after any
+// failed report), and before the template reads: the further tables a
+// template names are read in a transaction of their own, which sees only
+// what is committed. (Both cycles below hold one as `rows`.)
+
 // Deletes the template copies, closes the report dataset and forgets the
 // report's values when the cycle ends, however it ends.
 class CycleEnd {
@@ -164,15 +174,8 @@ void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const 
                      const std::function<void(StagingWriter&)>& fill, const TemplateResolver& resolver)
 {
     BusyScope busy(host);
-    // The whole cycle (table emptied and refilled, rows read back for the
-    // template, the heading's reads) in one transaction of the dataset's
-    // connection instead of one per statement: each transaction costs the
-    // engine a synchronous write of the database header and one of the
-    // transaction's state, which a cycle paid five or six times. It is
-    // committed at the end, also after an error (the rows written so far
-    // stay, as after any failed report); the emptying waits for it too.
-    const ReadTransaction cycle(ds.connection());
     try {
+        const ReadTransaction rows(ds.connection());
         StagingWriter writer(ds, query);
         if (fill) fill(writer);
         writer.finish();
@@ -204,8 +207,8 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const std::vector<StagedDo
     host.progressStart(count);
     for (int i = 0; i < count; ++i) {
         const StagedDocument& doc = documents[i];
-        const ReadTransaction cycle(ds.connection());
         {
+            const ReadTransaction rows(ds.connection());
             StagingWriter writer(ds, doc.query);
             if (fill) fill(i, writer);
             writer.finish();
