@@ -780,10 +780,9 @@ out.append('CREATE DESCENDING INDEX IX_SPRAVKA_DATE_DESC ON SPRAVKA (DATA_POLETA
 # brings an existing database up to every index it lacks, and a kept benchmark
 # fleet is stamped by the text before this line only, so new indexes go below.
 out.append('-- Indexes added later: an existing database is brought up to them by name.')
-# Staging tables whose query sorts on columns other than the key: read in the
-# order of an index instead of a sort of their wide rows (40 texts each).
+# The information sheet's staging table, read by its row number (distinct
+# within a sheet): in the order of an index instead of a sort of its wide rows.
 out.append('CREATE INDEX IX_REPORT_PRODLENIE_OSN_NPP ON REPORT_PRODLENIE_OSN_AGREGATY (NOMER_PP);')
-out.append('CREATE INDEX IX_REPORT_FORMA_36_GA_ORDER ON REPORT_FORMA_36_GA (TIP_VS, NOMER_VS);')
 open(sys.argv[1], 'w').write('\n'.join(out) + '\n')
 
 # The catalogue: every table with its columns by position, what they hold and which frames read them by position.

@@ -338,7 +338,7 @@ TEST(Schema, StagingTablesSortedByWrittenColumnsHaveTheirIndex)
     const struct {
         const char* table;
         const char* columns;
-    } cases[] = {{"REPORT_PRODLENIE_OSN_AGREGATY", "NOMER_PP"}, {"REPORT_FORMA_36_GA", "TIP_VS,NOMER_VS"}};
+    } cases[] = {{"REPORT_PRODLENIE_OSN_AGREGATY", "NOMER_PP"}};
     for (const auto& k : cases) {
         plan::Dataset ds(c.get());
         ds.setCommandText(QStringLiteral("SELECT TRIM(I.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME), COALESCE(I.RDB$INDEX_TYPE, 0) "
