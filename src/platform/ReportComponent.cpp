@@ -1,4 +1,5 @@
 #include "platform/ReportComponent.h"
+#include "platform/ReportCycle.h"
 
 #include "platform/Clock.h"
 #include "platform/DataDoubts.h"
@@ -162,8 +163,7 @@ bool ReportComponent::prepareReport(bool clearPrevious)
             // cursor where it was.
             if (d->dataset->connection() && !d->dataset->commandText().trimmed().isEmpty()) {
                 Dataset current(d->dataset->connection());
-                current.setCommandText(d->dataset->commandText());
-                current.open();
+                openStagingTable(current, d->dataset->commandText());
                 rows = TableRows::take(current);
             }
         }

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -72,12 +74,114 @@ private:
 };
 } // namespace
 
+// ---------------------------------------------------------------- openStagingTable
+
+namespace {
+// The kinds of sort values ordered here as the engine orders them.
+enum class SortKind { Text, Integer, Real, Time, Other };
+
+SortKind sortKind(const QVariant& v)
+{
+    switch (v.metaType().id()) {
+    case QMetaType::QString: {
+        // Beyond the basic plane UTF-16 and the engine's UTF-8 order differ.
+        const QString t = v.toString();
+        for (const QChar c : t)
+            if (c.isSurrogate()) return SortKind::Other;
+        return SortKind::Text;
+    }
+    case QMetaType::Short:
+    case QMetaType::Int:
+    case QMetaType::LongLong: return SortKind::Integer;
+    case QMetaType::Double: return SortKind::Real;
+    case QMetaType::QDate:
+    case QMetaType::QTime:
+    case QMetaType::QDateTime: return SortKind::Time;
+    default: return SortKind::Other;
+    }
+}
+
+// -1, 0, 1 as the engine orders two values of one sort column, both null or
+// of the one kind: ascending, nulls first, a text compared character by
+// character with the shorter one going on in blanks.
+int engineOrder(const QVariant& a, const QVariant& b, SortKind kind)
+{
+    if (a.isNull() || b.isNull()) return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
+    switch (kind) {
+    case SortKind::Text: {
+        const QString x = a.toString(), y = b.toString();
+        const qsizetype n = std::max(x.size(), y.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t cx = i < x.size() ? x[i].unicode() : u' ';
+            const char16_t cy = i < y.size() ? y[i].unicode() : u' ';
+            if (cx != cy) return cx < cy ? -1 : 1;
+        }
+        return 0;
+    }
+    case SortKind::Integer: {
+        const qlonglong x = a.toLongLong(), y = b.toLongLong();
+        return x < y ? -1 : (y < x ? 1 : 0);
+    }
+    case SortKind::Real: {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (y < x ? 1 : 0);
+    }
+    default: return QVariant::compare(a, b) < 0 ? -1 : (QVariant::compare(b, a) < 0 ? 1 : 0);
+    }
+}
+} // namespace
+
+void openStagingTable(Dataset& ds, const QString& query)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*select\s+\*\s+from\s+(\w+)\s+order\s+by\s+(\w+(?:\s*,\s*\w+)*)\s*;?\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = form.match(query);
+    QStringList keys;
+    if (m.hasMatch())
+        for (const QString& k : m.captured(2).split(QLatin1Char(','))) keys << k.trimmed().toUpper();
+    auto literal = [&] {
+        ds.setCommandText(query);
+        ds.open();
+    };
+    if (keys.isEmpty() || keys == QStringList{QStringLiteral("ID")}) return literal();
+
+    Dataset whole(ds.connection());
+    whole.setCommandText(QStringLiteral("Select * From ") + m.captured(1) + QLatin1Char(';'));
+    whole.open();
+    const QStringList columns = whole.fieldNames();
+    std::vector<std::vector<QVariant>> rows = whole.takeRows();
+    // Each sort column: its position and the one kind of its values.
+    std::vector<std::pair<int, SortKind>> at;
+    for (const QString& k : keys) {
+        const int i = columns.indexOf(k);
+        if (i < 0) return literal();
+        std::optional<SortKind> kind;
+        for (const auto& row : rows) {
+            if (row[i].isNull()) continue;
+            const SortKind here = sortKind(row[i]);
+            if (here == SortKind::Other || (kind && *kind != here)) return literal();
+            kind = here;
+        }
+        at.emplace_back(i, kind.value_or(SortKind::Other));
+    }
+    auto compare = [&](const std::vector<QVariant>& a, const std::vector<QVariant>& b) {
+        for (const auto& [i, kind] : at)
+            if (const int c = engineOrder(a[i], b[i], kind)) return c;
+        return 0;
+    };
+    std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) { return compare(a, b) < 0; });
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        if (compare(rows[i - 1], rows[i]) == 0) return literal();
+    ds.setCommandText(query);
+    ds.assign(columns, std::move(rows));
+}
+
 // ---------------------------------------------------------------- StagingWriter
 
 StagingWriter::StagingWriter(Dataset& ds, const QString& query) : m_ds(ds)
 {
-    m_ds.setCommandText(query);
-    m_ds.open();
+    openStagingTable(m_ds, query);
     m_ds.deleteAll();
     m_ds.updateBatch();
     m_ds.beginRows();

@@ -57,6 +57,18 @@ private:
 // file the cycle may delete.
 using TemplateResolver = std::function<QString(const QString& windowKey, const QString& code)>;
 
+// Opens a staging table by its query ("Select * From REPORT_X ORDER BY
+// TIP_VS, NOMER_VS;"): the same rows in the same order. The rows are wide
+// (forty texts of 300 characters), and the engine sorts whole rows: a
+// thousand of them cost it hundreds of milliseconds. So when the query is
+// a whole table ordered by plain columns, the rows are read unordered and
+// put in order here, comparing as the engine does (texts by character code
+// with blanks at the end not counting, nulls first, numbers by value). Rows
+// whose sort columns are all equal leave their order to the engine: then,
+// and for any other query, the query itself is sent. A query ordered by the
+// table's generated key alone is sent as it is (the engine walks the key).
+void openStagingTable(Dataset& ds, const QString& query);
+
 // Writes the rows of one staging table through a report dataset.
 class StagingWriter {
 public:

@@ -152,8 +152,18 @@ long long FunNarDateStopPer(plan::Connection& c, const QDate& end, const QString
 
 BoardFlying::BoardFlying(plan::Connection& c, const QString& board)
 {
+    // In the order of "... Order By ID, DATA_POLETA": the IDs are unique, so
+    // ordering by ID here gives the same rows in the same order, without the
+    // engine sorting the board's whole wide records (several times the read).
     auto ds = plan::openQuery(&c, QStringLiteral("Select * From SPRAVKA Where BORTOVOI_NOMER='") +
-                                      plan::sqlQuotesDoubled(board) + QStringLiteral("' Order By ID, DATA_POLETA;"));
+                                      plan::sqlQuotesDoubled(board) + QStringLiteral("';"));
+    const int id = ds->fieldIndex(QStringLiteral("ID"));
+    if (id < 0) throw plan::DbError(QStringLiteral("В таблице SPRAVKA нет столбца ID"));
+    const QStringList columns = ds->fieldNames();
+    auto rows = ds->takeRows();
+    std::sort(rows.begin(), rows.end(),
+              [id](const auto& a, const auto& b) { return a[id].toLongLong() < b[id].toLongLong(); });
+    ds->assign(columns, std::move(rows));
     m_rows = flightRows(*ds);
 }
 

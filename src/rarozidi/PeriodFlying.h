@@ -75,8 +75,9 @@ QString FunNarZaPer(plan::Connection& c, const QDate& start, const QDate& end, c
 long long FunNarDateStopPer(plan::Connection& c, const QDate& end, const QString& board, const QString& measure,
                             int selector, bool countGround, double share);
 
-// Every entry of one board read once ("Select * From SPRAVKA Where
-// BORTOVOI_NOMER='...' Order By ID, DATA_POLETA;"); the sums are those of
+// Every entry of one board read once, in the order of "Select * From
+// SPRAVKA Where BORTOVOI_NOMER='...' Order By ID, DATA_POLETA;" (the IDs
+// are unique: the rows are ordered by ID in memory); the sums are those of
 // the two routines above, from memory.
 class BoardFlying {
 public:

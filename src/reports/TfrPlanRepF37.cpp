@@ -13,6 +13,8 @@
 
 #include <QHash>
 #include <algorithm>
+#include <memory>
+#include <stdexcept>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -165,8 +167,10 @@ F37Header readHeader(Connection* c, const QString& operatorCode)
 
 class F37Builder {
 public:
-    F37Builder(Connection* c, const F37Options& o) : m_c(c), m_o(o), m_texts(textsOf(o.kind)), m_later(c, o.date),
-        m_asOf(c, unitKind(o.kind), m_later)
+    F37Builder(Connection* c, const F37Options& o, frames::LaterFlights* later)
+        : m_c(c), m_o(o), m_texts(textsOf(o.kind)),
+          m_own(later ? nullptr : std::make_unique<frames::LaterFlights>(c, o.date)), m_later(later ? *later : *m_own),
+          m_asOf(c, unitKind(o.kind), m_later)
     {
     }
 
@@ -314,14 +318,19 @@ private:
     Connection* m_c;
     const F37Options& m_o;
     const KindTexts& m_texts;
-    frames::LaterFlights m_later;
+    std::unique_ptr<frames::LaterFlights> m_own;
+    frames::LaterFlights& m_later;
     frames::UnitAsOf m_asOf;
     F37Header m_header;
 };
 
 } // namespace
 
-StagedRows buildForm37(Connection* c, const F37Options& o) { return F37Builder(c, o).build(); }
+StagedRows buildForm37(Connection* c, const F37Options& o, frames::LaterFlights* later)
+{
+    if (later && later->asOf() != o.date) throw std::logic_error("form 37-GA: flights after another date");
+    return F37Builder(c, o, later).build();
+}
 
 TfrPlanRepF37::TfrPlanRepF37() : TPlanFrame(QStringLiteral("frmPlanReport")), m_date(this)
 {

@@ -28,6 +28,7 @@ class QPushButton;
 
 namespace plan::frames {
 class CodeSelector;
+class LaterFlights;
 class OperatorSelector;
 } // namespace plan::frames
 
@@ -87,8 +88,9 @@ struct F37Options {
 
 // The rows of REPORT_FORMA_37_GA (no widgets), numbered. A running time of a
 // unit that is not "H:MM" raises ConversionError naming the unit, its serial
-// number, the column and the value.
-StagedRows buildForm37(Connection* c, const F37Options& o);
+// number, the column and the value. `later`: the flights after the date,
+// shared by builds of one report for the same date (read once).
+StagedRows buildForm37(Connection* c, const F37Options& o, frames::LaterFlights* later = nullptr);
 
 class TfrPlanRepF37 : public shell::TPlanFrame {
     Q_OBJECT

@@ -2,7 +2,9 @@
 
 #include "data/Positions.h"
 #include "frames/CodeSelector.h"
+#include "frames/LaterFlights.h"
 #include "frames/OperatorHeader.h"
+#include "platform/Dataset.h"
 #include "reports/FrameParts.h"
 #include "reports/TfrPlanRepF37.h"
 
@@ -40,10 +42,15 @@ StagedRows buildGosNIIPr2a(Connection* c, const Pr2aOptions& o)
     f.date = o.date;
     f.installedOnly = true;
     f.kind = F37Kind::Engine;
-    StagedRows out = buildForm37(c, f);
+    // The engines and the gearboxes of one date: the flights after it, the
+    // register and the reference lists are read once for both.
+    frames::LaterFlights later(c, o.date);
+    QueryMemo memo(c, {QStringLiteral("REESTR"), QStringLiteral("TIPOVYE_DANNYE_VS"), QStringLiteral("SOBSTVENNIKI"),
+                       QStringLiteral("OBSHIE")});
+    StagedRows out = buildForm37(c, f, &later);
     for (StagingRow& r : out.rows) r.set(pr2a::Kind, QStringLiteral("Двигатель"));
     f.kind = F37Kind::Gearbox;
-    StagedRows gearboxes = buildForm37(c, f);
+    StagedRows gearboxes = buildForm37(c, f, &later);
     for (StagingRow& r : gearboxes.rows) {
         r.set(pr2a::Kind, QStringLiteral("Главный редуктор"));
         out.rows.push_back(r);

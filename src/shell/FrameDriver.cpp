@@ -7,6 +7,7 @@
 #include "platform/Dataset.h"
 #include "platform/MessageService.h"
 #include "platform/ReportComponent.h"
+#include "platform/ReportCycle.h"
 #include "platform/StagingExport.h"
 #include "shell/FrameBar.h"
 #include "shell/HostWindow.h"
@@ -297,8 +298,7 @@ void collectStaging(const QString& dir, RunResult* res)
     }
     for (const Connection::StagingTable& t : Connection::stagingLog()) {
         Dataset ds(t.connection);
-        ds.setCommandText(t.query);
-        ds.open();
+        openStagingTable(ds, t.query);
         res->staging.push_back({t.table, t.query, ds.fieldNames(), rowsAsText(ds)});
         if (dir.isEmpty()) continue;
         const QString path = QDir(dir).filePath(t.table + QStringLiteral(".csv"));
