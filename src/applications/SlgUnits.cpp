@@ -32,7 +32,8 @@ long long countOf(const QString& text, const QString& board, const QString& unit
 
 SlgUnitReader::SlgUnitReader(Connection* c, const QString& type, const QString& board, const QDate& asOf,
                              const SlgGround& ground, SlgQueries queries)
-    : m_c(c), m_type(type), m_board(board), m_asOf(asOf), m_ground(ground), m_q(queries), m_later(c, asOf)
+    : m_c(c), m_type(type), m_board(board), m_asOf(asOf), m_ground(ground), m_q(queries), m_later(c, asOf),
+      m_typeUnits(c, true)
 {
 }
 
@@ -290,7 +291,14 @@ std::vector<SlgUnit> SlgUnitReader::byStandard(const SlgTunedLine& line, bool hu
                   pos::agregat::MEZHREMONTNYI_CHASOV == pos::vtulka_nv::MEZHREMONTNYI_CHASOV);
     const QString standard = standardName(hub, line.etalonId);
     const QString name = standard.isEmpty() ? line.caption : standard;
-    auto ds = openQuery(m_c, sql);
+    std::unique_ptr<Dataset> ds;
+    if (m_q == SlgQueries::CheckFlight && !hub) {
+        ds = std::make_unique<Dataset>(m_c);
+        m_typeUnits.open(*ds, sql, QStringLiteral("Select * From AGREGAT Where (TIP_VS=") + t + QStringLiteral(") Order By ID;"),
+                         {{QStringLiteral("ID_NAME"), line.etalonId}});
+    } else {
+        ds = openQuery(m_c, sql);
+    }
     std::vector<SlgUnit> out;
     for (; !ds->eof(); ds->next()) {
         if (ds->str(a::GDE_STOIT).trimmed() != m_board) continue; // the units of this aircraft only

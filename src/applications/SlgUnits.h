@@ -10,6 +10,7 @@
 // blades, tail rotors, hubs and units are counted continuously from their
 // installation (FunNepNar...) and the flights after the date taken off again.
 #include "applications/SlgCommon.h"
+#include "frames/BoardSets.h"
 #include "frames/LaterFlights.h"
 
 #include <QDate>
@@ -79,6 +80,10 @@ private:
     SlgGround m_ground;
     SlgQueries m_q;
     frames::LaterFlights m_later;
+    // The check flight's units of each standard come from one read of the
+    // type's units in ID order, taken per ID_NAME: the rows and order of
+    // each standard's own query (its order ends with the unique ID).
+    frames::BoardSets m_typeUnits;
     QHash<int, rarozidi::GroundRule> m_rules;
     QHash<QString, QString> m_unitNames, m_hubNames;
     bool m_standardsRead = false;

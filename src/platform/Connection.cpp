@@ -288,7 +288,7 @@ ReadTransaction::ReadTransaction(Connection* c)
 
 ReadTransaction::~ReadTransaction()
 {
-    // Nothing was written in it; a failed commit loses nothing.
+    // A failed commit leaves the database as it was before the transaction.
     if (m_started && !m_db.commit()) m_db.rollback();
 }
 

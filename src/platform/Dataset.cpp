@@ -376,14 +376,17 @@ void Dataset::deleteAll()
     QSqlDatabase d = db();
     const QString table = tableName();
     m_connection->noteStagingTable(table, m_command);
-    d.transaction();
+    // A transaction already open on the connection (a report's whole staging
+    // cycle) takes the deletions; its owner commits them.
+    const bool own = d.transaction();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("DELETE FROM ") + table)) {
         const QString err = describeSqlError(q.lastError());
-        d.rollback();
+        if (own) d.rollback();
         throw DbError(QStringLiteral("Не удается очистить таблицу %1: %2").arg(table, err));
     }
-    if (!d.commit()) throw DbError(QStringLiteral("Не удается очистить таблицу %1: %2").arg(table, describeSqlError(d.lastError())));
+    if (own && !d.commit())
+        throw DbError(QStringLiteral("Не удается очистить таблицу %1: %2").arg(table, describeSqlError(d.lastError())));
     m_rows.clear();
     m_pos = 0;
 }

@@ -1,5 +1,6 @@
 #include "platform/ReportCycle.h"
 
+#include "platform/Connection.h"
 #include "platform/Dataset.h"
 #include "platform/DbError.h"
 #include "platform/ReportComponent.h"
@@ -36,6 +37,16 @@ ReportComponent& component(ReportHost& host)
     if (!rc) throw std::logic_error("the host window " + host.windowKey().toStdString() + " has no report component");
     return *rc;
 }
+
+// The staging table emptied and refilled (and what the frame reads on the
+// same connection meanwhile) in one transaction of the dataset's connection,
+// not one for the opening, one for the emptying and one for the rows: each
+// transaction costs the engine a synchronous write of the database header
+// and one of the transaction's state. It is committed when the rows are
+// written, also after an error (the rows written so far stay, as after any
+// failed report), and before the template reads: the further tables a
+// template names are read in a transaction of their own, which sees only
+// what is committed. (Both cycles below hold one as `rows`.)
 
 // Deletes the template copies, closes the report dataset and forgets the
 // report's values when the cycle ends, however it ends.
@@ -268,6 +279,7 @@ void runSingleReport(ReportHost& host, Dataset& ds, const QString& query, const 
 {
     BusyScope busy(host);
     try {
+        const ReadTransaction rows(ds.connection());
         StagingWriter writer(ds, query);
         if (fill) fill(writer);
         writer.finish();
@@ -300,6 +312,7 @@ void runSeveralReports(ReportHost& host, Dataset& ds, const std::vector<StagedDo
     for (int i = 0; i < count; ++i) {
         const StagedDocument& doc = documents[i];
         {
+            const ReadTransaction rows(ds.connection());
             StagingWriter writer(ds, doc.query);
             if (fill) fill(i, writer);
             writer.finish();

@@ -1,6 +1,7 @@
 #include "reports/TfrPlanRepSostParkVS.h"
 
 #include "data/Positions.h"
+#include "frames/BoardSets.h"
 #include "frames/CodeSelector.h"
 #include "frames/OperatorHeader.h"
 #include "frames/SqlText.h"
@@ -15,6 +16,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QHash>
+#include <map>
 
 namespace plan::reports {
 
@@ -24,7 +27,32 @@ namespace obshie = pos::obshie;
 
 namespace {
 
-int rowCount(Connection* c, const QString& sql) { return openQuery(c, sql)->recordCount(); }
+// The number of rows of "Select * From REESTR Where TIP_VS='<type>' And
+// <condition>" for every type from one read of the types the condition keeps
+// ("Select TIP_VS From REESTR Where <condition>"), a type's rows being those
+// whose TIP_VS equals it as the engine compares texts. The form asks eleven
+// conditions of every type: eleven reads of one column instead of eleven
+// reads of whole register rows per type.
+class TypeCounts {
+public:
+    explicit TypeCounts(Connection* c) : m_c(c) {}
+    // condition: what follows "TIP_VS='<type>' And " in the type's query.
+    int count(const QString& type, const QString& condition)
+    {
+        auto it = m_counts.find(condition);
+        if (it == m_counts.end()) {
+            QHash<QString, int> byType;
+            for (QueryStream q(m_c, QStringLiteral("Select TIP_VS From REESTR Where ") + condition); q.next();)
+                if (!q.field(0).isNull()) ++byType[frames::comparedText(q.field(0).value())];
+            it = m_counts.emplace(condition, std::move(byType)).first;
+        }
+        return it->second.value(frames::comparedText(type));
+    }
+
+private:
+    Connection* m_c;
+    std::map<QString, QHash<QString, int>> m_counts;
+};
 
 // A count as the form prints it: "-" for none.
 QVariant countOrDash(int n) { return n == 0 ? QVariant(QStringLiteral("-")) : QVariant(n); }
@@ -36,8 +64,9 @@ SostParkResult buildSostParkVS(Connection* c, const SostParkOptions& o)
     const ReadTransaction reads(c);
     const QString op = frames::sqlEscape(o.operatorId);
     const QString date = frames::sqlDate(o.date);
-    const QString own = rarozidi::FunOnlyOwn(*c, QStringLiteral("And "));
-    const QString leased = rarozidi::FunArenda(*c, QStringLiteral("And "));
+    // The ownership conditions without their connector (the queries join them with "And ").
+    const QString own = rarozidi::FunOnlyOwn(*c, QString());
+    const QString leased = rarozidi::FunArenda(*c, QString());
     const frames::OperatorHeader h = frames::OperatorHeader::ofOperator(c, o.operatorId);
     // "... And (DATE_REESTR_VYVOD Is Null Or DATE_REESTR_VYVOD>'<date>');", with ">=" for state 0 only.
     const QString inService = QStringLiteral("' And (DATE_REESTR_VYVOD Is Null Or DATE_REESTR_VYVOD>") + date +
@@ -45,32 +74,29 @@ SostParkResult buildSostParkVS(Connection* c, const SostParkOptions& o)
 
     SostParkResult out;
     QStringList known;
+    TypeCounts counts(c);
     auto types = openQuery(c, QStringLiteral("Select * From TIPOVYE_DANNYE_VS Where Not Upper(TIP_VS) Like "
                                              "Upper('%Hide%') Order By TIP_VS;"));
     for (; !types->eof(); types->next()) {
         const QString type = types->str(pos::tipovye_dannye_vs::TIP_VS);
         known << type.trimmed();
-        const QString head = QStringLiteral("Select * From REESTR Where TIP_VS='") + frames::sqlEscape(type);
-        const int total = rowCount(c, head + QStringLiteral("' And EXPLUATANT='") + op + inService);
+        // Each count is that of "Select * From REESTR Where TIP_VS='<type>' And <condition>".
+        auto count = [&](const QString& condition) { return counts.count(type, condition); };
+        const int total = count(QStringLiteral("EXPLUATANT='") + op + inService);
         if (total == 0) continue;
         StagingRow r;
         r.set(sostpark::Type, type).set(sostpark::Total, total);
-        r.set(sostpark::State0, countOrDash(rowCount(
-                                    c, head + QStringLiteral("' And STATUS_TO=0 And EXPLUATANT='") + op +
-                                           QStringLiteral("' And (DATE_REESTR_VYVOD Is Null Or DATE_REESTR_VYVOD>=") +
-                                           date + QStringLiteral(");"))));
+        r.set(sostpark::State0, countOrDash(count(QStringLiteral("STATUS_TO=0 And EXPLUATANT='") + op +
+                                                  QStringLiteral("' And (DATE_REESTR_VYVOD Is Null Or DATE_REESTR_VYVOD>=") +
+                                                  date + QStringLiteral(");"))));
         for (int state = 1; state <= 6; ++state)
             r.set(sostpark::State0 + state,
-                  countOrDash(rowCount(c, head + QStringLiteral("' And STATUS_TO=%1 And EXPLUATANT='").arg(state) + op +
-                                              inService)));
+                  countOrDash(count(QStringLiteral("STATUS_TO=%1 And EXPLUATANT='").arg(state) + op + inService)));
         r.set(sostpark::OwnState12,
-              countOrDash(rowCount(c, head + QStringLiteral("' ") + own + QStringLiteral(" And EXPLUATANT='") + op +
-                                          QStringLiteral("' And STATUS_TO='12") + inService)));
-        r.set(sostpark::Leased, countOrDash(rowCount(c, head + QStringLiteral("' ") + leased +
-                                                            QStringLiteral(" And EXPLUATANT='") + op + inService)));
+              countOrDash(count(own + QStringLiteral(" And EXPLUATANT='") + op + QStringLiteral("' And STATUS_TO='12") + inService)));
+        r.set(sostpark::Leased, countOrDash(count(leased + QStringLiteral(" And EXPLUATANT='") + op + inService)));
         r.set(sostpark::OtherStates,
-              countOrDash(rowCount(c, head + QStringLiteral("' And STATUS_TO>6 And STATUS_TO<>12 And EXPLUATANT='") + op +
-                                          inService)));
+              countOrDash(count(QStringLiteral("STATUS_TO>6 And STATUS_TO<>12 And EXPLUATANT='") + op + inService)));
         r.set(sostpark::PreparerPost, h.at(obshie::DOLGNOST_PDO))
             .set(sostpark::PreparerName, h.at(obshie::NACH_PDO))
             .set(sostpark::ObshieOperator, h.at(obshie::EXPLUATANT))

@@ -126,6 +126,11 @@ private:
     // type and the further key columns their values.
     std::unique_ptr<Dataset> ownRows(const QString& literal, const QString& setQuery, const char* place,
                                      frames::BoardSets::Keys more = {});
+    // The same for a set read as "Select * " + source + " Order By " + order,
+    // an order that ends with the unique ID: the engine sorts the IDs only
+    // (BoardSets::openSorted), not the whole wide rows.
+    std::unique_ptr<Dataset> ownSortedRows(const QString& literal, const QString& source, const QString& order,
+                                           const char* place);
     QString type() const { return sqlEscape(m_type); }
     QString board() const { return sqlEscape(m_board); }
 
@@ -178,6 +183,16 @@ std::unique_ptr<Dataset> Sheet::ownRows(const QString& literal, const QString& s
     frames::BoardSets::Keys keys{{QString::fromLatin1(place), m_board}, {QStringLiteral("TIP_VS"), m_type}};
     keys.insert(keys.end(), more.begin(), more.end());
     return sheets::ownRows(m_c, m_sets, literal, setQuery, keys);
+}
+
+std::unique_ptr<Dataset> Sheet::ownSortedRows(const QString& literal, const QString& source, const QString& order,
+                                              const char* place)
+{
+    if (!m_sets) return openQuery(m_c, literal);
+    auto ds = std::make_unique<Dataset>(m_c);
+    m_sets->openSorted(*ds, literal, source, order,
+                       {{QString::fromLatin1(place), m_board}, {QStringLiteral("TIP_VS"), m_type}});
+    return ds;
 }
 
 void Sheet::add(const QString& name, const Cells& c)
@@ -613,12 +628,14 @@ void Sheet::FunAgrAdd(const QString& drawing, bool onlyThisDrawing)
     }
     const QString head = QStringLiteral("Select * From AGREGAT Where (TIP_VS= '") + type() + QStringLiteral("' And GDE_STOIT='") +
                          board() + QStringLiteral("') And ");
-    const QString tail = QStringLiteral("(PLAN_DVIG_VSU='0') Order By TIP_OBORUDOVANIA Desc, SYSTEMA, ID_NAME, ID;");
+    const QString order = QStringLiteral("TIP_OBORUDOVANIA Desc, SYSTEMA, ID_NAME, ID");
     const Layout& l = unit::layout;
     int n = 0;
     for (const bool calendar : {false, true}) {
-        const QString rest = condition + (calendar ? QStringLiteral("(ED_IZMERENIA='2') And ") : QStringLiteral("(ED_IZMERENIA<>'2') And ")) + tail;
-        auto ds = ownRows(head + rest, QStringLiteral("Select * From AGREGAT Where ") + rest, "GDE_STOIT");
+        const QString rest = condition + (calendar ? QStringLiteral("(ED_IZMERENIA='2') And ") : QStringLiteral("(ED_IZMERENIA<>'2') And ")) +
+                             QStringLiteral("(PLAN_DVIG_VSU='0')");
+        auto ds = ownSortedRows(head + rest + QStringLiteral(" Order By ") + order + QLatin1Char(';'),
+                                QStringLiteral("From AGREGAT Where ") + rest, order, "GDE_STOIT");
         for (; !ds->eof(); ds->next()) {
             const QString name = names.value(textAt(*ds, p::ID_NAME), rarozidi::FunAddIDNameAgregat(*ds));
             const int blanks = ++n;
@@ -764,7 +781,7 @@ const QStringList kBatchMemoTables = {QStringLiteral("TIPOVYE_DANNYE_VS"), QStri
 
 } // namespace
 
-SvedVSBatch::SvedVSBatch(Connection* c) : m_c(c), m_memo(c, kBatchMemoTables) {}
+SvedVSBatch::SvedVSBatch(Connection* c) : m_c(c), m_reads(c), m_memo(c, kBatchMemoTables) {}
 
 frames::BoardSets* SvedVSBatch::nextSheet()
 {

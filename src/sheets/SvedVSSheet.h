@@ -96,7 +96,7 @@ struct SvedVSSheet {
 // BoardSets::wanted()-th sheet on the aircraft's own tables are read whole
 // once and each sheet takes its aircraft's rows from that read, in the
 // order its own queries give. The rows of each sheet are those of its own
-// queries.
+// queries. The batch reads in one transaction.
 class SvedVSBatch {
 public:
     explicit SvedVSBatch(Connection* c);
@@ -111,6 +111,10 @@ public:
 
 private:
     Connection* m_c;
+    // The reads of every sheet of the batch in one transaction (a snapshot,
+    // as the memo and the sets are): a transaction per sheet cost the engine
+    // two synchronous writes each.
+    ReadTransaction m_reads;
     QueryMemo m_memo;
     rarozidi::FlightCache m_flights;
     std::unique_ptr<frames::BoardSets> m_sets;

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Connection.h"
+#include "platform/Dataset.h"
 #include "platform/ReportComponent.h"
 #include "platform/ReportCycle.h"
 #include "rarozidi/Func.h"
@@ -37,7 +38,13 @@ void TfrPlanSprSvedVS::runSheet(bool tunedSheet)
     o.a4 = a4();
     if (!m_batch) {
         m_batch = std::make_unique<SvedVSBatch>(ADOConPdo);
-        QTimer::singleShot(0, this, [this] { m_batch.reset(); });
+        // (A memo on the frame's own connection would hide the batch's.)
+        if (ADOQueryReport->connection() != ADOConPdo)
+            m_headingMemo = std::make_unique<QueryMemo>(ADOQueryReport->connection(), QStringList{QStringLiteral("SPRAVKA")});
+        QTimer::singleShot(0, this, [this] {
+            m_headingMemo.reset();
+            m_batch.reset();
+        });
     }
     runSingleReport(reportHost(), *ADOQueryReport, QString::fromUtf8(kSvedVSQuery), svedVSTemplate(o),
                     [&](StagingWriter& w) {

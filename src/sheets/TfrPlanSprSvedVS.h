@@ -19,6 +19,10 @@
 
 #include <memory>
 
+namespace plan {
+class QueryMemo;
+}
+
 namespace plan::sheets {
 
 class SvedVSBatch;
@@ -38,6 +42,9 @@ private:
     void runSheet(bool tunedSheet);
 
     std::unique_ptr<SvedVSBatch> m_batch;
+    // The latest flight that every page heading of the batch names, read once
+    // on the report dataset's connection.
+    std::unique_ptr<QueryMemo> m_headingMemo;
 };
 
 } // namespace plan::sheets

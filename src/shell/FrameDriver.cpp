@@ -360,9 +360,16 @@ RunResult runItem(const RunRequest& req)
 
         FrameDriver driver(frame);
         bool pressed = false;
+        // Whether a pick showed the report with the options as they stand
+        // (no option set since): a frame that makes its report as soon as a
+        // row is picked has then run, and its show button is not pressed again.
+        int shown = 0;
+        QObject::connect(w->frxReport, &ReportComponent::preview, w->frxReport, [&shown] { ++shown; });
+        bool shownByPick = false;
         QElapsedTimer made;
         for (const RunStep& s : req.steps) {
             if ((s.kind == RunStep::Select || s.kind == RunStep::Press) && !made.isValid()) made.start();
+            const int shownBefore = shown;
             switch (s.kind) {
             case RunStep::Set: driver.set(s.name, s.value); break;
             case RunStep::Tick: driver.tick(s.name); break;
@@ -370,12 +377,14 @@ RunResult runItem(const RunRequest& req)
             case RunStep::Select: driver.select(s.name); break;
             case RunStep::Press: driver.press(s.name); pressed = true; break;
             }
+            if (s.kind == RunStep::Select) shownByPick = shown > shownBefore;
+            else if (s.kind != RunStep::Press) shownByPick = false;
         }
         // A frame without a show button (a sheet made as soon as a row is
         // picked) has run with its --select steps.
         bool picked = false;
         for (const RunStep& s : req.steps) picked = picked || s.kind == RunStep::Select;
-        if (!pressed && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport")))) {
+        if (!pressed && !shownByPick && !(picked && !frame->findChild<QAbstractButton*>(QStringLiteral("cmdReport")))) {
             if (!made.isValid()) made.start();
             driver.press(QStringLiteral("cmdReport"));
         }

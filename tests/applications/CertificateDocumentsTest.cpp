@@ -4,9 +4,12 @@
 // running counted at 0.5 for the airframe and the engines), RA-2 (Ми-2)
 // without a tuned list. Today is 15.06.2026.
 #include "applications/SlgCommon.h"
+#include "applications/SlgUnits.h"
 #include "applications/TfrPlanZaiavSLGActOtcenkiTS.h"
 #include "applications/TfrPlanZaiavSLGOgrResurs.h"
 #include "applications/TfrPlanZaiavSLGOtchetKP.h"
+#include "data/Positions.h"
+#include "platform/Dataset.h"
 #include "support/FrameFixture.h"
 
 using namespace frametest;
@@ -282,3 +285,54 @@ TEST(CertificateChecks, TemplatesByOperatorAndKind)
 }
 
 } // namespace
+
+namespace {
+// The check flight's units of a standard are the aircraft's rows of
+// "Select * From AGREGAT Where (TIP_VS='<type>') And (ID_NAME='<id>') Order By ID;",
+// in that order, though they are taken from one read of the type's units.
+class CheckFlightUnitsTest : public FrameTest {};
+
+QString unit(const char* type, const char* board, const char* idName, const char* serial)
+{
+    return QStringLiteral("INSERT INTO AGREGAT (TIP_VS, GDE_STOIT, ID_NAME, ZAVODSKOY_NOMER, CHERT_NOMER, NARABOTKA_SNE, "
+                          "ED_IZMERENIA) VALUES ('%1', '%2', '%3', '%4', '8-1', '10:00', '0')")
+        .arg(QString::fromUtf8(type), QString::fromLatin1(board), QString::fromLatin1(idName), QString::fromLatin1(serial));
+}
+} // namespace
+
+TEST_F(CheckFlightUnitsTest, EachStandardGivesTheRowsOfItsOwnQuery)
+{
+    QStringList rows = fleet();
+    rows << unit("Ми-8Т", "RA-1", "7", "U-1") << unit("Ми-8Т", "RA-1", "8", "U-2") << unit("Ми-8Т", "RA-1", "7 ", "U-3")
+         << unit("Ми-8Т", "RA-2", "7", "U-4")  // another aircraft
+         << unit("Ми-2", "RA-1", "7", "U-5")   // another type
+         << unit("Ми-8Т", "RA-1", "70", "U-6") // an identifier that starts alike
+         << unit("Ми-8Т", "RA-1", "8", "U-7") << unit("Ми-8Т", "RA-1", "7", "U-8");
+    fill(kTables, rows);
+    const struct {
+        const char* id;
+        QStringList serials; // in the order of the standard's own query
+    } cases[] = {{"7", {"U-1", "U-3", "U-8"}}, {"8", {"U-2", "U-7"}}, {"70", {"U-6"}}, {"9", {}}};
+    const SlgGround ground = readSlgGround(conn.get(), QStringLiteral("Ми-8Т"));
+    SlgUnitReader reader(conn.get(), QStringLiteral("Ми-8Т"), QStringLiteral("RA-1"), QDate(2026, 6, 10), ground,
+                         SlgQueries::CheckFlight);
+    for (const auto& k : cases) {
+        // What the engine answers the standard's own query with, for this aircraft.
+        QStringList own;
+        for (auto ds = plan::openQuery(conn.get(), QStringLiteral("Select * From AGREGAT Where (TIP_VS='Ми-8Т') And (ID_NAME='%1') "
+                                                                  "Order By ID;")
+                                                       .arg(QString::fromLatin1(k.id)));
+             !ds->eof(); ds->next())
+            if (ds->str(plan::pos::agregat::GDE_STOIT).trimmed() == QLatin1String("RA-1"))
+                own << ds->str(plan::pos::agregat::ZAVODSKOY_NOMER).trimmed();
+        EXPECT_EQ(own, k.serials) << k.id;
+        SlgTunedLine line;
+        line.kind = QStringLiteral("Agregat");
+        line.etalonId = QString::fromLatin1(k.id);
+        line.caption = QStringLiteral("Агрегат");
+        QStringList got;
+        for (const SlgUnit& u : reader.units(line))
+            if (u.installed) got << u.serial.trimmed();
+        EXPECT_EQ(got, k.serials) << k.id;
+    }
+}

@@ -6,6 +6,8 @@
 #include "platform/ReportCycle.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
+#include <QMap>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -223,5 +225,135 @@ TEST(Schema, FormStagingTablesTakeTheWrittenPositionsAndSortByThem)
             EXPECT_EQ(ds.str(k.lastPos), QStringLiteral("last")) << k.query;
             ds.next();
         }
+    }
+}
+
+namespace {
+QString dumpRows(plan::Connection* c, const QString& sql)
+{
+    plan::Dataset ds(c);
+    ds.setCommandText(sql);
+    ds.open();
+    QString out;
+    for (; !ds.eof(); ds.next()) {
+        for (int i = 0; i < ds.fieldCount(); ++i) out += ds.str(i) + QLatin1Char('|');
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
+
+QStringList indexNames(const std::vector<plan::Schema::Index>& list)
+{
+    QStringList out;
+    for (const auto& i : list) out << i.name;
+    return out;
+}
+} // namespace
+
+// The index statements of a DDL text and the part a kept database is built from.
+TEST(Schema, IndexStatementsAreFoundByNameAndTheLaterOnesSetApart)
+{
+    struct Case {
+        const char* ddl;
+        QStringList names;  // the indexes found, in order
+        const char* before; // beforeLaterIndexes
+    };
+    const Case cases[] = {
+        {"CREATE TABLE T (INDEX_FORMY INTEGER);\nCREATE INDEX IX_A ON T (INDEX_FORMY);\n", {"IX_A"},
+         "CREATE TABLE T (INDEX_FORMY INTEGER);\nCREATE INDEX IX_A ON T (INDEX_FORMY);\n"},
+        {"CREATE TABLE T (C INTEGER);\ncreate descending index ix_d on T (C);\n"
+         "-- Indexes added later: below.\nCREATE UNIQUE INDEX IX_U ON T (C);\nCREATE ASCENDING INDEX IX_S ON T (C);\n",
+         {"IX_D", "IX_U", "IX_S"}, "CREATE TABLE T (C INTEGER);\ncreate descending index ix_d on T (C);\n"},
+        {"-- Indexes added later: none yet\n", {}, ""},
+        // A comment that only mentions the line is no marker.
+        {"CREATE TABLE T (C INTEGER); -- Indexes added later: not here\n", {},
+         "CREATE TABLE T (C INTEGER); -- Indexes added later: not here\n"},
+    };
+    for (const Case& k : cases) {
+        const QString ddl = QString::fromUtf8(k.ddl);
+        EXPECT_EQ(indexNames(plan::Schema::indexes(ddl)), k.names) << k.ddl;
+        EXPECT_EQ(plan::Schema::beforeLaterIndexes(ddl), QString::fromUtf8(k.before)) << k.ddl;
+        EXPECT_FALSE(plan::Schema::tables(ddl).contains(QStringLiteral("INDEX "), Qt::CaseInsensitive)) << k.ddl;
+    }
+}
+
+// A database built before indexes were added to the schema (and one that
+// lost an index) is brought up to every index of the schema, keeping its
+// rows; a second pass finds nothing to add.
+TEST(Schema, AnOlderDatabaseGetsTheMissingIndexesAndKeepsItsRows)
+{
+    const QString ddl = plan::Schema::ddl();
+    const QStringList later = [&] {
+        QStringList all = indexNames(plan::Schema::indexes(ddl));
+        for (const QString& n : indexNames(plan::Schema::indexes(plan::Schema::beforeLaterIndexes(ddl)))) all.removeAll(n);
+        return all;
+    }();
+    ASSERT_FALSE(later.isEmpty());
+    EXPECT_TRUE(later.contains(QStringLiteral("IX_REPORT_PRODLENIE_OSN_NPP")));
+
+    const QString path = plantest::scratchDir() + QStringLiteral("/schema-older.fdb");
+    QFile::remove(path);
+    plan::Connection::createDatabase(path);
+    auto c = plantest::connect(path);
+    c->executeScript(plan::Schema::beforeLaterIndexes(ddl));
+    c->execute(QStringLiteral("DROP INDEX IX_REESTR_2"));
+    c->executeScript(QStringLiteral("INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, NARABOTKA_SNE) VALUES ('Ми-8Т', 'RA-22540', '1200:05');\n"
+                                    "INSERT INTO REESTR (TIP_VS, BORTOVOI_NOMER, NARABOTKA_SNE) VALUES ('Ан-2', 'RA-40006', '310:40');\n"
+                                    "INSERT INTO TUNE_DOCS (NAME_REPORT, NUMBER_LINE, TIP_AGREGATA) VALUES ('Сведения о ВС', 1, 'Plane');\n"));
+    const QString query = QStringLiteral("SELECT * FROM REESTR ORDER BY ID");
+    const QString before = dumpRows(c.get(), query);
+    const QString tuneBefore = dumpRows(c.get(), QStringLiteral("SELECT * FROM TUNE_DOCS ORDER BY ID"));
+
+    QStringList expected = QStringList{QStringLiteral("IX_REESTR_2")} + later;
+    EXPECT_EQ(plan::Schema::addMissingIndexes(*c, ddl), expected);
+    for (const QString& name : indexNames(plan::Schema::indexes(ddl)))
+        EXPECT_EQ(plan::queryScalar(c.get(), QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = '%1'").arg(name)),
+                  QStringLiteral("1"))
+            << name.toStdString();
+    EXPECT_EQ(dumpRows(c.get(), query), before);
+    EXPECT_EQ(dumpRows(c.get(), QStringLiteral("SELECT * FROM TUNE_DOCS ORDER BY ID")), tuneBefore);
+    EXPECT_TRUE(plan::Schema::addMissingIndexes(*c, ddl).isEmpty());
+
+    // The information sheet's staging rows come back in row-number order
+    // through the added index, whatever order they were written in.
+    plan::Dataset ds(c.get());
+    {
+        plan::StagingWriter w(ds, QStringLiteral("SELECT * From REPORT_PRODLENIE_OSN_AGREGATY ORDER BY NOMER_PP;"));
+        for (int n : {3, 1, 12, 2}) w.addRow(plan::StagingRow().set(1, n).set(2, QStringLiteral("row %1").arg(n)));
+    }
+    ds.close();
+    ds.open();
+    QStringList order;
+    for (; !ds.eof(); ds.next()) order << ds.str(2);
+    EXPECT_EQ(order, (QStringList{"row 1", "row 2", "row 3", "row 12"}));
+}
+
+// The staging tables read in the order of columns other than their key have
+// an index on exactly those columns, ascending, so that the engine reads them
+// in that order instead of sorting their wide rows.
+TEST(Schema, StagingTablesSortedByWrittenColumnsHaveTheirIndex)
+{
+    const QString path = plantest::createSchemaDatabase("schema-order");
+    auto c = plantest::connect(path);
+    const struct {
+        const char* table;
+        const char* columns;
+    } cases[] = {{"REPORT_PRODLENIE_OSN_AGREGATY", "NOMER_PP"}};
+    for (const auto& k : cases) {
+        plan::Dataset ds(c.get());
+        ds.setCommandText(QStringLiteral("SELECT TRIM(I.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME), COALESCE(I.RDB$INDEX_TYPE, 0) "
+                                         "FROM RDB$INDICES I JOIN RDB$INDEX_SEGMENTS S ON S.RDB$INDEX_NAME = I.RDB$INDEX_NAME "
+                                         "WHERE I.RDB$RELATION_NAME = '%1' AND I.RDB$INDEX_NAME NOT STARTING WITH 'RDB$' "
+                                         "ORDER BY I.RDB$INDEX_NAME, S.RDB$FIELD_POSITION")
+                              .arg(QString::fromLatin1(k.table)));
+        ds.open();
+        QMap<QString, QStringList> columns;
+        for (; !ds.eof(); ds.next()) {
+            columns[ds.str(0)] << ds.str(1);
+            EXPECT_EQ(ds.field(2).asInteger(), 0) << k.table << " " << ds.str(0).toStdString() << " is descending";
+        }
+        QStringList found;
+        for (const QStringList& cols : std::as_const(columns)) found << cols.join(QLatin1Char(','));
+        EXPECT_TRUE(found.contains(QString::fromLatin1(k.columns))) << k.table << ": " << found.join(QLatin1Char(' ')).toStdString();
     }
 }

@@ -561,6 +561,46 @@ TEST_F(ReportCycleTest, ReadOnlySelectReadsAsTheDriverDoes)
     EXPECT_THROW(readOnlySelect(conn.get(), "SELECT NO_SUCH FROM RDB$DATABASE"), DbError);
 }
 
+// The staging table's opening, emptying and rows are one transaction of the
+// dataset's connection (every transaction costs the engine synchronous
+// writes); the template reads after it (the rows read back, the heading's
+// latest flight once): three for one document and seven for three, where one
+// transaction per statement took more. The rows are those written.
+TEST_F(ReportCycleTest, ACycleWritesItsRowsInOneTransaction)
+{
+    writeTemplate("rep01", ListTemplate);
+    // Reading the counter is a transaction of its own.
+    auto next = [&] { return queryScalar(conn.get(), "SELECT MON$NEXT_TRANSACTION FROM MON$DATABASE").toLongLong(); };
+    struct Case {
+        const char* name;
+        std::function<void(FakeHost&)> run;
+        long long transactions;
+        const char* rows;
+    };
+    const Case cases[] = {
+        {"single",
+         [&](FakeHost& h) {
+             runSingleReport(h, *ds, Query, "rep01", [](StagingWriter& w) {
+                 w.addRow({"a"});
+                 w.addRow({"b"});
+             });
+         },
+         3, "a,b"},
+        {"several",
+         [&](FakeHost& h) {
+             runSeveralReports(h, *ds, Query, "rep01", 3, [](int item, StagingWriter& w) { w.addRow({QString::number(item)}); });
+         },
+         7, "2"},
+    };
+    for (const Case& c : cases) {
+        FakeHost host;
+        const long long before = next();
+        c.run(host);
+        EXPECT_EQ(next() - before - 1, c.transactions) << c.name;
+        EXPECT_EQ(stagedNames(), QString::fromLatin1(c.rows)) << c.name;
+    }
+}
+
 // A staging table ordered by its columns is read unordered and put in order
 // in memory; the rows must come in exactly the order the engine gives for the
 // query itself, whatever the values: texts of digits, blanks and tabs at the

@@ -2,6 +2,7 @@
 // the last overhaul, units installed during the month counted from their
 // date, starts of PW207K engines, the totals at the month's end, the
 // preparer; the period sums read once agree with the routines' own queries.
+#include "platform/Heartbeat.h"
 #include "rarozidi/PeriodFlying.h"
 #include "reports/TfrPlanRepLizPSBEgMesOtch.h"
 #include "shell/FrameDriver.h"
@@ -192,4 +193,34 @@ TEST_F(LizPsbReportTest, PreparerFromUsersExceptBuiltInAccounts)
     EXPECT_EQ(plan::reports::lizPsbTemplate(QStringLiteral("Ми-8Т")), QStringLiteral("rep17"));
 }
 
+} // namespace
+
+namespace {
+// `plan run` presses the show button only when the picks did not already show
+// the report with the options as they stand: a pick that shows it is one
+// run, an option set after it needs the press.
+TEST_F(LizPsbReportTest, PlanRunShowsAPickedReportOnceAndAgainAfterAChange)
+{
+    fill(kTables, kFleet);
+    const char* const item = "ООО ПСБ «Авиализинг». Форма ежемесячного отчета";
+    const struct {
+        const char* name;
+        std::vector<plan::shell::RunStep> steps;
+        long long runs;    // staging rows written: one a run
+        const char* month; // position 1 of the row shown
+    } cases[] = {
+        {"pick", {select("Ансат RA-2")}, 1, "июнь"},
+        {"month then pick", {set("cboMonth", "Апрель"), select("Ансат RA-2")}, 1, "май"},
+        {"pick then month", {select("Ансат RA-2"), set("cboMonth", "Апрель")}, 2, "май"},
+    };
+    for (const auto& k : cases) {
+        const long long before = plan::Heartbeat::sent(plan::Heartbeat::Sent::Write);
+        const auto r = run("frmPlanReport", item, k.steps);
+        ASSERT_EQ(r.status, 0) << k.name << ": " << r.errors.join("; ").toStdString();
+        EXPECT_EQ(plan::Heartbeat::sent(plan::Heartbeat::Sent::Write) - before, k.runs) << k.name;
+        const plan::shell::StagedTable* t = r.stagedTable(QStringLiteral("REPORT_LIZING_PSB_MONTH"));
+        ASSERT_TRUE(t && t->rows.size() == 1) << k.name;
+        EXPECT_EQ(t->rows[0].value(1), QString::fromUtf8(k.month)) << k.name;
+    }
+}
 } // namespace

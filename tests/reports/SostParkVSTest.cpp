@@ -2,6 +2,8 @@
 // service on the date, by maintenance state, own in state 12 and leased.
 #include "support/FrameFixture.h"
 
+#include "platform/Dataset.h"
+#include "rarozidi/Func.h"
 #include "reports/TfrPlanRepSostParkVS.h"
 
 using namespace frametest;
@@ -75,3 +77,48 @@ TEST_F(SostParkVS, TypesWithoutPerTypeDataAreNamedNotCounted)
 }
 
 } // namespace
+
+namespace {
+// Every count equals the number of rows of the type's own query as the engine
+// answers it, also for a type stored with blanks at the end, one written in
+// other letter case and one whose name begins like another's.
+class SostParkVSCounts : public FrameTest {};
+} // namespace
+
+TEST_F(SostParkVSCounts, EachCountIsThatOfTheTypesOwnQuery)
+{
+    fill(kTables, {"INSERT INTO EXPLUATANTY (ID_NAME, NAME, HIDE) VALUES ('AV', 'Авиакомпания', 0)",
+                   "INSERT INTO SOBSTVENNIKI (ID_NAME, NAME, HIDE) VALUES ('OWN', 'Своё', 0)",
+                   "INSERT INTO TIPOVYE_DANNYE_VS (TIP_VS) VALUES ('Ми-8')",
+                   "INSERT INTO TIPOVYE_DANNYE_VS (TIP_VS) VALUES ('Ми-8Т')",
+                   aircraft("Ми-8", "RA-1", 0, "OWN"), aircraft("Ми-8 ", "RA-2", 1, "LES"),
+                   aircraft("Ми-8Т", "RA-3", 12, "OWN"), aircraft("ми-8т", "RA-4", 12, "OWN"),
+                   aircraft("Ми-8Т", "RA-5", 2, "LES", "'2026-06-15'"), aircraft("Ми-8Т", "RA-6", 7, "OWN"),
+                   aircraft("Ми-8Т", "RA-7", 12, "LES"), aircraft("Ми-8", "RA-8", 3, "OWN", "NULL", "XX")});
+    const QDate date(2026, 6, 15);
+    const auto res = plan::reports::buildSostParkVS(conn.get(), {QStringLiteral("AV"), date});
+    const QString in = QStringLiteral(" And EXPLUATANT='AV' And (DATE_REESTR_VYVOD Is Null Or DATE_REESTR_VYVOD>'6,15,2026')");
+    const QString own = rarozidi::FunOnlyOwn(*conn, QStringLiteral("And "));
+    const QString leased = rarozidi::FunArenda(*conn, QStringLiteral("And "));
+    struct Column {
+        int pos;
+        QString condition; // after "TIP_VS='<type>'"
+    };
+    std::vector<Column> columns = {
+        {2, in},
+        {3, QStringLiteral(" And STATUS_TO=0 And EXPLUATANT='AV' And (DATE_REESTR_VYVOD Is Null Or DATE_REESTR_VYVOD>='6,15,2026')")},
+        {10, QStringLiteral(" ") + own + QStringLiteral(" And STATUS_TO='12'") + in},
+        {11, QStringLiteral(" ") + leased + in},
+        {12, QStringLiteral(" And STATUS_TO>6 And STATUS_TO<>12") + in}};
+    for (int state = 1; state <= 6; ++state) columns.push_back({3 + state, QStringLiteral(" And STATUS_TO=%1").arg(state) + in});
+    ASSERT_EQ(res.rows.size(), 2u);
+    for (const plan::StagingRow& row : res.rows) {
+        const QString type = row.at(1).toString();
+        for (const Column& col : columns) {
+            const QString n = plan::queryScalar(conn.get(), QStringLiteral("Select Count(*) From REESTR Where TIP_VS='") + type +
+                                                                QStringLiteral("'") + col.condition);
+            const QString shown = col.pos == 2 || n != QLatin1String("0") ? n : QStringLiteral("-");
+            EXPECT_EQ(row.at(col.pos).toString(), shown) << type.toStdString() << " position " << col.pos;
+        }
+    }
+}
