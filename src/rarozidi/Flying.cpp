@@ -270,8 +270,16 @@ std::vector<FlightEntry> readFlights(plan::Connection& c, const QString& board, 
     if (!g_cache) return readFlightsFromDb(c, board, from, to, cols);
     const QString key = cacheKey(c, cols, board);
     auto it = g_cache->reads.find(key);
-    if (it == g_cache->reads.end() || !covers(*it, from))
+    if (it == g_cache->reads.end()) {
         it = g_cache->reads.insert(key, {from, readFlightsFromDb(c, board, from, {}, cols)});
+    } else if (!covers(*it, from)) {
+        // Asked from earlier than read: only the records before the first
+        // read are fetched, and go in front (they are earlier by date).
+        std::vector<FlightEntry> earlier = readFlightsFromDb(c, board, from, it->from.addDays(-1), cols);
+        earlier.insert(earlier.end(), it->flights.begin(), it->flights.end());
+        it->flights = std::move(earlier);
+        it->from = from;
+    }
     std::vector<FlightEntry> out;
     for (const FlightEntry& e : it->flights)
         if ((!from.isValid() || e.date >= from) && (!to.isValid() || e.date <= to)) out.push_back(e);

@@ -285,11 +285,18 @@ TEST_F(FuncDbTest, FlightCacheServesEveryWindowAsTheDatabaseDoes)
     const QString lateAll = dates(readFlights(*conn, "22001", late, QDate()));
     const QString earlyAll = dates(readFlights(*conn, "22001", early, QDate()));
     const QString bounded = dates(readFlights(*conn, "22001", early, end));
+    const QString every = dates(readFlights(*conn, "22001", QDate(), QDate()));
     ASSERT_EQ(earlyAll, "05.01,10.01,20.01");
     FlightCache cache;
     EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
-    EXPECT_EQ(dates(readFlights(*conn, "22001", early, QDate())), earlyAll); // earlier than the first read
+    // Earlier than the first read: only the records before it are fetched,
+    // and the board's records come whole and in order.
+    const long long reads = plan::Heartbeat::sent(plan::Heartbeat::Sent::Read);
+    EXPECT_EQ(dates(readFlights(*conn, "22001", early, QDate())), earlyAll);
+    EXPECT_EQ(plan::Heartbeat::sent(plan::Heartbeat::Sent::Read), reads + 1);
     EXPECT_EQ(dates(readFlights(*conn, "22001", early, end)), bounded);
+    EXPECT_EQ(dates(readFlights(*conn, "22001", late, QDate())), lateAll);
+    EXPECT_EQ(dates(readFlights(*conn, "22001", QDate(), QDate())), every); // from the first record on
     EXPECT_EQ(dates(readFlights(*conn, "31001", QDate(), QDate())), "20.01"); // another board
     {
         FlightCache inner; // nested: the same cache
