@@ -1,6 +1,7 @@
 #include "reports/Form34GA.h"
 
 #include "data/Positions.h"
+#include "frames/BoardSets.h"
 #include "frames/OperatorHeader.h"
 #include "frames/SqlText.h"
 #include "platform/Connection.h"
@@ -116,6 +117,7 @@ struct Group {
     int ownership = 0;
     QString type;
     QString query;
+    QString board; // the one aircraft of a group by aircraft, else empty
 };
 
 const QString kAircraftColumns =
@@ -158,7 +160,8 @@ std::vector<Group> groupsOf(const Form34Options& o, const QString& ownerCode, co
             out.push_back({t, 0, a.type,
                            kAircraftColumns + QStringLiteral("TIP_VS='") + sqlEscape(a.type) +
                                QStringLiteral("' And BORTOVOI_NOMER='") + sqlEscape(a.board) +
-                               QStringLiteral("' Order By BORTOVOI_NOMER;")});
+                               QStringLiteral("' Order By BORTOVOI_NOMER;"),
+                           a.board});
         }
         break;
     }
@@ -167,23 +170,35 @@ std::vector<Group> groupsOf(const Form34Options& o, const QString& ownerCode, co
 
 // The state entries of an aircraft up to the quarter's end and its flights
 // of the quarter, two queries per aircraft (both tables are indexed by board
-// number and date).
-void readDays(Connection* c, const frames::Period& q, const QString& type, const QString& board, AircraftDays& a)
+// number and date); for a large selection each table is read once for every
+// aircraft and taken per aircraft (the flights serve as a set of days).
+void readDays(Connection* c, frames::BoardSets& sets, const frames::Period& q, const QString& type,
+              const QString& board, AircraftDays& a)
 {
     namespace sp = pos::sostoianie_parka;
-    auto states = openQuery(c, QStringLiteral("Select * From SOSTOIANIE_PARKA Where TIP_VS='") + sqlEscape(type) +
-                                   QStringLiteral("' And BORTOVOY_NOMER='") + sqlEscape(board) +
-                                   QStringLiteral("' And DATA_STATUS<=") + sqlDate(q.last) +
-                                   QStringLiteral(" Order By DATA_STATUS, ID;"));
+    const frames::BoardSets::Keys keys{{QStringLiteral("BORTOVOI_NOMER"), board}, {QStringLiteral("TIP_VS"), type}};
+    auto states = std::make_unique<Dataset>(c);
+    sets.openSorted(*states,
+                    QStringLiteral("Select * From SOSTOIANIE_PARKA Where TIP_VS='") + sqlEscape(type) +
+                        QStringLiteral("' And BORTOVOY_NOMER='") + sqlEscape(board) +
+                        QStringLiteral("' And DATA_STATUS<=") + sqlDate(q.last) +
+                        QStringLiteral(" Order By DATA_STATUS, ID;"),
+                    QStringLiteral("From SOSTOIANIE_PARKA Where DATA_STATUS<=") + sqlDate(q.last),
+                    QStringLiteral("DATA_STATUS, ID"),
+                    {{QStringLiteral("BORTOVOY_NOMER"), board}, {QStringLiteral("TIP_VS"), type}});
     for (; !states->eof(); states->next()) {
         const Field code = states->field(sp::KOD_STATUS);
         a.entries.push_back({states->field(sp::DATA_STATUS).asDate(), states->field(sp::ID).asInteger(),
                              code.isNull() ? 0 : code.asInteger()});
     }
-    auto flights = openQuery(c, QStringLiteral("Select DATA_POLETA, V_VOZDUHE From SPRAVKA Where TIP_VS='") +
-                                    sqlEscape(type) + QStringLiteral("' And BORTOVOI_NOMER='") + sqlEscape(board) +
-                                    QStringLiteral("' And DATA_POLETA Between ") + sqlDate(q.first) +
-                                    QStringLiteral(" And ") + sqlDate(q.last) + QStringLiteral(";"));
+    auto flights = std::make_unique<Dataset>(c);
+    sets.open(*flights,
+              QStringLiteral("Select DATA_POLETA, V_VOZDUHE From SPRAVKA Where TIP_VS='") + sqlEscape(type) +
+                  QStringLiteral("' And BORTOVOI_NOMER='") + sqlEscape(board) + QStringLiteral("' And DATA_POLETA Between ") +
+                  sqlDate(q.first) + QStringLiteral(" And ") + sqlDate(q.last) + QStringLiteral(";"),
+              QStringLiteral("Select DATA_POLETA, V_VOZDUHE, TIP_VS, BORTOVOI_NOMER From SPRAVKA Where DATA_POLETA Between ") +
+                  sqlDate(q.first) + QStringLiteral(" And ") + sqlDate(q.last) + QStringLiteral(";"),
+              keys);
     for (; !flights->eof(); flights->next()) {
         QTime time;
         try {
@@ -245,9 +260,23 @@ std::vector<StagingRow> buildForm34GA(Connection* c, const Form34Options& o, con
             .set(f34::Email, h.at(obshie::EMAIL_PREDPRIATIE));
     };
 
-    for (const Group& g : groupsOf(o, ownerCode, operatorCode)) {
+    const std::vector<Group> groups = groupsOf(o, ownerCode, operatorCode);
+    // A selection of many aircraft (by aircraft, or summed by type) reads
+    // the register, state entries and flights once for all.
+    std::size_t selected = 0;
+    if (o.layout == Form34Options::Layout::ByAircraft) selected = groups.size();
+    if (o.layout == Form34Options::Layout::SumByType)
+        for (const auto& g : o.groups) selected += g.ticked.size();
+    frames::BoardSets sets(c, frames::BoardSets::wanted(selected));
+    for (const Group& g : groups) {
         DayTally sum;
-        auto aircraft = openQuery(c, g.query);
+        auto aircraft = std::make_unique<Dataset>(c);
+        sets.open(*aircraft, g.query,
+                  QStringLiteral("Select TIP_VS, BORTOVOI_NOMER, SOBSTVENNOST, DATA_IGOTOVLEN, EXPLUATANT From REESTR "
+                                 "Order By BORTOVOI_NOMER;"),
+                  g.board.isEmpty() ? frames::BoardSets::Keys{}
+                                    : frames::BoardSets::Keys{{QStringLiteral("BORTOVOI_NOMER"), g.board},
+                                                              {QStringLiteral("TIP_VS"), g.type}});
         for (; !aircraft->eof(); aircraft->next()) {
             if (step) step();
             const QString type = aircraft->str(0), board = aircraft->str(1);
@@ -261,7 +290,7 @@ std::vector<StagingRow> buildForm34GA(Connection* c, const Form34Options& o, con
             ++ages[ageBand(years)];
 
             AircraftDays a;
-            readDays(c, o.quarter, g.type, board, a);
+            readDays(c, sets, o.quarter, g.type, board, a);
             const auto period = periods.value(sqlCompared(board));
             a.from = period.first;
             a.to = period.second;

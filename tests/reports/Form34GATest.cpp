@@ -4,6 +4,7 @@
 // Today is 15.06.2026; the quarter is the first of 2026 (90 days).
 #include "support/FrameFixture.h"
 
+#include "frames/BoardSets.h"
 #include "reports/Form34GA.h"
 
 #include <QDir>
@@ -165,6 +166,15 @@ TEST_F(Form34GA, DayWalkEqualsTheLiteralWalkOnTheQuartersEdges)
     EXPECT_EQ(rows[2].at(f::DaysZhr).toInt(), 45);
     EXPECT_EQ(rows[2].at(f::DaysK).toInt(), 1);
     EXPECT_EQ(rows[2].at(f::DaysI).toInt(), 1);
+
+    // Read in sets, as for a large selection (register, state entries and
+    // flights once for all aircraft): the same rows, the other type's entry
+    // under RA-3 still left out.
+    plan::frames::BoardSets::setThreshold(1);
+    const auto inSets = plan::reports::buildForm34GA(conn.get(), o);
+    plan::frames::BoardSets::setThreshold(20);
+    ASSERT_EQ(inSets.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(inSets[i].texts(), rows[i].texts()) << "row " << i;
 }
 
 TEST_F(Form34GA, Type1OwnAndLeasedGroupsWithPercentagesAndGrowingAges)
