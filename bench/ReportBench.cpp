@@ -52,7 +52,6 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -74,7 +73,7 @@ class PeakMemory {
 public:
     PeakMemory() : m_thread([this] {
         while (!m_stop.load()) {
-            m_peak = std::max(m_peak.load(), residentBytes());
+            m_peak = std::max(m_peak.load(), residentMemoryBytes());
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     })
@@ -87,21 +86,12 @@ public:
         if (m_thread.joinable()) {
             m_stop = true;
             m_thread.join();
-            m_peak = std::max(m_peak.load(), residentBytes());
+            m_peak = std::max(m_peak.load(), residentMemoryBytes());
         }
         return m_peak.load() / (1024.0 * 1024.0);
     }
 
 private:
-    static long long residentBytes()
-    {
-        std::FILE* f = std::fopen("/proc/self/statm", "r");
-        if (!f) return 0;
-        long long size = 0, resident = 0;
-        const int n = std::fscanf(f, "%lld %lld", &size, &resident);
-        std::fclose(f);
-        return n == 2 ? resident * sysconf(_SC_PAGESIZE) : 0;
-    }
     std::atomic<bool> m_stop{false};
     std::atomic<long long> m_peak{0};
     std::thread m_thread;

@@ -11,25 +11,6 @@
 namespace plan {
 namespace {
 
-// The statements of a DDL text as the connection runs them: lines up to one
-// ending in ";", comment and empty lines left out; each without its ";".
-QStringList statements(const QString& ddl)
-{
-    QStringList out;
-    QString stmt;
-    for (const QString& rawLine : ddl.split(QLatin1Char('\n'))) {
-        const QString line = rawLine.trimmed();
-        if (line.startsWith(QStringLiteral("--")) || line.isEmpty()) continue;
-        stmt += rawLine + QLatin1Char('\n');
-        if (line.endsWith(QLatin1Char(';'))) {
-            out << stmt.trimmed().chopped(1);
-            stmt.clear();
-        }
-    }
-    if (!stmt.trimmed().isEmpty()) out << stmt.trimmed();
-    return out;
-}
-
 // "CREATE [UNIQUE] [ASC[ENDING] | DESC[ENDING]] INDEX <name> ON ...": the name.
 QString indexName(const QString& statement)
 {
@@ -64,7 +45,7 @@ void Schema::create(const QString& connectionString)
 std::vector<Schema::Index> Schema::indexes(const QString& ddl)
 {
     std::vector<Index> out;
-    for (const QString& s : statements(ddl)) {
+    for (const QString& s : Connection::scriptStatements(ddl)) {
         const QString name = indexName(s);
         if (!name.isEmpty()) out.push_back({name, s});
     }
@@ -74,7 +55,7 @@ std::vector<Schema::Index> Schema::indexes(const QString& ddl)
 QString Schema::tables(const QString& ddl)
 {
     QString out;
-    for (const QString& s : statements(ddl))
+    for (const QString& s : Connection::scriptStatements(ddl))
         if (indexName(s).isEmpty()) out += s + QStringLiteral(";\n");
     return out;
 }

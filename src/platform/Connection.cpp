@@ -40,16 +40,21 @@ bool traceSql()
     return on;
 }
 
-void traceMemory(const char* step)
+long long residentMemoryBytes()
 {
-    static const bool on = qEnvironmentVariableIntValue("PLAN_TRACE_MEMORY") != 0;
-    if (!on) return;
     long long size = 0, resident = 0;
     if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
         if (std::fscanf(f, "%lld %lld", &size, &resident) != 2) resident = 0;
         std::fclose(f);
     }
-    std::fprintf(stderr, "MEMORY %s: %lld MiB\n", step, resident * sysconf(_SC_PAGESIZE) / (1024 * 1024));
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+void traceMemory(const char* step)
+{
+    static const bool on = qEnvironmentVariableIntValue("PLAN_TRACE_MEMORY") != 0;
+    if (!on) return;
+    std::fprintf(stderr, "MEMORY %s: %lld MiB\n", step, residentMemoryBytes() / (1024 * 1024));
 }
 
 Connection::Connection() : m_name(QStringLiteral("plan-connection-%1").arg(g_counter.fetchAndAddRelaxed(1))) {}
@@ -219,30 +224,38 @@ void Connection::executeScript(const QString& script)
     QSqlDatabase db = database();
     if (!db.transaction())
         throw DbError(QStringLiteral("Не удается начать транзакцию в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
+    for (const QString& text : scriptStatements(script)) {
+        QSqlQuery q(db);
+        if (!q.exec(text)) {
+            const QString err = describeSqlError(q.lastError());
+            db.rollback();
+            throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(text.left(300), err));
+        }
+        // DDL must be committed before later statements can use it.
+        if (text.startsWith(QStringLiteral("CREATE"), Qt::CaseInsensitive)
+            || text.startsWith(QStringLiteral("ALTER"), Qt::CaseInsensitive)) {
+            db.commit();
+            db.transaction();
+        }
+    }
+    if (!db.commit())
+        throw DbError(QStringLiteral("Не удается сохранить изменения в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
+}
+
+QStringList Connection::scriptStatements(const QString& script)
+{
+    QStringList out;
     QString stmt;
     for (const QString& rawLine : script.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
         if (line.startsWith(QStringLiteral("--")) || line.isEmpty()) continue;
         stmt += rawLine + QLatin1Char('\n');
         if (line.endsWith(QLatin1Char(';'))) {
-            QSqlQuery q(db);
-            const QString text = stmt.trimmed().chopped(1);
+            out << stmt.trimmed().chopped(1);
             stmt.clear();
-            if (!q.exec(text)) {
-                const QString err = describeSqlError(q.lastError());
-                db.rollback();
-                throw DbError(QStringLiteral("Ошибка базы данных в запросе «%1»: %2").arg(text.left(300), err));
-            }
-            // DDL must be committed before later statements can use it.
-            if (text.startsWith(QStringLiteral("CREATE"), Qt::CaseInsensitive)
-                || text.startsWith(QStringLiteral("ALTER"), Qt::CaseInsensitive)) {
-                db.commit();
-                db.transaction();
-            }
         }
     }
-    if (!db.commit())
-        throw DbError(QStringLiteral("Не удается сохранить изменения в базе «%1»: %2").arg(m_connectionString, describeSqlError(db.lastError())));
+    return out;
 }
 
 void Connection::createDatabase(const QString& cs, const QString& userIn, const QString& passwordIn)

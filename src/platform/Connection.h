@@ -4,6 +4,7 @@
 // "host/port:path" opens it on a Firebird server.
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace plan {
@@ -28,6 +29,10 @@ public:
     void execute(const QString& sql);
     // Runs the statements of a script separated by ";" in one transaction.
     void executeScript(const QString& script);
+    // The statements of a script as executeScript runs them: lines up to one
+    // ending in ";", comment and empty lines left out; each without its ";"
+    // (a last one without ";" is not a statement).
+    static QStringList scriptStatements(const QString& script);
 
     // Creates an empty UTF8 database file (embedded) or database on a server.
     static void createDatabase(const QString& connectionString, const QString& user = QString(),
@@ -94,5 +99,7 @@ bool traceSql();
 // a report (rows written, rows read for the template, rendered), on
 // standard error, for finding what a large report holds.
 void traceMemory(const char* step);
+// The resident memory of the process now, in bytes (0 where it cannot be read).
+long long residentMemoryBytes();
 
 } // namespace plan
