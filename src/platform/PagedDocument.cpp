@@ -18,6 +18,8 @@
 // unit only, so that no row is painted twice.
 #include "platform/TemplateRenderer.h"
 
+#include "platform/DirectLayout.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
 #include <QFont>
@@ -282,9 +284,12 @@ public:
                 if (u >= to || cut.units[static_cast<size_t>(u)].table < 0) return false;
                 const int t = cut.units[static_cast<size_t>(u)].table;
                 const int head = table->format().headerRowCount();
-                if (u == from && !cut.units[static_cast<size_t>(u)].firstOfTable && head > 0)
-                    repeatedHead = {table->cellAt(0, 0).firstPosition(),
-                                    table->cellAt(head - 1, table->columns() - 1).lastPosition()};
+                if (u == from && !cut.units[static_cast<size_t>(u)].firstOfTable && head > 0) {
+                    // The head's last cell may stand in an earlier row (a rowspan): take the furthest.
+                    int last = table->cellAt(0, 0).lastPosition();
+                    for (int c = 0; c < table->columns(); ++c) last = std::max(last, table->cellAt(head - 1, c).lastPosition());
+                    repeatedHead = {table->cellAt(0, 0).firstPosition(), last};
+                }
                 int row = head;
                 for (; u < to && cut.units[static_cast<size_t>(u)].table == t; ++u) {
                     const Unit& unit = cut.units[static_cast<size_t>(u)];
@@ -490,11 +495,13 @@ struct PagedDocument::Pages {
         int page = 0; // in the piece's document
     };
     QImage device{1, 1, QImage::Format_ARGB32};
+    std::unique_ptr<DirectPages> plain; // when set, the pages are its own
     std::vector<Piece> pieces;
     std::vector<Page> pages;
 };
 
-PagedDocument::PagedDocument(const QString& html, const PageSetup& setup) : m_html(html), m_setup(setup)
+PagedDocument::PagedDocument(const QString& html, const PageSetup& setup, Layout layout)
+    : m_html(html), m_setup(setup), m_layout(layout)
 {
     const QSizeF page = pageSizePt();
     const QMarginsF& m = setup.marginsMm;
@@ -512,6 +519,17 @@ const PagedDocument::Pages& PagedDocument::pages() const
     if (m_pages) return *m_pages;
     m_pages = std::make_unique<Pages>();
     Pages& out = *m_pages;
+    if (m_layout == Layout::Plain) {
+        QElapsedTimer t;
+        t.start();
+        QString why;
+        out.plain = DirectPages::layOut(m_html, m_setup, m_body.size(), &why);
+        if (tracing()) {
+            if (out.plain) std::fprintf(stderr, "plain layout %lld ms, %d pages\n", t.elapsed(), out.plain->pageCount());
+            else std::fprintf(stderr, "plain layout refused (%s), laid out by QTextDocument\n", qPrintable(why));
+        }
+        if (out.plain) return out;
+    }
     const int dpm = qRound(LayoutDpi / 0.0254);
     out.device.setDotsPerMeterX(dpm);
     out.device.setDotsPerMeterY(dpm);
@@ -600,11 +618,22 @@ const PagedDocument::Pages& PagedDocument::pages() const
     return out;
 }
 
-int PagedDocument::pageCount() const { return static_cast<int>(pages().pages.size()); }
+int PagedDocument::pageCount() const
+{
+    const Pages& all = pages();
+    return all.plain ? all.plain->pageCount() : static_cast<int>(all.pages.size());
+}
+
+bool PagedDocument::plainLayout() const { return pages().plain != nullptr; }
 
 QStringList PagedDocument::pageTexts() const
 {
     const Pages& all = pages();
+    if (all.plain) {
+        QStringList texts;
+        for (int i = 0; i < all.plain->pageCount(); ++i) texts << all.plain->pageText(i);
+        return texts;
+    }
     QStringList texts(static_cast<qsizetype>(all.pages.size()));
     const double h = m_body.height();
     for (size_t first = 0; first < all.pages.size();) {
@@ -640,7 +669,13 @@ QSizeF PagedDocument::pageSizePt() const
 void PagedDocument::paintPage(QPainter* p, int index, int number, int total) const
 {
     const Pages& all = pages();
-    if (index >= 0 && index < static_cast<int>(all.pages.size())) {
+    if (all.plain) {
+        p->save();
+        p->translate(m_body.topLeft());
+        p->setClipRect(QRectF(0, 0, m_body.width(), m_body.height()).adjusted(-2, -2, 2, 2));
+        all.plain->paint(p, index);
+        p->restore();
+    } else if (index >= 0 && index < static_cast<int>(all.pages.size())) {
         const Pages::Page& page = all.pages[static_cast<size_t>(index)];
         const Pages::Piece& piece = all.pieces[static_cast<size_t>(page.piece)];
         const double top = page.page * m_body.height();

@@ -137,7 +137,12 @@ class PagedDocument {
 public:
     static constexpr int LayoutDpi = 300;
 
-    PagedDocument(const QString& html, const PageSetup& setup);
+    // How the pages are made: Plain lays out and paints the house's plain
+    // HTML directly (DirectPages) and hands anything else to QTextDocument;
+    // TextDocument always uses QTextDocument.
+    enum class Layout { Plain, TextDocument };
+
+    PagedDocument(const QString& html, const PageSetup& setup, Layout layout = Layout::Plain);
     ~PagedDocument();
     PagedDocument(const PagedDocument&) = delete;
     PagedDocument& operator=(const PagedDocument&) = delete;
@@ -165,12 +170,16 @@ public:
     // not fill more than one page).
     static constexpr int PieceRows = 200;
 
+    // True when the pages were made by the plain layout.
+    bool plainLayout() const;
+
 private:
     struct Pages;
     const Pages& pages() const;
 
     QString m_html;
     PageSetup m_setup;
+    Layout m_layout = Layout::Plain;
     QRectF m_body; // in LayoutDpi pixels, relative to the page
     double m_footerHeight = 0;
     mutable std::unique_ptr<Pages> m_pages;

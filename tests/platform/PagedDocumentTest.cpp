@@ -1,7 +1,8 @@
-// Pagination of long documents in pieces: the pages are those one layout of
-// the whole document gives, except that a row is never split over two pages,
-// a keep-with-next row never ends a page and the signature block takes rows
-// along, wherever the pieces meet.
+// Pagination of long documents. Laid out by QTextDocument in pieces, the
+// pages are those one layout of the whole document gives, except that a row
+// is never split over two pages, a keep-with-next row never ends a page and
+// the signature block takes rows along, wherever the pieces meet. The plain
+// layout keeps the same rules.
 #include "platform/TemplateRenderer.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -128,7 +129,16 @@ int pageWith(const QStringList& pages, const QString& line)
     return -1;
 }
 
-QStringList pagesOf(const QString& html) { return PagedDocument(html, TemplateRenderer::pageSetup(html)).pageTexts(); }
+using Layout = PagedDocument::Layout;
+constexpr Layout BothLayouts[] = {Layout::TextDocument, Layout::Plain};
+const char* nameOf(Layout l) { return l == Layout::Plain ? "plain layout" : "QTextDocument"; }
+
+QStringList pagesOf(const QString& html, Layout layout = Layout::TextDocument)
+{
+    const PagedDocument doc(html, TemplateRenderer::pageSetup(html), layout);
+    EXPECT_EQ(doc.plainLayout(), layout == Layout::Plain);
+    return doc.pageTexts();
+}
 
 // Does the painted page show the colour (at the middle of its width) between
 // the fractions `from` and `to` of its height? Colours that the edges of
@@ -159,7 +169,9 @@ TEST(PagedDocument, LongTableInPiecesHasThePagesOfOneLayout)
 {
     const int rows = 2000;
     const QString html = form(rows);
-    const PagedDocument doc(html, TemplateRenderer::pageSetup(html));
+    for (const Layout layout : BothLayouts) {
+    SCOPED_TRACE(nameOf(layout));
+    const PagedDocument doc(html, TemplateRenderer::pageSetup(html), layout);
     const QStringList pages = doc.pageTexts();
     ASSERT_EQ(pages.size(), doc.pageCount());
     ASSERT_GT(pages.size(), 2 * rows / PagedDocument::PieceRows) << "the rows must fill many pieces";
@@ -179,10 +191,12 @@ TEST(PagedDocument, LongTableInPiecesHasThePagesOfOneLayout)
     EXPECT_EQ(pageWith(pages, QStringLiteral("Начальник ИАС")), pages.size() - 1);
 
     // Nothing was wrong with Qt's page breaks here: the pages are the same.
+    if (layout == Layout::Plain) continue;
     const QStringList whole = oneLayout(html);
     ASSERT_EQ(pages.size(), whole.size());
     for (int p = 0; p + 1 < pages.size(); ++p)
         EXPECT_EQ(rowsByPage({pages[p]}), rowsByPage({whole[p]})) << "page " << p + 1;
+    }
 }
 
 // Where nothing is wrong with Qt's page breaks, a document that fits one
@@ -204,8 +218,7 @@ TEST(PagedDocument, ShortDocumentsHaveThePagesOfOneLayout)
         {"text without tables", text, 4},
     };
     for (const auto& c : cases) {
-        const PagedDocument doc(c.html, TemplateRenderer::pageSetup(c.html));
-        const QStringList pages = doc.pageTexts();
+        const QStringList pages = pagesOf(c.html);
         EXPECT_GE(pages.size(), c.minPages) << c.what;
         EXPECT_EQ(pages, oneLayout(c.html)) << c.what;
     }
@@ -248,8 +261,10 @@ TEST(PagedDocument, TallRowAtThePageEndGoesWholeToTheNextPage)
 // paragraph kept with the table after it.
 TEST(PagedDocument, KeepWithNextRowsStartTheNextPage)
 {
+    for (const Layout layout : BothLayouts) {
+    SCOPED_TRACE(nameOf(layout));
     const int rows = 700;
-    const auto plain = rowsByPage(pagesOf(form(rows)));
+    const auto plain = rowsByPage(pagesOf(form(rows), layout));
     const QString section = QStringLiteral("Раздел");
     int tried = 0;
     for (size_t p = 0; p + 1 < plain.size() && tried < 4; ++p) {
@@ -260,7 +275,7 @@ TEST(PagedDocument, KeepWithNextRowsStartTheNextPage)
         const QString kept =
             QStringLiteral("<tr><td bgcolor=\"#c03030\" colspan=\"2\"><a name=\"keep-with-next\"></a>%1</td></tr>\n").arg(section);
         const QString html = form(rows, {{last, kept}});
-        const PagedDocument doc(html, TemplateRenderer::pageSetup(html));
+        const PagedDocument doc(html, TemplateRenderer::pageSetup(html), layout);
         const QStringList pages = doc.pageTexts();
         const int at = pageWith(pages, section);
         ASSERT_GE(at, 1) << "row " << last;
@@ -281,17 +296,18 @@ TEST(PagedDocument, KeepWithNextRowsStartTheNextPage)
                                      "<table class=\"grid\" width=\"100%\" border=\"1\"><thead><tr><th>Агрегат</th></tr></thead>"
                                      "<tr><td>Двигатель</td></tr><tr><td>Редуктор</td></tr></table></body></html>");
     };
-    const auto firstRows = rowsByPage(pagesOf(form(100, {}, false)));
+    const auto firstRows = rowsByPage(pagesOf(form(100, {}, false), layout));
     bool seenLast = false;
     for (int first = firstRows[0].back() - 4; first <= firstRows[0].back() + 2; ++first) {
         const QString html = twoTables(first);
-        const QStringList pages = pagesOf(html);
+        const QStringList pages = pagesOf(html, layout);
         const int at = pageWith(pages, QStringLiteral("2. Агрегаты"));
         EXPECT_EQ(pageWith(pages, QStringLiteral("Двигатель")), at) << first << " rows before";
         seenLast = seenLast || pageWith(oneLayout(html), QStringLiteral("2. Агрегаты")) !=
                                    pageWith(oneLayout(html), QStringLiteral("Двигатель"));
     }
-    EXPECT_TRUE(seenLast) << "one layout never left the paragraph alone";
+    EXPECT_TRUE(seenLast || layout == Layout::Plain) << "one layout never left the paragraph alone";
+    }
 }
 
 // Rows joined by a rowspan stay on one page, wherever the pages and the
@@ -305,11 +321,14 @@ TEST(PagedDocument, RowsJoinedByARowspanStayTogether)
         pairs[i + 1] = QStringLiteral("<tr><td>Строка %1</td></tr>\n").arg(i + 1);
     }
     const QString html = form(rows, pairs);
-    const auto pages = rowsByPage(pagesOf(html));
-    EXPECT_EQ(everyRowOnce(pages, rows), "");
-    for (size_t p = 0; p < pages.size(); ++p) {
-        ASSERT_FALSE(pages[p].empty());
-        EXPECT_EQ(pages[p].front() % 2, 1) << "page " << p + 1 << " starts inside a pair";
-        EXPECT_EQ(pages[p].back() % 2, 0) << "page " << p + 1 << " ends inside a pair";
+    for (const Layout layout : BothLayouts) {
+        SCOPED_TRACE(nameOf(layout));
+        const auto pages = rowsByPage(pagesOf(html, layout));
+        EXPECT_EQ(everyRowOnce(pages, rows), "");
+        for (size_t p = 0; p < pages.size(); ++p) {
+            ASSERT_FALSE(pages[p].empty());
+            EXPECT_EQ(pages[p].front() % 2, 1) << "page " << p + 1 << " starts inside a pair";
+            EXPECT_EQ(pages[p].back() % 2, 0) << "page " << p + 1 << " ends inside a pair";
+        }
     }
 }

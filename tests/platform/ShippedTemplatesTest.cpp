@@ -1,7 +1,8 @@
 // Every template shipped under templates/<window>/ is a document an engineer
 // can sign: rendered with no rows, one row and many rows it leaves no tag
 // unrendered, names no missing shared part, prints no mark as it is, and has
-// no empty page.
+// no empty page. Each is laid out by the plain layout, which prints every
+// character QTextDocument prints, in the same order.
 #include "platform/Clock.h"
 #include "platform/TemplateRenderer.h"
 
@@ -51,6 +52,27 @@ TableRows sampleRows(int count)
     return t;
 }
 
+// The characters of the pages, without blanks, line breaks and soft hyphens.
+QString printed(const QStringList& pages)
+{
+    QString out;
+    for (const QString& page : pages)
+        for (const QChar c : page)
+            if (!c.isSpace() && c != QChar(0x00AD) && c != QChar(QChar::LineSeparator)) out += c;
+    return out;
+}
+
+// "" when the texts are equal, else where they part.
+std::string firstDifference(const QString& a, const QString& b)
+{
+    if (a == b) return std::string();
+    qsizetype i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    const qsizetype from = std::max<qsizetype>(0, i - 40);
+    return "after \"" + a.mid(from, i - from).toStdString() + "\": \"" + a.mid(i, 40).toStdString() + "\" against \"" +
+           b.mid(i, 40).toStdString() + "\"";
+}
+
 ReportValues sampleValues()
 {
     ReportValues v;
@@ -88,6 +110,11 @@ TEST(ShippedTemplates, EveryTemplateOfEveryWindowRendersAsASignableDocument)
                 if (!text.contains(QStringLiteral("name=\"plan-page\""))) EXPECT_EQ(doc.setup().size, QPageSize::A4) << what;
                 const QStringList pages = doc.pageTexts();
                 ASSERT_GE(pages.size(), 1) << what;
+                EXPECT_TRUE(doc.plainLayout()) << what << ": laid out by QTextDocument (PLAN_TRACE_LAYOUT=1 says why)";
+                if (withValues && count > 0) {
+                    const PagedDocument qt(html, doc.setup(), PagedDocument::Layout::TextDocument);
+                    EXPECT_EQ(firstDifference(printed(pages), printed(qt.pageTexts())), "") << what;
+                }
                 if (count == 120) EXPECT_GE(pages.size(), 2) << what;
                 for (int p = 0; p < pages.size(); ++p) {
                     const std::string page = what + ", page " + std::to_string(p + 1);
