@@ -298,6 +298,13 @@ struct Item {
     bool keep = false;       // stays on the page of the next item
     bool signatures = false; // holds the signatures anchor
     bool breakBefore = false;
+    bool tall = false;       // a row taller than a page: split by lines
+};
+
+// The part of a tall row on one page: the lines of each of its cells.
+struct Slice {
+    std::vector<std::pair<int, int>> lines; // per cell of the row, [from, to)
+    double height = 0;
 };
 
 struct Placed {
@@ -306,6 +313,7 @@ struct Placed {
     int rowFrom = 0, rowTo = 0;
     bool head = false;      // the table's head rows stand at y, the rows below them
     bool firstHead = false; // that head begins the table (its text belongs to this page)
+    int slice = -1;         // the part of a tall row shown here
 };
 
 // ------------------------------------------------------------ fonts
@@ -619,15 +627,17 @@ private:
 
 // ------------------------------------------------------------ reading the HTML
 
+// The named characters of HTML 4 that the templates may use (those that
+// QTextDocument knows too); any other is refused.
 QString decodeEntity(QStringView name)
 {
     static const QHash<QString, char16_t> named{
         {QStringLiteral("nbsp"), 0xA0},   {QStringLiteral("amp"), u'&'},     {QStringLiteral("lt"), u'<'},
-        {QStringLiteral("gt"), u'>'},     {QStringLiteral("quot"), u'"'},    {QStringLiteral("apos"), u'\''},
+        {QStringLiteral("gt"), u'>'},     {QStringLiteral("quot"), u'"'},
         {QStringLiteral("shy"), 0xAD},    {QStringLiteral("laquo"), 0xAB},   {QStringLiteral("raquo"), 0xBB},
         {QStringLiteral("mdash"), 0x2014}, {QStringLiteral("ndash"), 0x2013}, {QStringLiteral("hellip"), 0x2026},
         {QStringLiteral("deg"), 0xB0},    {QStringLiteral("times"), 0xD7},   {QStringLiteral("le"), 0x2264},
-        {QStringLiteral("ge"), 0x2265},   {QStringLiteral("plusmn"), 0xB1},  {QStringLiteral("numero"), 0x2116},
+        {QStringLiteral("ge"), 0x2265},   {QStringLiteral("plusmn"), 0xB1},
         {QStringLiteral("minus"), 0x2212}, {QStringLiteral("middot"), 0xB7}, {QStringLiteral("bull"), 0x2022},
         {QStringLiteral("copy"), 0xA9},   {QStringLiteral("sect"), 0xA7}};
     if (name.startsWith(u'#')) {
@@ -833,6 +843,7 @@ struct DirectPages::Data {
     std::vector<Block> blocks;
     std::vector<Item> items;
     std::vector<std::vector<Placed>> pages;
+    std::vector<Slice> slices;
     StyleSheet sheet;
 
     int styleIndex(const Style& s)
@@ -1240,8 +1251,10 @@ struct DirectPages::Data {
                 if (item.rowTo == t.rows) item.height += t.border;
             }
             const double head = bl.table ? tables[static_cast<size_t>(bl.index)].headHeight : 0;
-            if (item.height + head > body.height())
-                refuse(bl.table ? QStringLiteral("строка таблицы выше страницы") : QStringLiteral("абзац выше страницы"));
+            if (item.height + head <= body.height()) continue;
+            if (!bl.table) refuse(QStringLiteral("абзац выше страницы"));
+            if (item.rowTo - item.rowFrom > 1) refuse(QStringLiteral("строки, объединенные rowspan, выше страницы"));
+            item.tall = true;
         }
     }
 
@@ -1306,18 +1319,91 @@ struct DirectPages::Data {
                 Placed pl{it.block, y, it.rowFrom, it.rowTo, t.headRows > 0, t.headRows > 0 && it.rowFrom == t.headRows};
                 page.push_back(pl);
                 y += t.headHeight;
+            } else if (page.back().slice >= 0) {
+                page.push_back({it.block, y, it.rowFrom, it.rowTo, false, false});
             } else {
                 page.back().rowTo = it.rowTo;
             }
             y += it.height;
             open = it.block;
         };
+        // A row taller than a page: as many lines of each cell as the room
+        // left on the page takes, the rest on the next pages.
+        auto placeTall = [&](int i) {
+            const Item& it = items[static_cast<size_t>(i)];
+            const Table& t = tableOf(it);
+            const double b = t.border;
+            LineBreaker lb(fonts);
+            std::vector<std::vector<double>> heights;
+            std::vector<double> pads;
+            forEachRowCell(t, it.rowFrom, it.rowTo, [&](const Cell& c) {
+                const Style& st = styles[static_cast<size_t>(c.style)];
+                lb.run(c.text, st, contentWidth(t, c));
+                heights.emplace_back();
+                for (const Line& l : lb.lines) heights.back().push_back(l.height);
+                pads.push_back(b + padY(st, t));
+            });
+            std::vector<int> next(heights.size(), 0);
+            auto linesLeft = [&] {
+                for (size_t k = 0; k < heights.size(); ++k)
+                    if (next[k] < static_cast<int>(heights[k].size())) return true;
+                return false;
+            };
+            bool first = true;
+            while (linesLeft()) {
+                const double head = open != it.block ? t.headHeight : 0;
+                const double room = pageH - y - head - b;
+                Slice slice;
+                bool any = false;
+                for (size_t k = 0; k < heights.size(); ++k) {
+                    double h = 0;
+                    int to = next[k];
+                    while (to < static_cast<int>(heights[k].size()) && pads[k] + h + heights[k][static_cast<size_t>(to)] <= room + 0.01)
+                        h += heights[k][static_cast<size_t>(to++)];
+                    slice.lines.push_back({next[k], to});
+                    any = any || to > next[k];
+                }
+                if (!any && !pages.back().empty()) {
+                    newPage();
+                    continue;
+                }
+                if (!any) // a line taller than a page: it goes alone
+                    for (size_t k = 0; k < heights.size() && !any; ++k)
+                        if (next[k] < static_cast<int>(heights[k].size())) slice.lines[k].second = next[k] + 1, any = true;
+                for (size_t k = 0; k < heights.size(); ++k) {
+                    double h = pads[k];
+                    for (int l = slice.lines[k].first; l < slice.lines[k].second; ++l) h += heights[k][static_cast<size_t>(l)];
+                    slice.height = std::max(slice.height, h);
+                    next[k] = slice.lines[k].second;
+                }
+                Placed pl{it.block, y, it.rowFrom, it.rowTo, head > 0, head > 0 && first && it.rowFrom == t.headRows,
+                          static_cast<int>(slices.size())};
+                pages.back().push_back(pl);
+                y += head + slice.height;
+                slices.push_back(std::move(slice));
+                open = it.block;
+                first = false;
+                if (linesLeft()) newPage();
+            }
+            if (it.rowTo == t.rows) y += b;
+        };
         for (int from = 0; from < n;) {
             int to = from + 1;
             while (to < n && glue[static_cast<size_t>(to - 1)]) ++to;
             const bool empty = pages.back().empty();
             if (items[static_cast<size_t>(from)].breakBefore && !empty) newPage();
-            if (need(from, to, y, open) <= pageH + 0.01) {
+            bool tall = false;
+            for (int i = from; i < to; ++i) tall = tall || items[static_cast<size_t>(i)].tall;
+            if (tall) {
+                for (int i = from; i < to; ++i) {
+                    if (items[static_cast<size_t>(i)].tall) {
+                        placeTall(i);
+                        continue;
+                    }
+                    if (need(i, i + 1, y, open) > pageH + 0.01 && !pages.back().empty()) newPage();
+                    place(i);
+                }
+            } else if (need(from, to, y, open) <= pageH + 0.01) {
                 for (int i = from; i < to; ++i) place(i);
             } else {
                 if (!pages.back().empty()) newPage();
@@ -1339,10 +1425,12 @@ struct DirectPages::Data {
             visit(t.cells[static_cast<size_t>(k)]);
     }
 
-    void lineTexts(const LineBreaker& lb, QString& out) const
+    void lineTexts(const LineBreaker& lb, QString& out, std::pair<int, int> range = {0, -1}) const
     {
         const QString& text = lb.text();
-        for (const Line& l : lb.lines) {
+        const int end = range.second < 0 ? static_cast<int>(lb.lines.size()) : range.second;
+        for (int li = range.first; li < end; ++li) {
+            const Line& l = lb.lines[static_cast<size_t>(li)];
             for (int i = l.firstPiece; i < l.endPiece; ++i) {
                 const Piece& p = lb.pieces[static_cast<size_t>(i)];
                 if (i > l.firstPiece && blankBefore(text, p.from)) out += QLatin1Char(' ');
@@ -1366,24 +1454,34 @@ struct DirectPages::Data {
                 continue;
             }
             const Table& t = tables[static_cast<size_t>(bl.index)];
+            const Slice* slice = pl.slice >= 0 ? &slices[static_cast<size_t>(pl.slice)] : nullptr;
+            size_t k = 0;
             auto cellText = [&](const Cell& c) {
                 lb.run(c.text, styles[static_cast<size_t>(c.style)], contentWidth(t, c));
-                lineTexts(lb, out);
+                lineTexts(lb, out, slice ? slice->lines[k++] : std::pair<int, int>{0, -1});
             };
-            if (pl.firstHead) forEachRowCell(t, 0, t.headRows, cellText);
+            if (pl.firstHead) {
+                const Slice* rows = slice;
+                slice = nullptr;
+                forEachRowCell(t, 0, t.headRows, cellText);
+                slice = rows;
+            }
             forEachRowCell(t, pl.rowFrom, pl.rowTo, cellText);
         }
         return out;
     }
 
-    void paintLines(QPainter* p, const LineBreaker& lb, const Style& s, double x, double top, double width)
+    void paintLines(QPainter* p, const LineBreaker& lb, const Style& s, double x, double top, double width,
+                    std::pair<int, int> range = {0, -1})
     {
         const QString& text = lb.text();
         double y = top;
         QList<quint32> glyphs;
         QList<QPointF> positions;
         p->setPen(QColor(s.color));
-        for (const Line& l : lb.lines) {
+        const int end = range.second < 0 ? static_cast<int>(lb.lines.size()) : range.second;
+        for (int li = range.first; li < end; ++li) {
+            const Line& l = lb.lines[static_cast<size_t>(li)];
             double shift = 0;
             const double lineWidth = l.width + (l.hyphen ? fonts[lb.pieces.empty() ? 0 : lb.pieces[static_cast<size_t>(std::max(l.firstPiece, l.endPiece - 1))].font].width(u'-') : 0);
             if (s.align == Align::Center) shift = (width - lineWidth) / 2;
@@ -1415,7 +1513,10 @@ struct DirectPages::Data {
         }
     }
 
-    void paintRows(QPainter* p, const Table& t, int rowFrom, int rowTo, double top, LineBreaker& lb)
+    // Paints the rows [rowFrom, rowTo) from `top`; with a slice, the one row
+    // cut to the lines of the slice.
+    void paintRows(QPainter* p, const Table& t, int rowFrom, int rowTo, double top, LineBreaker& lb,
+                   const Slice* slice = nullptr)
     {
         const double b = t.border;
         std::vector<double> rowY(static_cast<size_t>(t.rows) + 1, 0);
@@ -1423,9 +1524,10 @@ struct DirectPages::Data {
         double y = top;
         for (int k = rowFrom; k < rowTo; ++k) {
             rowY[static_cast<size_t>(k)] = y;
-            y += t.rowHeight[static_cast<size_t>(k)];
+            y += slice ? slice->height : t.rowHeight[static_cast<size_t>(k)];
         }
         rowY[static_cast<size_t>(rowTo)] = y;
+        size_t cellOfRow = 0;
         forEachRowCell(t, rowFrom, rowTo, [&](const Cell& c) {
             const Style& s = styles[static_cast<size_t>(c.style)];
             const double x0 = t.colX[static_cast<size_t>(c.col)], x1 = t.colX[static_cast<size_t>(c.col + c.colspan)];
@@ -1435,9 +1537,11 @@ struct DirectPages::Data {
             lb.run(c.text, s, width);
             const double room = y1 - y0 - b - padY(s, t);
             double dy = 0;
-            if (s.valign == VAlign::Middle) dy = (room - c.contentHeight) / 2;
+            if (slice) dy = 0;
+            else if (s.valign == VAlign::Middle) dy = (room - c.contentHeight) / 2;
             else if (s.valign == VAlign::Bottom) dy = room - c.contentHeight;
-            paintLines(p, lb, s, x0 + b + padding(s, 3, t), y0 + b + padding(s, 0, t) + std::max(0.0, dy), width);
+            paintLines(p, lb, s, x0 + b + padding(s, 3, t), y0 + b + padding(s, 0, t) + std::max(0.0, dy), width,
+                       slice ? slice->lines[cellOfRow++] : std::pair<int, int>{0, -1});
             if (b > 0) {
                 // Each cell draws the line on its left; the last column, the line on its right.
                 p->fillRect(QRectF(x0, y0, b, y1 - y0 + b), Qt::black);
@@ -1494,7 +1598,7 @@ struct DirectPages::Data {
                 paintRows(p, t, 0, t.headRows, y, lb);
                 y += t.headHeight;
             }
-            paintRows(p, t, pl.rowFrom, pl.rowTo, y, lb);
+            paintRows(p, t, pl.rowFrom, pl.rowTo, y, lb, pl.slice >= 0 ? &slices[static_cast<size_t>(pl.slice)] : nullptr);
         }
     }
 };
