@@ -187,6 +187,14 @@ struct Rule {
     QString declarations;
 };
 
+// Applies the declarations to a style as a test run, so that a rule with a
+// property the layout does not know is refused when the sheet is read.
+void checkDeclarations(const QString& text)
+{
+    Style s;
+    applyDeclarations(s, text);
+}
+
 class StyleSheet {
 public:
     void add(const QString& css)
@@ -208,6 +216,7 @@ public:
             const QString selectors = text.mid(i, open - i);
             const QString decls = text.mid(open + 1, close - open - 1);
             if (selectors.contains(QLatin1Char('@'))) refuse(QStringLiteral("правило «%1»").arg(selectors.trimmed()));
+            checkDeclarations(decls);
             for (const QString& sel : selectors.split(QLatin1Char(','))) {
                 Rule r;
                 r.declarations = decls;
@@ -952,7 +961,8 @@ struct DirectPages::Data {
         sheet.apply(rowStyle, path);
 
         std::vector<std::pair<bool, bool>> rowAnchors; // keep, signatures
-        std::vector<int> filled;                      // per column: rows taken by a rowspan, to this row
+        std::vector<int> filled; // per column: the row below the last cell placed in it
+        QHash<QString, int> cellStyles;
         bool inHead = false, headDone = false, inRow = false;
         Tag t;
         while (true) {
@@ -984,44 +994,44 @@ struct DirectPages::Data {
             } else if ((t.name == QLatin1String("td") || t.name == QLatin1String("th")) && !t.closing) {
                 if (!inRow) refuse(QStringLiteral("ячейка вне строки таблицы"));
                 checkAttributes(t, {"class", "colspan", "rowspan", "width", "align", "valign", "bgcolor", "nowrap"});
-                const bool th = t.name == QLatin1String("th");
-                Style s = rowStyle.inherited();
-                s.valign = VAlign::Top;
-                if (th) {
-                    s.bold = true;
-                    s.align = Align::Center;
-                    s.valign = VAlign::Middle;
+                // Cells of the same tag and attributes have the same style.
+                QString key = t.name;
+                for (const char* a : {"class", "align", "valign", "bgcolor", "nowrap"})
+                    key += QLatin1Char('|') + t.attrs.value(QLatin1String(a), t.attrs.contains(QLatin1String(a)) ? QStringLiteral("+") : QString());
+                int style = cellStyles.value(key, -1);
+                if (style < 0) {
+                    Style s = rowStyle.inherited();
+                    s.valign = VAlign::Top;
+                    if (t.name == QLatin1String("th")) {
+                        s.bold = true;
+                        s.align = Align::Center;
+                        s.valign = VAlign::Middle;
+                    }
+                    path.push_back({t.name, t.attrs.value(QStringLiteral("class")).split(QLatin1Char(' '), Qt::SkipEmptyParts)});
+                    sheet.apply(s, path);
+                    path.pop_back();
+                    // The cell's own attributes over the style sheet.
+                    if (t.attrs.contains(QStringLiteral("align"))) s.align = htmlAlign(t.attrs.value(QStringLiteral("align")));
+                    if (t.attrs.contains(QStringLiteral("valign"))) s.valign = htmlVAlign(t.attrs.value(QStringLiteral("valign")));
+                    if (t.attrs.contains(QStringLiteral("bgcolor"))) {
+                        s.hasBackground = true;
+                        s.background = parseColor(t.attrs.value(QStringLiteral("bgcolor")));
+                    }
+                    if (t.attrs.contains(QStringLiteral("nowrap"))) s.nowrap = true;
+                    style = styleIndex(s);
+                    cellStyles.insert(key, style);
                 }
-                path.push_back({t.name, t.attrs.value(QStringLiteral("class")).split(QLatin1Char(' '), Qt::SkipEmptyParts)});
-                sheet.apply(s, path);
-                path.pop_back();
-                // The cell's own attributes over the style sheet.
-                if (t.attrs.contains(QStringLiteral("align"))) s.align = htmlAlign(t.attrs.value(QStringLiteral("align")));
-                if (t.attrs.contains(QStringLiteral("valign"))) s.valign = htmlVAlign(t.attrs.value(QStringLiteral("valign")));
-                if (t.attrs.contains(QStringLiteral("bgcolor"))) {
-                    s.hasBackground = true;
-                    s.background = parseColor(t.attrs.value(QStringLiteral("bgcolor")));
-                }
-                if (t.attrs.contains(QStringLiteral("nowrap"))) s.nowrap = true;
                 Cell cell;
-                cell.style = styleIndex(s);
+                cell.style = style;
                 cell.row = table.rows - 1;
                 cell.colspan = std::max(1, static_cast<int>(htmlNumber(t.attrs.value(QStringLiteral("colspan"), QStringLiteral("1")), QStringLiteral("colspan"))));
                 cell.rowspan = std::max(1, static_cast<int>(htmlNumber(t.attrs.value(QStringLiteral("rowspan"), QStringLiteral("1")), QStringLiteral("rowspan"))));
                 if (t.attrs.contains(QStringLiteral("width")))
                     htmlWidth(t.attrs.value(QStringLiteral("width")), cell.widthPct, cell.widthPx);
-                // The first column free in this row.
+                // The first column free in this row: not taken by a cell to
+                // its left nor by a rowspan from above.
                 int col = 0;
-                const int firstOfRow = table.rowStart.back();
-                auto taken = [&](int c) {
-                    if (c < static_cast<int>(filled.size()) && filled[static_cast<size_t>(c)] > cell.row) return true;
-                    for (int k = firstOfRow; k < static_cast<int>(table.cells.size()); ++k) {
-                        const Cell& o = table.cells[static_cast<size_t>(k)];
-                        if (c >= o.col && c < o.col + o.colspan) return true;
-                    }
-                    return false;
-                };
-                while (taken(col)) ++col;
+                while (col < static_cast<int>(filled.size()) && filled[static_cast<size_t>(col)] > cell.row) ++col;
                 cell.col = col;
                 if (static_cast<int>(filled.size()) < col + cell.colspan) filled.resize(static_cast<size_t>(col + cell.colspan), 0);
                 for (int c = col; c < col + cell.colspan; ++c) filled[static_cast<size_t>(c)] = cell.row + cell.rowspan;
