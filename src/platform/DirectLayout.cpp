@@ -1181,6 +1181,7 @@ struct DirectPages::Data {
             used += w[i];
         }
         if (total < 0) total = std::min(avail, std::max(used, used - autoMin + autoMax)); // as wide as the content
+        total = std::min(total, avail);
         double left = total - used;
         if (left > 0.01) {
             // Columns without a width grow toward their content, then share the rest by it.
@@ -1203,6 +1204,24 @@ struct DirectPages::Data {
                 }
             }
         }
+        // Wider than the table may be (columns widened to their longest
+        // words): the columns above their longest word give up the excess in
+        // proportion; if even the longest words do not fit, every column
+        // shrinks in proportion and long words are cut (nothing is printed
+        // past the page).
+        double sum = 0, slack = 0;
+        for (int k = 0; k < cols; ++k) {
+            sum += w[static_cast<size_t>(k)];
+            slack += w[static_cast<size_t>(k)] - minW[static_cast<size_t>(k)];
+        }
+        if (sum > total + 0.01 && slack > 0.01) {
+            const double cut = std::min(sum - total, slack);
+            for (int k = 0; k < cols; ++k)
+                w[static_cast<size_t>(k)] -= cut * (w[static_cast<size_t>(k)] - minW[static_cast<size_t>(k)]) / slack;
+            sum -= cut;
+        }
+        if (sum > total + 0.01)
+            for (double& x : w) x *= total / sum;
         t.colX.assign(static_cast<size_t>(cols) + 1, 0);
         for (int k = 0; k < cols; ++k) t.colX[static_cast<size_t>(k) + 1] = t.colX[static_cast<size_t>(k)] + w[static_cast<size_t>(k)];
 

@@ -3,6 +3,7 @@
 // wrapped inside its column, a row taller than a page split by lines).
 #include "platform/DirectLayout.h"
 #include "platform/TemplateRenderer.h"
+#include "platform/PageChecks.h"
 
 #include <QFile>
 #include <QImage>
@@ -10,14 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace plan;
+using plan::test::houseStyle;
 
 namespace {
-
-QString houseStyle()
-{
-    QFile f(QStringLiteral(PLAN_SOURCE_DIR "/templates/_style.html"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 QString page(const QString& body)
 {
@@ -25,15 +21,7 @@ QString page(const QString& body)
            houseStyle() + QStringLiteral("</head><body>") + body + QStringLiteral("</body></html>");
 }
 
-// The characters of the pages without blanks and line breaks.
-QString printed(const QStringList& pages)
-{
-    QString out;
-    for (const QString& p : pages)
-        for (const QChar c : p)
-            if (!c.isSpace() && c != QChar(0x00AD) && c != QChar(QChar::LineSeparator)) out += c;
-    return out;
-}
+QString printed(const QStringList& pages) { return plan::test::printedCharacters(pages); }
 
 QStringList linesOf(const QStringList& pages)
 {
@@ -180,6 +168,21 @@ TEST(PlainLayout, ColumnsTakeTheirWidthsAndTextWrapsInside)
     ASSERT_GE(g, 0);
     EXPECT_NEAR(spanOf(img, g, 0x00ff00).second - spanOf(img, g, 0x00ff00).first, 150, 4);
     EXPECT_TRUE(lines.contains(words.left(60).trimmed())) << "the nowrap cell keeps one line";
+
+    // Columns whose longest words ask for more than the page: the table
+    // still ends at the page's right edge and every character is printed.
+    QString cells;
+    for (int c = 0; c < 12; ++c) cells += QStringLiteral("<td width=\"5%\">Стартер-генератор-%1</td>").arg(c);
+    const QString wide = page(QStringLiteral("<table class=\"grid\" width=\"100%\" border=\"1\" cellspacing=\"0\"><tr>%1"
+                                             "<td width=\"40%\" bgcolor=\"#0000ff\">конец</td></tr></table>").arg(cells));
+    const PagedDocument wideDoc(wide, TemplateRenderer::pageSetup(wide));
+    ASSERT_TRUE(wideDoc.plainLayout());
+    const QImage wideImg = painted(wideDoc, 0);
+    const int wy = rowWith(wideImg, 0x0000ff);
+    ASSERT_GE(wy, 0);
+    EXPECT_LE(spanOf(wideImg, wy, 0x0000ff).second, qRound(10 / 25.4 * 75 + bodyWidth) + 1);
+    for (int c = 0; c < 12; ++c)
+        EXPECT_TRUE(printed(wideDoc.pageTexts()).contains(QStringLiteral("Стартер-генератор-%1").arg(c))) << c;
 }
 
 // A row taller than a page (the list of a whole fleet's aircraft in the

@@ -4,6 +4,7 @@
 // the signature block takes rows along, wherever the pieces meet. The plain
 // layout keeps the same rules.
 #include "platform/TemplateRenderer.h"
+#include "platform/PageChecks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -21,11 +22,7 @@ using namespace plan;
 
 namespace {
 
-QString houseStyle()
-{
-    QFile f(QStringLiteral(PLAN_SOURCE_DIR "/templates/_style.html"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
+using plan::test::houseStyle;
 
 // A form: a heading, one table of numbered rows "Строка N" with a head, the
 // signature block. `special` replaces rows by number with whole <tr> texts.

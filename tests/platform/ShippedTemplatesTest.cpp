@@ -5,6 +5,7 @@
 // character QTextDocument prints, in the same order.
 #include "platform/Clock.h"
 #include "platform/TemplateRenderer.h"
+#include "platform/PageChecks.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,15 +53,7 @@ TableRows sampleRows(int count)
     return t;
 }
 
-// The characters of the pages, without blanks, line breaks and soft hyphens.
-QString printed(const QStringList& pages)
-{
-    QString out;
-    for (const QString& page : pages)
-        for (const QChar c : page)
-            if (!c.isSpace() && c != QChar(0x00AD) && c != QChar(QChar::LineSeparator)) out += c;
-    return out;
-}
+QString printed(const QStringList& pages) { return plan::test::printedCharacters(pages); }
 
 // "" when the texts are equal, else where they part.
 std::string firstDifference(const QString& a, const QString& b)
