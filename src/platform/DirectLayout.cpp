@@ -435,7 +435,8 @@ bool softBefore(const QString& text, int from)
 
 // Breaks a text with marks into lines of at most `width` (no limit when
 // negative). Words are separated by blanks; a soft hyphen may break a word;
-// a word longer than a line is broken where it must.
+// a word longer than a line is broken after its last hyphen that fits, else
+// where it must.
 class LineBreaker {
 public:
     LineBreaker(Fonts& fonts) : m_fonts(fonts) {}
@@ -616,6 +617,13 @@ private:
                     w += cw;
                     ++j;
                 }
+                // Cut after the last hyphen that fits ("Стартер-|генератор"), if any.
+                if (j < p.to)
+                    for (int k = j - 1; k > i; --k)
+                        if (m_text->at(k - 1) == QLatin1Char('-')) {
+                            j = k;
+                            break;
+                        }
                 if (j > i) {
                     Piece part = p;
                     part.from = i;

@@ -183,6 +183,9 @@ TEST(PlainLayout, ColumnsTakeTheirWidthsAndTextWrapsInside)
     EXPECT_LE(spanOf(wideImg, wy, 0x0000ff).second, qRound(10 / 25.4 * 75 + bodyWidth) + 1);
     for (int c = 0; c < 12; ++c)
         EXPECT_TRUE(printed(wideDoc.pageTexts()).contains(QStringLiteral("Стартер-генератор-%1").arg(c))) << c;
+    // Cut after a hyphen where one fits.
+    const QStringList wideLines = linesOf(wideDoc.pageTexts());
+    EXPECT_TRUE(wideLines.contains(QStringLiteral("Стартер-"))) << wideLines.join(QLatin1Char('|')).toStdString();
 }
 
 // A row taller than a page (the list of a whole fleet's aircraft in the
