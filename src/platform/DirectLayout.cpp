@@ -183,7 +183,6 @@ struct Compound {
 struct Rule {
     std::vector<Compound> chain; // descendant combinators only
     int specificity = 0;
-    int order = 0;
     QString declarations;
 };
 
@@ -220,7 +219,6 @@ public:
             for (const QString& sel : selectors.split(QLatin1Char(','))) {
                 Rule r;
                 r.declarations = decls;
-                r.order = static_cast<int>(m_rules.size());
                 for (const QString& part : sel.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
                     static const QRegularExpression compound(QStringLiteral("^([a-z][a-z0-9]*)?((\\.[A-Za-z0-9_-]+)*)$"));
                     const QRegularExpressionMatch m = compound.match(part);
@@ -674,7 +672,6 @@ struct Tag {
     QString name; // lower case
     bool closing = false;
     QHash<QString, QString> attrs;
-    int end = 0;
 };
 
 class Reader {
@@ -758,7 +755,6 @@ public:
             }
             t.attrs.insert(name, value);
         }
-        t.end = j;
         pos = j;
         return true;
     }

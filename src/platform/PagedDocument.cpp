@@ -1,4 +1,6 @@
-// Pagination of a prepared document in pieces of bounded size.
+// Pagination of a prepared document. The plain layout (DirectLayout.h) makes
+// the pages of the house's plain HTML; what it does not read is laid out
+// here by QTextDocument, in pieces of bounded size.
 //
 // The HTML is cut into units: the content before the first table, each body
 // row of a table (rows joined by a rowspan are one unit), the content between

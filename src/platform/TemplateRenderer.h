@@ -125,8 +125,11 @@ public:
 // resolution (LayoutDpi), independent of the screen, so that pages break at
 // the same rows in the preview, the PDF and on paper.
 //
-// Nothing is laid out until the pages are first asked for. A long document
-// is laid out in bounded pieces: the body rows of its tables are taken a few
+// Nothing is laid out until the pages are first asked for. A document in the
+// house's plain HTML (what the shipped templates write) is laid out and
+// painted directly by DirectPages, at a few milliseconds a page. Any other
+// goes through QTextDocument; a long one is laid out in bounded pieces: the
+// body rows of its tables are taken a few
 // hundred at a time, each piece starting on a fresh page (a piece that starts
 // inside a table opens it again with its head), so that paginating and
 // painting a page cost the same on page 700 as on page 1. Where the pages of
