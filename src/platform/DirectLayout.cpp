@@ -442,12 +442,26 @@ public:
     std::vector<Line> lines;
     std::vector<Piece> pieces;
 
+    // A nowrap text keeps one line unless that is wider than `width` (a
+    // table too wide for the page shrank its column): then it wraps rather
+    // than print over its neighbour.
     void run(const QString& text, const Style& style, double width)
+    {
+        runWithin(text, style, style.nowrap ? -1 : width);
+        if (style.nowrap && width >= 0)
+            for (const Line& l : lines)
+                if (l.width > width + 0.01) {
+                    runWithin(text, style, width);
+                    break;
+                }
+    }
+
+    void runWithin(const QString& text, const Style& style, double width)
     {
         lines.clear();
         pieces.clear();
         m_text = &text;
-        m_width = style.nowrap ? -1 : width;
+        m_width = width;
         int bold = style.bold ? 1 : 0, italic = style.italic ? 1 : 0;
         m_base = m_fonts.index(style.fontPt, bold > 0, italic > 0);
         int font = m_base;

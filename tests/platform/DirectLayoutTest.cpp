@@ -173,6 +173,7 @@ TEST(PlainLayout, ColumnsTakeTheirWidthsAndTextWrapsInside)
     // still ends at the page's right edge and every character is printed.
     QString cells;
     for (int c = 0; c < 12; ++c) cells += QStringLiteral("<td width=\"5%\">Стартер-генератор-%1</td>").arg(c);
+    cells += QStringLiteral("<td class=\"nowrap\">не переносить эту строку</td>");
     const QString wide = page(QStringLiteral("<table class=\"grid\" width=\"100%\" border=\"1\" cellspacing=\"0\"><tr>%1"
                                              "<td width=\"40%\" bgcolor=\"#0000ff\">конец</td></tr></table>").arg(cells));
     const PagedDocument wideDoc(wide, TemplateRenderer::pageSetup(wide));
@@ -186,6 +187,9 @@ TEST(PlainLayout, ColumnsTakeTheirWidthsAndTextWrapsInside)
     // Cut after a hyphen where one fits.
     const QStringList wideLines = linesOf(wideDoc.pageTexts());
     EXPECT_TRUE(wideLines.contains(QStringLiteral("Стартер-"))) << wideLines.join(QLatin1Char('|')).toStdString();
+    // A nowrap cell whose column had to shrink wraps rather than overlap.
+    EXPECT_FALSE(wideLines.contains(QStringLiteral("не переносить эту строку"))) << wideLines.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(printed(wideDoc.pageTexts()).contains(QStringLiteral("непереноситьэтустроку")));
 }
 
 // A row taller than a page (the list of a whole fleet's aircraft in the
