@@ -872,6 +872,7 @@ struct DirectPages::Data {
     std::vector<std::vector<Placed>> pages;
     std::vector<Slice> slices;
     StyleSheet sheet;
+    bool spanTrimmed = false; // a colspan ran past the table's last column
 
     int styleIndex(const Style& s)
     {
@@ -1066,8 +1067,18 @@ struct DirectPages::Data {
             }
         }
         table.rowStart.push_back(static_cast<int>(table.cells.size()));
-        // Rows past the end that a rowspan reaches into are not made.
+        // Rows past the end that a rowspan reaches into are not made; nor are
+        // columns past the last one a cell starts in, that only a colspan
+        // reaches into (a section row with one colspan too many would
+        // otherwise add an empty column that no other row draws a line for).
         for (Cell& c : table.cells) c.rowspan = std::min(c.rowspan, table.rows - c.row);
+        int lastStart = 0;
+        for (const Cell& c : table.cells) lastStart = std::max(lastStart, c.col);
+        if (table.columns > lastStart + 1) {
+            spanTrimmed = true;
+            table.columns = lastStart + 1;
+            for (Cell& c : table.cells) c.colspan = std::min(c.colspan, table.columns - c.col);
+        }
         if (table.rows == 0 || table.columns == 0) return; // an empty table shows nothing
         if (table.headRows >= table.rows) table.headRows = 0; // a head alone is printed once, as rows
         for (const Cell& c : table.cells)
@@ -1671,6 +1682,8 @@ std::unique_ptr<DirectPages> DirectPages::layOut(const QString& html, const Page
 }
 
 int DirectPages::pageCount() const { return static_cast<int>(d->pages.size()); }
+
+bool DirectPages::spanTrimmed() const { return d->spanTrimmed; }
 
 QString DirectPages::pageText(int page) const
 {

@@ -52,6 +52,9 @@ public:
     DirectPages& operator=(const DirectPages&) = delete;
 
     int pageCount() const;
+    // True when a colspan ran past the last column any cell starts in (a
+    // template that counts its columns wrong); the span was cut there.
+    bool spanTrimmed() const;
     // The lines of a page, each followed by "\n"; head rows repeated on a
     // later page are not in its text.
     QString pageText(int page) const;

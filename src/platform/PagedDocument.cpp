@@ -527,7 +527,9 @@ const PagedDocument::Pages& PagedDocument::pages() const
         QString why;
         out.plain = DirectPages::layOut(m_html, m_setup, m_body.size(), &why);
         if (tracing()) {
-            if (out.plain) std::fprintf(stderr, "plain layout %lld ms, %d pages\n", t.elapsed(), out.plain->pageCount());
+            if (out.plain)
+                std::fprintf(stderr, "plain layout %lld ms, %d pages%s\n", t.elapsed(), out.plain->pageCount(),
+                             out.plain->spanTrimmed() ? ", a colspan past the last column cut" : "");
             else std::fprintf(stderr, "plain layout refused (%s), laid out by QTextDocument\n", qPrintable(why));
         }
         if (out.plain) return out;

@@ -169,6 +169,19 @@ TEST(PlainLayout, ColumnsTakeTheirWidthsAndTextWrapsInside)
     EXPECT_NEAR(spanOf(img, g, 0x00ff00).second - spanOf(img, g, 0x00ff00).first, 150, 4);
     EXPECT_TRUE(lines.contains(words.left(60).trimmed())) << "the nowrap cell keeps one line";
 
+    // A section row with a colspan one too many does not add a column: the
+    // rows keep their right-hand line.
+    const QString over = page(QStringLiteral("<table class=\"grid\" width=\"100%\" border=\"1\" cellspacing=\"0\">"
+                                             "<tr><td class=\"section\" colspan=\"3\">Раздел</td></tr>"
+                                             "<tr><td width=\"50%\">а</td><td width=\"50%\" bgcolor=\"#0000ff\">б</td></tr></table>"));
+    const PagedDocument overDoc(over, TemplateRenderer::pageSetup(over));
+    const QImage overImg = painted(overDoc, 0);
+    const int oy = rowWith(overImg, 0x0000ff);
+    ASSERT_GE(oy, 0);
+    const int right = spanOf(overImg, oy, 0x0000ff).second;
+    EXPECT_NE(overImg.pixel(right + 1, oy) & 0xffffff, 0xffffffu) << "no line right of the last cell";
+    EXPECT_NEAR(right, qRound(10 / 25.4 * 75 + bodyWidth), 3) << "the last cell ends at the page's right edge";
+
     // Columns whose longest words ask for more than the page: the table
     // still ends at the page's right edge and every character is printed.
     QString cells;
