@@ -1013,10 +1013,13 @@ struct DirectPages::Data {
             } else if ((t.name == QLatin1String("td") || t.name == QLatin1String("th")) && !t.closing) {
                 if (!inRow) refuse(QStringLiteral("ячейка вне строки таблицы"));
                 checkAttributes(t, {"class", "colspan", "rowspan", "width", "align", "valign", "bgcolor", "nowrap"});
-                // Cells of the same tag and attributes have the same style.
+                // Cells of the same tag and attributes have the same style
+                // (an attribute given empty, as `nowrap`, differs from none).
                 QString key = t.name;
-                for (const char* a : {"class", "align", "valign", "bgcolor", "nowrap"})
-                    key += QLatin1Char('|') + t.attrs.value(QLatin1String(a), t.attrs.contains(QLatin1String(a)) ? QStringLiteral("+") : QString());
+                for (const char* a : {"class", "align", "valign", "bgcolor", "nowrap"}) {
+                    key += QLatin1Char('|');
+                    if (t.attrs.contains(QLatin1String(a))) key += QLatin1Char('=') + t.attrs.value(QLatin1String(a));
+                }
                 int style = cellStyles.value(key, -1);
                 if (style < 0) {
                     Style s = rowStyle.inherited();

@@ -168,6 +168,12 @@ TEST(PlainLayout, ColumnsTakeTheirWidthsAndTextWrapsInside)
     ASSERT_GE(g, 0);
     EXPECT_NEAR(spanOf(img, g, 0x00ff00).second - spanOf(img, g, 0x00ff00).first, 150, 4);
     EXPECT_TRUE(lines.contains(words.left(60).trimmed())) << "the nowrap cell keeps one line";
+    // The nowrap attribute, given without a value, after a cell without it.
+    const QString attr = page(QStringLiteral("<table border=\"1\" width=\"100%\" cellspacing=\"0\">"
+                                             "<tr><td width=\"10%\">а</td><td>б</td></tr>"
+                                             "<tr><td nowrap>длинный текст без переноса</td><td>в</td></tr></table>"));
+    EXPECT_TRUE(linesOf(PagedDocument(attr, TemplateRenderer::pageSetup(attr)).pageTexts())
+                    .contains(QStringLiteral("длинный текст без переноса")));
 
     // A section row with a colspan one too many does not add a column: the
     // rows keep their right-hand line.
