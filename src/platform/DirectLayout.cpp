@@ -61,13 +61,7 @@ struct Style {
         s.align = align;
         return s;
     }
-    bool operator==(const Style& o) const
-    {
-        return fontPt == o.fontPt && bold == o.bold && italic == o.italic && nowrap == o.nowrap && color == o.color &&
-               align == o.align && valign == o.valign && background == o.background &&
-               hasBackground == o.hasBackground && marginTop == o.marginTop && marginBottom == o.marginBottom &&
-               std::equal(pad, pad + 4, o.pad) && pageBreakBefore == o.pageBreakBefore;
-    }
+    bool operator==(const Style&) const = default;
 };
 
 QRgb parseColor(const QString& v)
@@ -100,13 +94,8 @@ void applyDeclaration(Style& s, const QString& property, const QString& value)
         if (family.split(QLatin1Char(',')).first().trimmed() != QLatin1String("DejaVu Sans"))
             refuse(QStringLiteral("шрифт «%1»").arg(value));
     } else if (p == QLatin1String("font-size")) {
-        if (v.endsWith(QLatin1String("pt"))) {
-            bool ok = false;
-            s.fontPt = v.chopped(2).toDouble(&ok);
-            if (!ok || s.fontPt <= 0) refuse(QStringLiteral("font-size: %1").arg(value));
-        } else {
-            s.fontPt = parseLengthPx(v, s.fontPt) * 72.0 / 96.0;
-        }
+        s.fontPt = parseLengthPx(v, s.fontPt) * 72.0 / 96.0;
+        if (s.fontPt <= 0) refuse(QStringLiteral("font-size: %1").arg(value));
     } else if (p == QLatin1String("font-weight")) {
         s.bold = v == QLatin1String("bold") || v == QLatin1String("bolder") || v.toInt() >= 600;
     } else if (p == QLatin1String("font-style")) {
@@ -773,18 +762,12 @@ public:
         return true;
     }
 
-    // Skips past the closing tag of a raw element (style, script, title) and
-    // returns its content.
-    QString rawUntilClose(const QString& name)
+    // Skips past the closing tag of a raw element (style, script, title).
+    void skipPastClose(const QString& name)
     {
         const int e = static_cast<int>(m_html.indexOf(QLatin1String("</") + name, pos, Qt::CaseInsensitive));
-        const QString content = m_html.mid(pos, (e < 0 ? m_n : e) - pos);
-        pos = e < 0 ? m_n : e;
-        if (e >= 0) {
-            const int close = static_cast<int>(m_html.indexOf(QLatin1Char('>'), e));
-            pos = close < 0 ? m_n : close + 1;
-        }
-        return content;
+        const int close = e < 0 ? -1 : static_cast<int>(m_html.indexOf(QLatin1Char('>'), e));
+        pos = close < 0 ? m_n : close + 1;
     }
 
     static QString decodeText(QStringView s)
@@ -1142,7 +1125,7 @@ struct DirectPages::Data {
             if (t.name == QLatin1String("p") && !t.closing) readParagraph(r, t, bodyPath, bodyStyle);
             else if (t.name == QLatin1String("table") && !t.closing) readTable(r, t, bodyPath, bodyStyle);
             else if (t.name == QLatin1String("style") || t.name == QLatin1String("title") || t.name == QLatin1String("script"))
-                r.rawUntilClose(t.name);
+                r.skipPastClose(t.name);
             else if (t.name == QLatin1String("meta") || t.name == QLatin1String("body") || t.name == QLatin1String("html") ||
                      t.name == QLatin1String("head") || (t.name == QLatin1String("p") && t.closing))
                 continue;
@@ -1270,13 +1253,11 @@ struct DirectPages::Data {
         for (const Cell& c : t.cells) {
             if (c.rowspan == 1) continue;
             const Style& s = styles[static_cast<size_t>(c.style)];
-            double h = 0;
-            for (int k = c.row; k < c.row + c.rowspan; ++k) h += t.rowHeight[static_cast<size_t>(k)];
+            const double h = rowsHeight(t, c.row, c.row + c.rowspan);
             const double need = b + padY(s, t) + c.contentHeight;
             if (need > h) t.rowHeight[static_cast<size_t>(c.row + c.rowspan - 1)] += need - h;
         }
-        t.headHeight = 0;
-        for (int k = 0; k < t.headRows; ++k) t.headHeight += t.rowHeight[static_cast<size_t>(k)];
+        t.headHeight = rowsHeight(t, 0, t.headRows);
     }
 
     double contentWidth(const Table& t, const Cell& c) const
@@ -1455,21 +1436,19 @@ struct DirectPages::Data {
             if (items[static_cast<size_t>(from)].breakBefore && !empty) newPage();
             bool tall = false;
             for (int i = from; i < to; ++i) tall = tall || items[static_cast<size_t>(i)].tall;
-            if (tall) {
+            if (!tall && need(from, to, y, open) <= pageH + 0.01) {
+                for (int i = from; i < to; ++i) place(i);
+            } else {
+                // The group goes to a fresh page, unless it holds a tall row,
+                // which begins in the room left; what cannot stay together
+                // goes item by item.
+                if (!tall && !pages.back().empty()) newPage();
+                const bool fits = !tall && need(from, to, 0, -1) <= pageH + 0.01;
                 for (int i = from; i < to; ++i) {
                     if (items[static_cast<size_t>(i)].tall) {
                         placeTall(i);
                         continue;
                     }
-                    if (need(i, i + 1, y, open) > pageH + 0.01 && !pages.back().empty()) newPage();
-                    place(i);
-                }
-            } else if (need(from, to, y, open) <= pageH + 0.01) {
-                for (int i = from; i < to; ++i) place(i);
-            } else {
-                if (!pages.back().empty()) newPage();
-                const bool fits = need(from, to, 0, -1) <= pageH + 0.01;
-                for (int i = from; i < to; ++i) {
                     if (!fits && need(i, i + 1, y, open) > pageH + 0.01 && !pages.back().empty()) newPage();
                     place(i);
                 }
@@ -1597,10 +1576,9 @@ struct DirectPages::Data {
             const double width = contentWidth(t, c);
             lb.run(c.text, s, width);
             const double room = y1 - y0 - b - padY(s, t);
-            double dy = 0;
-            if (slice) dy = 0;
-            else if (s.valign == VAlign::Middle) dy = (room - c.contentHeight) / 2;
-            else if (s.valign == VAlign::Bottom) dy = room - c.contentHeight;
+            double dy = 0; // the part of a tall row stands at the top
+            if (!slice && s.valign == VAlign::Middle) dy = (room - c.contentHeight) / 2;
+            else if (!slice && s.valign == VAlign::Bottom) dy = room - c.contentHeight;
             paintLines(p, lb, s, x0 + b + padding(s, 3, t), y0 + b + padding(s, 0, t) + std::max(0.0, dy), width,
                        slice ? slice->lines[cellOfRow++] : std::pair<int, int>{0, -1});
             if (b > 0) {
